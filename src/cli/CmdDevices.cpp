@@ -1,0 +1,39 @@
+#include "cli/Command.h"
+#include "cli/Args.h"
+#include "engine/DeviceList.h"
+#include "platform/Platform.h"
+
+namespace tavo::cli {
+
+namespace {
+int runDevices(const QStringList& words) {
+    const Args args(words, {}, {QStringLiteral("simulate")});
+    if (!args.positional().isEmpty()) {
+        throw UsageError("Unerwartetes Argument: " + args.positional().first().toStdString());
+    }
+    auto platform = args.flag(QStringLiteral("simulate"))
+                        ? platform::makeSimulatedSoundPlatform()
+                        : platform::makeRealPlatform();
+    const QStringList entries = engine::waveOutDeviceEntries(*platform->wave);
+    if (entries.isEmpty()) {
+        err(QStringLiteral("tavo devices: keine Audiokarte gefunden."));
+        return 1;
+    }
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        out(QStringLiteral("%1 %2").arg(i).arg(entries[i]));
+    }
+    return 0;
+}
+} // namespace
+
+Command devicesCommand() {
+    return {QStringLiteral("devices"), QStringLiteral("die Wiedergabegeräte auflisten"),
+            QStringLiteral("tavo devices [--simulate]\n"
+                           "\n"
+                           "Listet die Wiedergabegeräte, eines pro Zeile, von 0 an nummeriert, so\n"
+                           "wie die Einstellungen sie unter \"Soundkarte für Hörtest\" zeigen.\n"
+                           "--simulate zeigt das simulierte Gerät."),
+            runDevices};
+}
+
+} // namespace tavo::cli

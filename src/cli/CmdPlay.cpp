@@ -1,0 +1,65 @@
+#include "cli/Command.h"
+#include "cli/ToneOptions.h"
+#include "engine/AppState.h"
+#include "engine/Playback.h"
+#include "engine/ToneSynthesis.h"
+#include "platform/Platform.h"
+
+namespace tavo::cli {
+
+namespace {
+int runPlay(const QStringList& words) {
+    const Args args(words,
+                    {QStringLiteral("device"), QStringLiteral("frequency"), QStringLiteral("level"),
+                     QStringLiteral("ear"), QStringLiteral("seconds")},
+                    {QStringLiteral("simulate")});
+    const int device = args.integer(QStringLiteral("device"), 0, 1000);
+    const ToneOptions tone = readToneOptions(args);
+    const double seconds = args.number(QStringLiteral("seconds"), 0.0, 3600.0);
+    if (!args.positional().isEmpty()) {
+        throw UsageError("Unerwartetes Argument: " + args.positional().first().toStdString());
+    }
+    auto platform = args.flag(QStringLiteral("simulate"))
+                        ? platform::makeSimulatedSoundPlatform()
+                        : platform::makeRealPlatform();
+    if (device >= platform->wave->deviceCount()) {
+        err(QStringLiteral("tavo play: Gerät %1 gibt es nicht (%2 Geräte).")
+                .arg(device)
+                .arg(platform->wave->deviceCount()));
+        return 1;
+    }
+
+    engine::AppState state;
+    applyEar(state, tone.ear);
+    engine::ToneBuffer buffer;
+    engine::CreateSound(state, tone.frequency, buffer, tone.level, 1.0, 0.0);
+    engine::ToneOutput output(*platform->wave, *platform->pump);
+    auto result = output.PreparePlay(device, buffer, -1);
+    if (result == platform::WaveResult::Ok) {
+        result = output.WriteHeader();
+    }
+    if (result != platform::WaveResult::Ok) {
+        output.FinishPlay();
+        err(QStringLiteral("tavo play: Gerät %1 kann nicht spielen (%2).")
+                .arg(device)
+                .arg(QString::fromLatin1(platform::waveResultName(result))));
+        return 1;
+    }
+    platform->pump->wait(static_cast<int>(seconds * 1000.0));
+    output.FinishPlay();
+    return 0;
+}
+} // namespace
+
+Command playCommand() {
+    return {QStringLiteral("play"), QStringLiteral("einen Dauerton auf einem Gerät spielen"),
+            QStringLiteral(
+                "tavo play --device N --frequency HZ --level DB --ear left|right --seconds S\n"
+                "          [--simulate]\n"
+                "\n"
+                "Spielt den Ton der Kalibrierung (1 s Impuls, ohne Pause wiederholt) auf\n"
+                "Gerät N (Nummer aus \"tavo devices\") für S Sekunden und hält ihn dann an."),
+            runPlay};
+}
+
+} // namespace tavo::cli

@@ -1,0 +1,52 @@
+#include "cli/Command.h"
+#include "cli/ToneOptions.h"
+#include "engine/AppState.h"
+#include "engine/ToneSynthesis.h"
+#include "engine/WavFile.h"
+
+namespace tavo::cli {
+
+namespace {
+int runTone(const QStringList& words) {
+    const Args args(words,
+                    {QStringLiteral("frequency"), QStringLiteral("level"), QStringLiteral("pulse"),
+                     QStringLiteral("gap"), QStringLiteral("ear"), QStringLiteral("out")},
+                    {QStringLiteral("second-run-offset")});
+    const ToneOptions tone = readToneOptions(args);
+    const double pulse = args.number(QStringLiteral("pulse"), 0.0, 60.0);
+    const double gap = args.number(QStringLiteral("gap"), 0.0, 60.0);
+    const QString outFile = args.text(QStringLiteral("out"));
+    if (!args.positional().isEmpty()) {
+        throw UsageError("Unerwartetes Argument: " + args.positional().first().toStdString());
+    }
+
+    engine::AppState state;
+    applyEar(state, tone.ear);
+    state.SecondRunOffset = args.flag(QStringLiteral("second-run-offset"));
+    engine::ToneBuffer buffer;
+    engine::CreateSound(state, tone.frequency, buffer, tone.level, pulse, gap);
+    if (const QString failure = engine::writeWavFile(outFile, buffer); !failure.isEmpty()) {
+        err(QStringLiteral("tavo tone: %1 kann nicht geschrieben werden: %2")
+                .arg(outFile, failure));
+        return 1;
+    }
+    return 0;
+}
+} // namespace
+
+Command toneCommand() {
+    return {QStringLiteral("tone"),
+            QStringLiteral("einen Tonimpuls als WAV-Datei schreiben"),
+            QStringLiteral(
+                "tavo tone --frequency HZ --level DB --pulse S --gap S --ear left|right\n"
+                "          [--second-run-offset] --out FILE.wav\n"
+                "\n"
+                "Schreibt einen Tonimpuls so, wie der Hörtest ihn spielt: HZ Hertz, DB dB\n"
+                "relativ zur digitalen Vollaussteuerung (0 = Spitzenwert 32767), S Sekunden\n"
+                "Ton mit Ein- und Ausblendung, dann S Sekunden Stille, auf dem gewählten Ohr.\n"
+                "--second-run-offset spielt 5 dB lauter (Praxisabweichung im zweiten Durchlauf).\n"
+                "Die Datei ist RIFF/WAVE, PCM, 2 Kanäle, 44100 Hz, 16 Bit."),
+            runTone};
+}
+
+} // namespace tavo::cli

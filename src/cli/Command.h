@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace tavo::cli {
+
+// One subcommand of `tavo`.
+struct Command {
+    QString name;
+    QString summary; // one line for `tavo --help`
+    QString usage;   // the full text of `tavo NAME --help`
+    // Runs with the words after the subcommand's name; returns the exit code
+    // (0 success, 1 failure, 2 refused arguments: throw UsageError).
+    std::function<int(const QStringList& words)> run;
+};
+
+Command toneCommand();
+Command devicesCommand();
+Command playCommand();
+
+// Output helpers: UTF-8 lines on stdout and stderr.
+void out(const QString& line);
+void err(const QString& line);
+
+} // namespace tavo::cli

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "cli/Args.h"
+
+#include <cstdint>
+
+namespace tavo::engine {
+struct AppState;
+}
+
+namespace tavo::cli {
+
+// The options that describe a tone: frequency, level and ear.
+struct ToneOptions {
+    std::int32_t frequency = 1000;
+    double level = -20.0;
+    int ear = 0;
+};
+
+ToneOptions readToneOptions(const Args& args);
+// Channel gains (1, 0) for the left ear, (0, 1) for the right ear.
+void applyEar(engine::AppState& state, int ear);
+
+} // namespace tavo::cli

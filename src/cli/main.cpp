@@ -1,0 +1,59 @@
+// tavo: the console tool of the Vorlandt Klarovent audiometer.
+
+#include "cli/Args.h"
+#include "cli/Command.h"
+
+#include <QCoreApplication>
+
+#include <vector>
+
+namespace {
+
+std::vector<tavo::cli::Command> commands() {
+    return {
+        tavo::cli::toneCommand(),
+        tavo::cli::devicesCommand(),
+        tavo::cli::playCommand(),
+    };
+}
+
+void printOverview() {
+    tavo::cli::out(QStringLiteral("tavo BEFEHL [OPTIONEN]   (tavo BEFEHL --help zeigt die Optionen)"));
+    tavo::cli::out(QString());
+    for (const auto& command : commands()) {
+        tavo::cli::out(QStringLiteral("  %1  %2").arg(command.name, -10).arg(command.summary));
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const QStringList words = QCoreApplication::arguments().mid(1);
+    if (words.isEmpty() || words.first() == QLatin1String("--help") ||
+        words.first() == QLatin1String("-h") || words.first() == QLatin1String("help")) {
+        printOverview();
+        return words.isEmpty() ? 2 : 0;
+    }
+    for (const auto& command : commands()) {
+        if (command.name != words.first()) {
+            continue;
+        }
+        const QStringList rest = words.mid(1);
+        if (rest.contains(QStringLiteral("--help")) || rest.contains(QStringLiteral("-h"))) {
+            tavo::cli::out(command.usage);
+            return 0;
+        }
+        try {
+            return command.run(rest);
+        } catch (const tavo::cli::UsageError& error) {
+            tavo::cli::err(QStringLiteral("tavo %1: %2").arg(command.name,
+                                                           QString::fromStdString(error.what())));
+            tavo::cli::err(QStringLiteral("Hilfe: tavo %1 --help").arg(command.name));
+            return 2;
+        }
+    }
+    tavo::cli::err(QStringLiteral("tavo: unbekannter Befehl \"%1\". Hilfe: tavo --help")
+                       .arg(words.first()));
+    return 2;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+namespace tavo::engine {
+
+// The settings as the settings dialog's controls hold them at the moment of
+// the call. The controls are the one live copy; logic reads through this
+// view so that it needs no widget and tests can give plain values.
+class LiveSettings {
+public:
+    virtual ~LiveSettings() = default;
+    // "Disable screensaver during test".
+    virtual bool disableScreenSaver() const = 0;
+};
+
+// The settings dialog's design values, for use before the dialog exists
+// and in tools and tests.
+class DesignSettings : public LiveSettings {
+public:
+    bool disableScreenSaver() const override { return true; }
+};
+
+} // namespace tavo::engine

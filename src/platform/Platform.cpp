@@ -1,0 +1,34 @@
+#include "platform/Platform.h"
+
+#include "platform/alsa/AlsaWaveOutput.h"
+#include "platform/dbus/DBusScreenSaver.h"
+#include "platform/pulse/PulseEndpointVolume.h"
+#include "platform/qt/QtEventPump.h"
+#include "platform/qt/QtMessages.h"
+#include "platform/sim/SimEndpointVolume.h"
+#include "platform/sim/SimWaveOutput.h"
+
+namespace tavo::platform {
+
+std::unique_ptr<Platform> makeRealPlatform() {
+    auto platform = std::make_unique<Platform>();
+    platform->pump = std::make_unique<QtEventPump>();
+    platform->wave = std::make_unique<AlsaWaveOutput>();
+    platform->messages = std::make_unique<QtMessages>();
+    platform->screenSaver = std::make_unique<DBusScreenSaver>();
+    platform->endpoint = std::make_unique<PulseEndpointVolumeService>();
+    return platform;
+}
+
+std::unique_ptr<Platform> makeSimulatedSoundPlatform() {
+    auto platform = std::make_unique<Platform>();
+    platform->pump = std::make_unique<QtEventPump>();
+    platform->wave = std::make_unique<SimWaveOutput>(*platform->pump);
+    platform->messages = std::make_unique<QtMessages>();
+    platform->screenSaver = std::make_unique<DBusScreenSaver>();
+    platform->endpoint = std::make_unique<SimEndpointVolumeService>();
+    platform->simulatedSound = true;
+    return platform;
+}
+
+} // namespace tavo::platform

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/EndpointVolume.h"
+#include "platform/EventPump.h"
+#include "platform/Messages.h"
+#include "platform/ScreenSaver.h"
+#include "platform/WaveOutput.h"
+
+#include <memory>
+
+namespace tavo::platform {
+
+// The operating-system services the program uses, one object per seam.
+// The composition root (the program's main, `tavo`, a test) chooses the
+// backends and hands this bundle to the windows and procedures.
+struct Platform {
+    std::unique_ptr<EventPump> pump;
+    std::unique_ptr<WaveOutput> wave;
+    std::unique_ptr<Messages> messages;
+    std::unique_ptr<ScreenSaver> screenSaver;
+    std::unique_ptr<EndpointVolumeService> endpoint;
+    bool simulatedSound = false;
+};
+
+// Real backends: Qt event loop and message boxes, ALSA, PulseAudio, D-Bus.
+std::unique_ptr<Platform> makeRealPlatform();
+
+// Simulated sound hardware (wave output, endpoint volume) on the real event
+// loop, message boxes and screen saver: the program's `--simulate` mode.
+std::unique_ptr<Platform> makeSimulatedSoundPlatform();
+
+} // namespace tavo::platform

@@ -1,0 +1,158 @@
+#include "platform/pulse/PulseEndpointVolume.h"
+
+#include <pulse/pulseaudio.h>
+
+#include <chrono>
+#include <cmath>
+#include <string>
+
+namespace tavo::platform {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr auto kTimeout = std::chrono::milliseconds(1500);
+
+// A blocking connection to the server, driven by a private main loop. Every
+// wait is bounded, so a server that hangs cannot hang the program.
+class Connection {
+public:
+    Connection() {
+        loop_ = pa_mainloop_new();
+        if (loop_ == nullptr) {
+            return;
+        }
+        pa_proplist* props = pa_proplist_new();
+        pa_proplist_sets(props, PA_PROP_APPLICATION_NAME, "Vorlandt Klarovent");
+        context_ = pa_context_new_with_proplist(pa_mainloop_get_api(loop_), nullptr, props);
+        pa_proplist_free(props);
+        if (context_ == nullptr ||
+            pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+            return;
+        }
+        ready_ = iterateUntil([this] {
+            const auto state = pa_context_get_state(context_);
+            return state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state);
+        }) && pa_context_get_state(context_) == PA_CONTEXT_READY;
+    }
+    ~Connection() {
+        if (context_ != nullptr) {
+            pa_context_disconnect(context_);
+            pa_context_unref(context_);
+        }
+        if (loop_ != nullptr) {
+            pa_mainloop_free(loop_);
+        }
+    }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    bool ready() const { return ready_; }
+    pa_context* context() const { return context_; }
+
+    template <typename Done> bool iterateUntil(Done done) {
+        const auto deadline = Clock::now() + kTimeout;
+        while (!done()) {
+            if (Clock::now() > deadline) {
+                return false;
+            }
+            // Wake at least every 10 ms to look at the deadline.
+            if (pa_mainloop_prepare(loop_, 10000) < 0 || pa_mainloop_poll(loop_) < 0 ||
+                pa_mainloop_dispatch(loop_) < 0) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // Waits for an operation to finish; false on timeout or failure.
+    bool finish(pa_operation* operation) {
+        if (operation == nullptr) {
+            return false;
+        }
+        const bool ok = iterateUntil(
+            [operation] { return pa_operation_get_state(operation) != PA_OPERATION_RUNNING; });
+        if (!ok) {
+            pa_operation_cancel(operation);
+        }
+        pa_operation_unref(operation);
+        return ok;
+    }
+
+private:
+    pa_mainloop* loop_ = nullptr;
+    pa_context* context_ = nullptr;
+    bool ready_ = false;
+};
+
+struct SinkQuery {
+    std::string defaultSink;
+    pa_channel_map channels{};
+    bool found = false;
+    bool succeeded = false;
+};
+
+class PulseEndpointVolume final : public EndpointVolume {
+public:
+    bool setMasterLevelScalar(float level) override {
+        if (!(level >= 0.0f && level <= 1.0f)) {
+            return false;
+        }
+        Connection connection;
+        if (!connection.ready()) {
+            return false;
+        }
+        SinkQuery query;
+        auto* info = pa_context_get_server_info(
+            connection.context(),
+            [](pa_context*, const pa_server_info* server, void* user) {
+                auto* q = static_cast<SinkQuery*>(user);
+                if (server != nullptr && server->default_sink_name != nullptr) {
+                    q->defaultSink = server->default_sink_name;
+                }
+            },
+            &query);
+        if (!connection.finish(info) || query.defaultSink.empty()) {
+            return false;
+        }
+        auto* sink = pa_context_get_sink_info_by_name(
+            connection.context(), query.defaultSink.c_str(),
+            [](pa_context*, const pa_sink_info* sinkInfo, int eol, void* user) {
+                auto* q = static_cast<SinkQuery*>(user);
+                if (eol == 0 && sinkInfo != nullptr) {
+                    q->channels = sinkInfo->channel_map;
+                    q->found = true;
+                }
+            },
+            &query);
+        if (!connection.finish(sink) || !query.found) {
+            return false;
+        }
+        pa_cvolume volume;
+        const auto raw = static_cast<pa_volume_t>(std::lround(level * PA_VOLUME_NORM));
+        pa_cvolume_set(&volume, query.channels.channels, raw);
+        auto* set = pa_context_set_sink_volume_by_name(
+            connection.context(), query.defaultSink.c_str(), &volume,
+            [](pa_context*, int success, void* user) {
+                static_cast<SinkQuery*>(user)->succeeded = success != 0;
+            },
+            &query);
+        return connection.finish(set) && query.succeeded;
+    }
+};
+
+} // namespace
+
+bool PulseEndpointVolumeService::serverAnswers() {
+    Connection connection;
+    return connection.ready();
+}
+
+std::unique_ptr<EndpointVolume> PulseEndpointVolumeService::activateDefault() {
+    if (!serverAnswers()) {
+        return nullptr;
+    }
+    return std::make_unique<PulseEndpointVolume>();
+}
+
+} // namespace tavo::platform

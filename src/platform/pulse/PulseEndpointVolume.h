@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/EndpointVolume.h"
+
+namespace tavo::platform {
+
+// Endpoint volume through a PulseAudio-compatible server (libpulse): the
+// volume of the server's default sink. The scalar maps linearly onto the
+// server's volume scale (1.0 = 100 %, as the desktop's volume control shows).
+class PulseEndpointVolumeService final : public EndpointVolumeService {
+public:
+    std::string backendName() const override { return "PulseAudio"; }
+    bool serverAnswers() override;
+    std::unique_ptr<EndpointVolume> activateDefault() override;
+};
+
+} // namespace tavo::platform

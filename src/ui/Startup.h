@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QStringList>
+
+#include <memory>
+
+class QApplication;
+
+namespace tavo::engine {
+struct AppState;
+class TfrmTest;
+} // namespace tavo::engine
+namespace tavo::storage {
+class TfrmSettings;
+class TfrmCalibrationInfo;
+} // namespace tavo::storage
+namespace tavo::hardware {
+class TfrmBioCal;
+class TfrmCompatibilityTest;
+} // namespace tavo::hardware
+namespace tavo::platform {
+struct Platform;
+}
+
+namespace tavo::ui {
+
+class TfrmMain;
+class TfrmPassword;
+
+// The program's windows, created once at start-up and kept to the end.
+struct ProgramWindows {
+    ProgramWindows();
+    ~ProgramWindows();
+
+    std::unique_ptr<TfrmMain> main;
+    std::unique_ptr<storage::TfrmSettings> settings;
+    std::unique_ptr<TfrmPassword> password;
+    std::unique_ptr<engine::TfrmTest> test;
+    std::unique_ptr<storage::TfrmCalibrationInfo> calibrationInfo;
+    std::unique_ptr<hardware::TfrmBioCal> bioCal;
+    std::unique_ptr<hardware::TfrmCompatibilityTest> compatibility;
+    // Class names in the order the windows were created.
+    QStringList creationOrder;
+};
+
+// Creates the windows in their fixed order: main window, settings,
+// password, real-time audiogram, calibration information, calibration by
+// ear, compatibility test. Each window's creation work runs as it is
+// created, so the main window's runs before the settings dialog exists.
+std::unique_ptr<ProgramWindows> createWindows(engine::AppState& state,
+                                              platform::Platform& platform,
+                                              const QStringList& parameters);
+
+// The whole program: splash, application title, windows, the main window
+// shown maximized, the event loop until the main window closes.
+int runProgram(QApplication& app, platform::Platform& platform, engine::AppState& state,
+               const QStringList& parameters);
+
+} // namespace tavo::ui

@@ -1,0 +1,342 @@
+#include "ui/TfrmMain.h"
+
+#include "engine/AppState.h"
+#include "engine/ProductInfo.h"
+#include "engine/StartupRules.h"
+#include "platform/Platform.h"
+#include "ui/ScreenSaverFilter.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QRadioButton>
+
+namespace tavo::ui {
+
+namespace {
+
+QFont pixelFont(const QString& family, int pixels, bool bold = false) {
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+template <typename T> T* named(T* object, const char* name) {
+    object->setObjectName(QString::fromLatin1(name));
+    return object;
+}
+
+QAction* menuItem(QMenu* menu, const char* name, const char* caption,
+                   const QKeySequence& shortcut = {}) {
+    auto* action = named(menu->addAction(QString::fromUtf8(caption)), name);
+    if (!shortcut.isEmpty()) {
+        action->setShortcut(shortcut);
+    }
+    return action;
+}
+
+} // namespace
+
+TfrmMain::TfrmMain(MainWindowContext context, QWidget* parent)
+    : QMainWindow(parent), context_(std::move(context)) {
+    setObjectName(QStringLiteral("frmMain"));
+    // Layout: 1016 x 634 client area at 96 dpi; opened maximized, never
+    // smaller than 1024 x 600.
+    resize(1016, 634);
+    setMinimumSize(1024, 600);
+    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 14));
+    setWindowTitle(QStringLiteral("Vorlandt - Klarovent"));
+    buildMenus();
+    buildResultsArea();
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::buildMenus() {
+    File1 = named(menuBar()->addMenu(QStringLiteral("&File")), "File1");
+    New1 = menuItem(File1, "New1", "&New", QKeySequence(Qt::CTRL | Qt::Key_N));
+    Open1 = menuItem(File1, "Open1", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O));
+    Save1 = menuItem(File1, "Save1", "&Save As...", QKeySequence(Qt::CTRL | Qt::Key_S));
+    File1->addSeparator();
+    Print1 = menuItem(File1, "Print1", "&Print", QKeySequence(Qt::CTRL | Qt::Key_P));
+    PrinterSetup1 = menuItem(File1, "PrinterSetup1", "P&rinter Setup");
+    File1->addSeparator();
+    Options1 = menuItem(File1, "Options1", "&Settings");
+    File1->addSeparator();
+    Exit1 = menuItem(File1, "Exit1", "Exit", QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    Calibration2 = named(menuBar()->addMenu(QStringLiteral("Calibration")), "Calibration2");
+    EarCalibration1 = menuItem(Calibration2, "EarCalibration1", "New Calibration by &Ear",
+                                QKeySequence(Qt::Key_F3));
+    Calibration2->addSeparator();
+    LoadCalibration1 = menuItem(Calibration2, "LoadCalibration1", "&Load Calibration Data",
+                                 QKeySequence(Qt::Key_F2));
+    CheckorRecalibratebyEar1 =
+        menuItem(Calibration2, "CheckorRecalibratebyEar1", "Check or &Recalibrate by Ear",
+                  QKeySequence(Qt::Key_F4));
+    Calibration2->addSeparator();
+    CalInfo1 = menuItem(Calibration2, "CalInfo1", "Calibration &Information",
+                         QKeySequence(Qt::CTRL | Qt::Key_I));
+    TestCompatibility1 =
+        menuItem(Calibration2, "TestCompatibility1", "Test Hardware &Compatibility");
+
+    Test1 = named(menuBar()->addMenu(QStringLiteral("Hearing &Test")), "Test1");
+    NewTest1 = menuItem(Test1, "NewTest1", "&New Test", QKeySequence(Qt::Key_F5));
+
+    PopupMenu1 = named(new QMenu(this), "PopupMenu1");
+    Retest2 = menuItem(PopupMenu1, "Retest2", "&Retest");
+    ViewResults2 = menuItem(PopupMenu1, "ViewResults2", "&View Results");
+    SaveAs1 = menuItem(PopupMenu1, "SaveAs1", "&Save As...");
+    PopupMenu1->addSeparator();
+    Settings1 = menuItem(PopupMenu1, "Settings1", "&Graph Settings");
+
+    connect(New1, &QAction::triggered, this, [this] { New1Click(); });
+    connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
+}
+
+void TfrmMain::buildResultsArea() {
+    auto* client = named(new QWidget(this), "ClientArea");
+    setCentralWidget(client);
+    client->setAutoFillBackground(true);
+
+    grpGraph = named(new QGroupBox(QStringLiteral(" Audiogram "), client), "grpGraph");
+    grpGraph->setGeometry(4, -3, 1002, 344);
+    grpGraph->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 15));
+    pbxAudiogram = named(new QWidget(grpGraph), "pbxAudiogram");
+    pbxAudiogram->setGeometry(20, 34, 969, 301);
+    pbxAudiogram->setCursor(Qt::CrossCursor);
+    pbxAudiogram->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(pbxAudiogram, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenu1->popup(pbxAudiogram->mapToGlobal(at)); });
+
+    grpThreshold = named(new QGroupBox(QStringLiteral(" Threshold levels [dB] "), client),
+                         "grpThreshold");
+    grpThreshold->setGeometry(4, 347, 1002, 78);
+    pbxResults = named(new QWidget(grpThreshold), "pbxResults");
+    pbxResults->setGeometry(20, 17, 969, 49);
+
+    buildDataBox();
+
+    lblDateTime = named(new QLabel(QStringLiteral("Tested on 01/01/98 at 0:00:00"), client),
+                        "lblDateTime");
+    lblDateTime->move(8, 545);
+    lblDateTime->adjustSize();
+    lblCalFilename = named(new QLabel(QStringLiteral(".cal"), client), "lblCalFilename");
+    lblCalFilename->setGeometry(446, 545, 560, 18);
+    lblCalFilename->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void TfrmMain::buildDataBox() {
+    grpData = named(new QGroupBox(QStringLiteral("Test Data "), centralWidget()), "grpData");
+    grpData->setGeometry(6, 425, 1002, 114);
+
+    lblFirstName = named(new QLabel(QStringLiteral("Test person"), grpData), "lblFirstName");
+    lblFirstName->setGeometry(2, 25, 90, 16);
+    lblFirstName->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    txtTestName = named(new QLineEdit(grpData), "txtTestName");
+    txtTestName->setGeometry(94, 20, 201, 26);
+    lblTestLoc = named(new QLabel(QStringLiteral("Test location"), grpData), "lblTestLoc");
+    lblTestLoc->setGeometry(298, 25, 84, 16);
+    lblTestLoc->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    txtTestLocation = named(new QLineEdit(grpData), "txtTestLocation");
+    txtTestLocation->setGeometry(384, 20, 217, 26);
+    connect(txtTestName, &QLineEdit::textChanged, this, [this] { txtTestNameChange(); });
+    connect(txtTestLocation, &QLineEdit::textChanged, this, [this] { txtTestLocationChange(); });
+
+    const auto summaryLabel = [this](const char* name, const QString& text, int x, int y) {
+        auto* label = named(new QLabel(text, grpData), name);
+        label->move(x, y);
+        label->adjustSize();
+        return label;
+    };
+    summaryLabel("lblOSPL", QStringLiteral("OSPL:"), 605, 23);
+    txtOSPL = summaryLabel("txtOSPL", QStringLiteral("0"), 652, 23);
+    summaryLabel("lblOSPR", QStringLiteral("OSPR:"), 690, 23);
+    txtOSPR = summaryLabel("txtOSPR", QStringLiteral("0"), 738, 23);
+    for (auto* value : {txtOSPL, txtOSPR}) {
+        value->setFixedWidth(36);
+        value->setStyleSheet(QStringLiteral("color: grey"));
+    }
+
+    auto* apvFrame = named(new QFrame(grpData), "shpAPV");
+    apvFrame->setGeometry(395, 59, 199, 37);
+    apvFrame->setFrameShape(QFrame::Box);
+    const QFont apvFont = pixelFont(QStringLiteral("Arial"), 27, true);
+    for (auto* label : {summaryLabel("lblAPV", QStringLiteral("APV:"), 403, 61),
+                        txtAPV = summaryLabel("txtAPV", QStringLiteral("0"), 475, 61),
+                        summaryLabel("lblAPVUnit", QStringLiteral("dB"), 531, 61)}) {
+        label->setFont(apvFont);
+        label->adjustSize();
+    }
+    txtAPV->setStyleSheet(QStringLiteral("color: blue"));
+
+    summaryLabel("lblResult", QStringLiteral("Ergebnis"), 150, 55);
+    chkErstpruefung = named(new QCheckBox(QStringLiteral("Erstprüfung"), grpData),
+                            "chkErstpruefung");
+    chkErstpruefung->move(17, 56);
+    chkScreening = named(new QCheckBox(QStringLiteral("Überwachungsprüfung"), grpData),
+                         "chkScreening");
+    chkScreening->move(17, 79);
+    rdoOK = named(new QRadioButton(QStringLiteral("IO"), grpData), "rdoOK");
+    rdoOK->move(214, 56);
+    rdoNOK = named(new QRadioButton(QStringLiteral("NIO"), grpData), "rdoNOK");
+    rdoNOK->move(214, 79);
+    rdoOK->setChecked(true);
+    for (QWidget* box : std::initializer_list<QWidget*>{chkErstpruefung, chkScreening, rdoOK,
+                                                        rdoNOK}) {
+        box->adjustSize();
+    }
+
+    imgLogo = named(new QLabel(grpData), "imgLogo");
+    imgLogo->setGeometry(789, 19, 200, 80);
+    imgLogo->setScaledContents(true);
+    imgLogo->setPixmap(QPixmap(QStringLiteral(":/tavo/logo.jpg")));
+}
+
+void TfrmMain::setGermanCaptions() {
+    File1->setTitle(QStringLiteral("&Datei"));
+    New1->setText(QStringLiteral("&Neu"));
+    Open1->setText(QStringLiteral("&Öffnen"));
+    Save1->setText(QStringLiteral("&Speichern"));
+    Print1->setText(QStringLiteral("&Drucken"));
+    PrinterSetup1->setText(QStringLiteral("&Druckereinstellungen"));
+    Options1->setText(QStringLiteral("&Einstellungen"));
+    Calibration2->setTitle(QStringLiteral("&Kalibrierung"));
+    EarCalibration1->setText(QStringLiteral("&Neue Kalibrierung nach Gehör"));
+    LoadCalibration1->setText(QStringLiteral("Kalibrierungsdaten &laden"));
+    CheckorRecalibratebyEar1->setText(
+        QStringLiteral("Kalibrierung nach Gehör &testen oder wiederholen"));
+    CalInfo1->setText(QStringLiteral("Kalibrierungsinformationen &anzeigen"));
+    TestCompatibility1->setText(QStringLiteral("Kompatibilitätstest"));
+    Test1->setTitle(QStringLiteral("&Hörtest"));
+    NewTest1->setText(QStringLiteral("&Neuen Test durchführen"));
+
+    grpGraph->setTitle(QStringLiteral(" Audiogramm "));
+    grpThreshold->setTitle(QStringLiteral(" Hörschwellenwerte [dB] "));
+    grpData->setTitle(QStringLiteral(" Persönliche Daten "));
+    lblFirstName->setText(QStringLiteral("Testperson:"));
+    lblTestLoc->setText(QStringLiteral("Testort"));
+}
+
+// The main window's creation work, in its fixed order.
+void TfrmMain::FormCreate() {
+    auto& state = context_.state;
+    auto& platform = context_.platform;
+
+    // B.1: the master level goes through the endpoint volume when the
+    // system's endpoint-volume service (a PulseAudio-compatible server)
+    // answers; otherwise through the mixer's master control.
+    state.UseEndpointVolume = platform.endpoint != nullptr && platform.endpoint->serverAnswers();
+
+    // B.2
+    setGermanCaptions();
+
+    // B.3
+    if (platform.screenSaver != nullptr && QCoreApplication::instance() != nullptr) {
+        screenSaverFilter_ = new ScreenSaverFilter(state, *platform.screenSaver, this);
+        QCoreApplication::instance()->installEventFilter(screenSaverFilter_);
+        screenSaverFilter_->update();
+    }
+
+    // B.4: an endpoint that cannot be had leaves the interface empty; the
+    // master-level operation then does nothing.
+    if (state.UseEndpointVolume) {
+        EndpointVolume = platform.endpoint->activateDefault();
+    }
+
+    // B.5
+    if (platform.wave == nullptr || platform.wave->deviceCount() == 0) {
+        platform.messages->show(
+            QStringLiteral("Keine Audiokarte gefunden! Test und Kalibrierung nicht verfügbar"));
+        Calibration2->setEnabled(false);
+        Calibration2->menuAction()->setEnabled(false);
+    }
+
+    // B.6
+    state.CommandLineFile = engine::joinCommandLine(context_.parameters);
+    if (engine::namesTestFile(state.CommandLineFile) && context_.readTestFile) {
+        context_.readTestFile(engine::commandLineFileName(state.CommandLineFile));
+    }
+
+    // B.7
+    if (!state.ResultsValid) {
+        New1Click();
+    }
+}
+
+void TfrmMain::setLiveSettings(const engine::LiveSettings* settings) {
+    if (screenSaverFilter_ != nullptr) {
+        screenSaverFilter_->setSettings(settings);
+        screenSaverFilter_->update();
+    }
+}
+
+void TfrmMain::New1Click() {
+    auto& state = context_.state;
+    state.ResultsValid = false;
+    engine::clearResult(state.Test1Result);
+    engine::clearResult(state.Test2Result);
+    if (pbxAudiogram != nullptr) {
+        pbxAudiogram->update();
+        pbxResults->update();
+    }
+}
+
+void TfrmMain::Exit1Click() { close(); }
+
+void TfrmMain::txtTestNameChange() {
+    setWindowTitle(engine::productName() + QLatin1Char(' ') + engine::productVersion() +
+                   QStringLiteral(" - ") + txtTestName->text());
+}
+
+void TfrmMain::txtTestLocationChange() {
+    // No blank between product name and version here: the program's title
+    // has always read like this after an edit of the location.
+    setWindowTitle(engine::productName() + engine::productVersion() + QStringLiteral(" - ") +
+                   txtTestName->text() + QLatin1Char(' ') + txtTestLocation->text());
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+// Keeps the audiogram as tall as the threshold table and the data box
+// allow, and the table box exactly under the audiogram box.
+void TfrmMain::FormResize() {
+    const QWidget* client = centralWidget();
+    if (client == nullptr || grpGraph == nullptr) {
+        return;
+    }
+    const int cw = client->width();
+    const int ch = client->height();
+    lblDateTime->move(lblDateTime->x(), ch - 18);
+    grpData->setGeometry(grpData->x(), ch - 135, cw - 2 * grpData->x(), grpData->height());
+    grpThreshold->setGeometry(grpThreshold->x(), ch - 215, cw - 2 * grpThreshold->x(),
+                              grpThreshold->height());
+    grpGraph->resize(cw - 2 * grpGraph->x(), ch - 219);
+    pbxAudiogram->resize(grpGraph->width() - 40, grpGraph->height() - 51);
+    pbxResults->resize(grpThreshold->width() - 40, pbxResults->height());
+    imgLogo->move(cw - 235, imgLogo->y());
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    // FormClose: a running test ends at its next check.
+    context_.state.StopRequested = true;
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted()) {
+        Q_EMIT closed();
+    }
+}
+
+} // namespace tavo::ui

@@ -1,0 +1,129 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QRadioButton;
+
+namespace tavo::engine {
+struct AppState;
+class LiveSettings;
+} // namespace tavo::engine
+namespace tavo::platform {
+struct Platform;
+class EndpointVolume;
+} // namespace tavo::platform
+
+namespace tavo::ui {
+
+class ScreenSaverFilter;
+
+// What the main window is given when it is created.
+struct MainWindowContext {
+    engine::AppState& state;
+    platform::Platform& platform;
+    // The program's command-line parameters (without the program name and
+    // the program's own options).
+    QStringList parameters;
+    // Opens a test file named on the command line; nothing: not available.
+    std::function<void(const QString& fileName)> readTestFile;
+};
+
+// The main window: menus, the audiogram area, the threshold table and the
+// test data box. Its creation work (FormCreate) decides the master-volume
+// path, checks for a wave-output device and opens a test file named on the
+// command line.
+class TfrmMain final : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TfrmMain(MainWindowContext context, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // The settings the screen-saver filter reads (the settings dialog's
+    // controls once that dialog exists).
+    void setLiveSettings(const engine::LiveSettings* settings);
+
+    // The endpoint volume obtained at start-up, if any.
+    platform::EndpointVolume* endpointVolume() const { return EndpointVolume.get(); }
+
+    // Commands.
+    void New1Click();
+    void Exit1Click();
+
+    // Edit notifications that set the window title.
+    void txtTestNameChange();
+    void txtTestLocationChange();
+
+    // The controls other parts read and write.
+    QMenu* File1 = nullptr;
+    QMenu* Calibration2 = nullptr;
+    QMenu* Test1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* New1 = nullptr;
+    QAction* Open1 = nullptr;
+    QAction* Save1 = nullptr;
+    QAction* Print1 = nullptr;
+    QAction* PrinterSetup1 = nullptr;
+    QAction* Options1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QAction* EarCalibration1 = nullptr;
+    QAction* LoadCalibration1 = nullptr;
+    QAction* CheckorRecalibratebyEar1 = nullptr;
+    QAction* CalInfo1 = nullptr;
+    QAction* TestCompatibility1 = nullptr;
+    QAction* NewTest1 = nullptr;
+    QAction* Retest2 = nullptr;
+    QAction* ViewResults2 = nullptr;
+    QAction* SaveAs1 = nullptr;
+    QAction* Settings1 = nullptr;
+
+    QGroupBox* grpGraph = nullptr;
+    QWidget* pbxAudiogram = nullptr;
+    QGroupBox* grpThreshold = nullptr;
+    QWidget* pbxResults = nullptr;
+    QGroupBox* grpData = nullptr;
+    QLabel* lblFirstName = nullptr;
+    QLineEdit* txtTestName = nullptr;
+    QLabel* lblTestLoc = nullptr;
+    QLineEdit* txtTestLocation = nullptr;
+    QLabel* txtOSPL = nullptr;
+    QLabel* txtOSPR = nullptr;
+    QLabel* txtAPV = nullptr;
+    QCheckBox* chkErstpruefung = nullptr;
+    QCheckBox* chkScreening = nullptr;
+    QRadioButton* rdoOK = nullptr;
+    QRadioButton* rdoNOK = nullptr;
+    QLabel* imgLogo = nullptr;
+    QLabel* lblDateTime = nullptr;
+    QLabel* lblCalFilename = nullptr;
+
+Q_SIGNALS:
+    // The window was closed: the program ends.
+    void closed();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildResultsArea();
+    void buildDataBox();
+    void FormCreate();
+    void FormResize();
+    void setGermanCaptions();
+
+    MainWindowContext context_;
+    ScreenSaverFilter* screenSaverFilter_ = nullptr;
+    std::unique_ptr<platform::EndpointVolume> EndpointVolume;
+};
+
+} // namespace tavo::ui
