@@ -98,6 +98,14 @@ void SimWaveOutput::complete() {
     }
 }
 
+void SimWaveOutput::failQueued() {
+    for (auto& queued : queue_) {
+        queued.header->flags.fetch_and(~kHeaderInQueue);
+        queued.header->flags.fetch_or(kHeaderFailed);
+    }
+    queue_.clear();
+}
+
 bool SimWaveOutput::isDone(WaveHeader& header) {
     complete();
     return header.done();

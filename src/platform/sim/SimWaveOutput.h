@@ -31,6 +31,9 @@ public:
     void failNextOpen(WaveResult result) { openFailure_ = result; }
     void failWrites(WaveResult result) { writeFailure_ = result; }
     void setStalled(bool stalled) { stalled_ = stalled; }
+    // The device breaks while playing: every queued buffer is returned
+    // with the failure flag instead of the done flag.
+    void failQueued();
 
     const std::vector<Written>& written() const { return written_; }
     std::vector<WaveFormat> openedFormats() const { return formats_; }
