@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class QProcess;
+
+namespace tavo::testsupport {
+
+struct StereoFrame {
+    std::int16_t left;
+    std::int16_t right;
+    bool operator==(const StereoFrame&) const = default;
+};
+
+// Records what the sound server's default sink plays (its monitor source)
+// with parecord, 44100 Hz 16-bit stereo, for tests of the real audio path.
+class SinkRecorder {
+public:
+    SinkRecorder();
+    ~SinkRecorder();
+
+    // Whether a PulseAudio-compatible server answers (pactl info).
+    static bool serverAnswers();
+
+    // Starts recording; false when parecord cannot be started.
+    bool start();
+    // Stops and returns the recorded frames.
+    std::vector<StereoFrame> stop();
+    QString lastError() const { return error_; }
+
+private:
+    std::unique_ptr<QProcess> process_;
+    QString file_;
+    QString error_;
+};
+
+// Parses the frames of a 16-bit stereo WAV file's data chunk.
+std::vector<StereoFrame> wavFrames(const QByteArray& wav);
+// Frames of a synthesized tone buffer.
+std::vector<StereoFrame> bufferFrames(const std::vector<std::uint8_t>& buffer);
+
+} // namespace tavo::testsupport
