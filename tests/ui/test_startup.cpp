@@ -1,0 +1,233 @@
+// Start-up: the splash sequence, the windows in their order, the main
+// window's creation work, closing, and the screen-saver filter.
+
+#include "engine/AppState.h"
+#include "engine/LiveSettings.h"
+#include "support/TestPlatform.h"
+#include "ui/Startup.h"
+#include "ui/TfrmMain.h"
+#include "ui/TfrmSplash.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+
+using namespace tavo;
+
+namespace {
+
+const QString kNoDevice =
+    QStringLiteral("Keine Audiokarte gefunden! Test und Kalibrierung nicht verfügbar");
+
+struct ScreenSaverOff final : engine::LiveSettings {
+    bool disableScreenSaver() const override { return false; }
+};
+
+} // namespace
+
+TEST(Splash, FadesInHoldsSevenRoundsAndFadesOut) {
+    platform::SimEventPump pump;
+    ui::TfrmSplash splash;
+    EXPECT_EQ(splash.ProductName->text(), QStringLiteral("Hörtest"));
+    std::vector<int> alphas;
+    pump.setProcessEventsHook([&] { alphas.push_back(splash.alpha()); });
+    ui::runSplash(splash, pump);
+
+    std::vector<int> expected;
+    for (int i = 1; i <= 15; ++i) {
+        expected.push_back(16 * i);
+    }
+    expected.insert(expected.end(), 7, 240);
+    for (int i = 1; i <= 15; ++i) {
+        expected.push_back(256 - 16 * i);
+    }
+    EXPECT_EQ(alphas, expected);
+    EXPECT_EQ(pump.nowMs(), 15 * 20 + 7 * 50 + 15 * 20);
+    EXPECT_FALSE(splash.isVisible());
+}
+
+TEST(Splash, AClickEndsTheHoldAtOnce) {
+    platform::SimEventPump pump;
+    ui::TfrmSplash splash;
+    // Clicked during the first hold round.
+    pump.schedule(320, [&] { splash.Image1Click(); });
+    ui::runSplash(splash, pump);
+    EXPECT_EQ(pump.nowMs(), 300 + 50 + 300);
+}
+
+TEST(Startup, CreatesTheWindowsInOrderAndClearsTheResults) {
+    testsupport::TestPlatform sim;
+    engine::AppState state;
+    auto windows = ui::createWindows(state, sim.bundle, {});
+    EXPECT_EQ(windows->creationOrder,
+              QStringList({QStringLiteral("TfrmMain"), QStringLiteral("TfrmSettings"),
+                           QStringLiteral("TfrmPassword"), QStringLiteral("TfrmTest"),
+                           QStringLiteral("TfrmCalibrationInfo"), QStringLiteral("TfrmBioCal"),
+                           QStringLiteral("TfrmCompatibilityTest")}));
+    EXPECT_TRUE(sim.messages->shown().empty());
+    EXPECT_TRUE(windows->main->Calibration2->menuAction()->isEnabled());
+    // New ran: no results, every threshold "none".
+    EXPECT_FALSE(state.ResultsValid);
+    for (const auto* result : {&state.Test1Result, &state.Test2Result}) {
+        for (int ear = 0; ear < engine::kEars; ++ear) {
+            for (int index = 0; index < engine::kResultIndexes; ++index) {
+                EXPECT_EQ(result->Thresholds[ear][index], engine::kNoThreshold);
+                EXPECT_EQ(result->Reversals[ear][index].Count, 0);
+            }
+        }
+    }
+    EXPECT_EQ(state.CommandLineFile, QString());
+    EXPECT_EQ(windows->main->File1->title(), QStringLiteral("&Datei"));
+    EXPECT_EQ(windows->main->Calibration2->title(), QStringLiteral("&Kalibrierung"));
+    EXPECT_EQ(windows->main->Test1->title(), QStringLiteral("&Hörtest"));
+    EXPECT_EQ(windows->main->NewTest1->text(), QStringLiteral("&Neuen Test durchführen"));
+    EXPECT_EQ(windows->main->grpData->title(), QStringLiteral(" Persönliche Daten "));
+    EXPECT_EQ(windows->main->Exit1->text(), QStringLiteral("Exit"));
+}
+
+TEST(Startup, WithoutAWaveDeviceTheCalibrationMenuIsOffAndTheUserIsToldOnce) {
+    testsupport::TestPlatform sim;
+    sim.wave->setDevices({});
+    engine::AppState state;
+    auto windows = ui::createWindows(state, sim.bundle, {});
+    EXPECT_EQ(sim.messages->count(kNoDevice), 1);
+    EXPECT_EQ(sim.messages->shown().size(), 1u);
+    EXPECT_FALSE(windows->main->Calibration2->menuAction()->isEnabled());
+    // The rest of the program stays usable.
+    EXPECT_TRUE(windows->main->File1->menuAction()->isEnabled());
+    EXPECT_TRUE(windows->main->Open1->isEnabled());
+}
+
+TEST(Startup, EndpointPathFollowsTheSoundServer) {
+    {
+        testsupport::TestPlatform sim;
+        engine::AppState state;
+        auto windows = ui::createWindows(state, sim.bundle, {});
+        EXPECT_TRUE(state.UseEndpointVolume);
+        EXPECT_NE(windows->main->endpointVolume(), nullptr);
+    }
+    {
+        testsupport::TestPlatform sim;
+        sim.bundle.endpoint = std::make_unique<platform::SimEndpointVolumeService>(false);
+        engine::AppState state;
+        auto windows = ui::createWindows(state, sim.bundle, {});
+        EXPECT_FALSE(state.UseEndpointVolume);
+        EXPECT_EQ(windows->main->endpointVolume(), nullptr);
+    }
+    {
+        // The server answers but the device cannot be activated: the path
+        // stays on, the interface empty, nothing is shown.
+        testsupport::TestPlatform sim;
+        sim.bundle.endpoint = std::make_unique<platform::SimEndpointVolumeService>(true, false);
+        engine::AppState state;
+        auto windows = ui::createWindows(state, sim.bundle, {});
+        EXPECT_TRUE(state.UseEndpointVolume);
+        EXPECT_EQ(windows->main->endpointVolume(), nullptr);
+        EXPECT_TRUE(sim.messages->shown().empty());
+    }
+}
+
+TEST(Startup, ATestFileOnTheCommandLineIsOpened) {
+    testsupport::TestPlatform sim;
+    engine::AppState state;
+    QStringList opened;
+    ui::MainWindowContext context{state, sim.bundle,
+                                  {QStringLiteral("/daten/Meine"), QStringLiteral("Tests/a.AUD")},
+                                  [&](const QString& name) {
+                                      opened << name;
+                                      state.ResultsValid = true;
+                                      state.Test1Result.Thresholds[0][0] = 42;
+                                  }};
+    ui::TfrmMain main(context);
+    EXPECT_EQ(state.CommandLineFile, QStringLiteral("/daten/Meine Tests/a.AUD "));
+    EXPECT_EQ(opened, QStringList{QStringLiteral("/daten/Meine Tests/a.AUD")});
+    // A file was read, so New did not run over it.
+    EXPECT_TRUE(state.ResultsValid);
+    EXPECT_EQ(state.Test1Result.Thresholds[0][0], 42);
+}
+
+TEST(Startup, OtherFilesOnTheCommandLineAreNotOpenedAsTestFiles) {
+    for (const char* name : {"a.vkt", "a.vkk", "aud", "x.audio"}) {
+        testsupport::TestPlatform sim;
+        engine::AppState state;
+        int opened = 0;
+        ui::MainWindowContext context{state, sim.bundle, {QString::fromLatin1(name)},
+                                      [&](const QString&) { ++opened; }};
+        ui::TfrmMain main(context);
+        EXPECT_EQ(opened, 0) << name;
+        EXPECT_EQ(state.Test1Result.Thresholds[1][11], engine::kNoThreshold) << name;
+    }
+}
+
+TEST(MainWindow, ClosingRequestsAStop) {
+    testsupport::TestPlatform sim;
+    engine::AppState state;
+    ui::TfrmMain main({state, sim.bundle, {}, {}});
+    bool closed = false;
+    QObject::connect(&main, &ui::TfrmMain::closed, [&] { closed = true; });
+    main.show();
+    EXPECT_FALSE(state.StopRequested);
+    main.Exit1Click();
+    EXPECT_TRUE(state.StopRequested);
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(main.isVisible());
+}
+
+TEST(MainWindow, TitleFollowsThePersonAndLocationEdits) {
+    testsupport::TestPlatform sim;
+    engine::AppState state;
+    ui::TfrmMain main({state, sim.bundle, {}, {}});
+    main.txtTestName->setText(QStringLiteral("Jörg Meier"));
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("Vorlandt Klarovent 1.0 - Jörg Meier"));
+    main.txtTestLocation->setText(QStringLiteral("Köln"));
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("Vorlandt Klarovent1.0 - Jörg Meier Köln"));
+}
+
+TEST(MainWindow, ResizeKeepsTheTableUnderTheAudiogram) {
+    testsupport::TestPlatform sim;
+    engine::AppState state;
+    ui::TfrmMain main({state, sim.bundle, {}, {}});
+    main.resize(1280, 900);
+    main.show();
+    QApplication::processEvents();
+    const QWidget* client = main.centralWidget();
+    const int cw = client->width();
+    const int ch = client->height();
+    EXPECT_EQ(main.grpGraph->width(), cw - 8);
+    EXPECT_EQ(main.grpGraph->height(), ch - 219);
+    EXPECT_EQ(main.pbxAudiogram->size(), QSize(cw - 8 - 40, ch - 219 - 51));
+    EXPECT_EQ(main.grpThreshold->geometry(), QRect(4, ch - 215, cw - 8, 78));
+    EXPECT_EQ(main.pbxResults->width(), cw - 48);
+    EXPECT_EQ(main.grpData->geometry(), QRect(6, ch - 135, cw - 12, 114));
+    EXPECT_EQ(main.lblDateTime->y(), ch - 18);
+    EXPECT_EQ(main.imgLogo->x(), cw - 235);
+    EXPECT_EQ(main.pbxAudiogram->x(), main.pbxResults->x());
+}
+
+TEST(ScreenSaver, KeptOffWhileNoStopIsRequestedAndTheOptionIsTicked) {
+    testsupport::TestPlatform sim;
+    engine::AppState state;
+    ui::TfrmMain main({state, sim.bundle, {}, {}});
+    EXPECT_TRUE(sim.screenSaver->inhibited());
+
+    QEvent poke(QEvent::User);
+    state.StopRequested = true;
+    QApplication::sendEvent(&main, &poke);
+    EXPECT_FALSE(sim.screenSaver->inhibited());
+    state.StopRequested = false;
+    QApplication::sendEvent(&main, &poke);
+    EXPECT_TRUE(sim.screenSaver->inhibited());
+
+    ScreenSaverOff off;
+    main.setLiveSettings(&off);
+    EXPECT_FALSE(sim.screenSaver->inhibited());
+    main.setLiveSettings(nullptr);
+    EXPECT_TRUE(sim.screenSaver->inhibited());
+    EXPECT_EQ(sim.screenSaver->calls,
+              (std::vector<std::string>{"inhibit", "release", "inhibit", "release", "inhibit"}));
+}
