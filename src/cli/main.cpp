@@ -17,11 +17,14 @@ std::vector<tavo::cli::Command> commands() {
     };
 }
 
-void printOverview() {
-    tavo::cli::out(QStringLiteral("tavo BEFEHL [OPTIONEN]   (tavo BEFEHL --help zeigt die Optionen)"));
-    tavo::cli::out(QString());
+// The overview goes to stdout when asked for, to stderr when the command
+// line was empty (a refused call).
+void printOverview(bool refused) {
+    const auto print = refused ? tavo::cli::err : tavo::cli::out;
+    print(QStringLiteral("tavo BEFEHL [OPTIONEN]   (tavo BEFEHL --help zeigt die Optionen)"));
+    print(QString());
     for (const auto& command : commands()) {
-        tavo::cli::out(QStringLiteral("  %1  %2").arg(command.name, -10).arg(command.summary));
+        print(QStringLiteral("  %1  %2").arg(command.name, -10).arg(command.summary));
     }
 }
 
@@ -32,7 +35,7 @@ int main(int argc, char* argv[]) {
     const QStringList words = QCoreApplication::arguments().mid(1);
     if (words.isEmpty() || words.first() == QLatin1String("--help") ||
         words.first() == QLatin1String("-h") || words.first() == QLatin1String("help")) {
-        printOverview();
+        printOverview(words.isEmpty());
         return words.isEmpty() ? 2 : 0;
     }
     for (const auto& command : commands()) {
