@@ -134,6 +134,8 @@ void TfrmMain::buildResultsArea() {
     lblCalFilename = named(new QLabel(QStringLiteral(".cal"), client), "lblCalFilename");
     lblCalFilename->setGeometry(446, 545, 560, 18);
     lblCalFilename->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Only a printed page shows the calibration file name.
+    lblCalFilename->hide();
 }
 
 void TfrmMain::buildDataBox() {
