@@ -5,6 +5,8 @@
 #include "platform/pulse/PulseEndpointVolume.h"
 #include "platform/qt/QtEventPump.h"
 #include "platform/qt/QtMessages.h"
+#include "platform/sdl/SdlGameController.h"
+#include "platform/sim/ScriptedGameController.h"
 #include "platform/sim/SimEndpointVolume.h"
 #include "platform/sim/SimWaveOutput.h"
 
@@ -17,6 +19,7 @@ std::unique_ptr<Platform> makeRealPlatform() {
     platform->messages = std::make_unique<QtMessages>();
     platform->screenSaver = std::make_unique<DBusScreenSaver>();
     platform->endpoint = std::make_unique<PulseEndpointVolumeService>();
+    platform->controller = std::make_unique<SdlGameController>();
     return platform;
 }
 
@@ -27,6 +30,7 @@ std::unique_ptr<Platform> makeSimulatedSoundPlatform() {
     platform->messages = std::make_unique<QtMessages>();
     platform->screenSaver = std::make_unique<DBusScreenSaver>();
     platform->endpoint = std::make_unique<SimEndpointVolumeService>();
+    platform->controller = std::make_unique<ScriptedGameController>();
     platform->simulatedSound = true;
     return platform;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/EndpointVolume.h"
 #include "platform/EventPump.h"
+#include "platform/GameController.h"
 #include "platform/Messages.h"
 #include "platform/ScreenSaver.h"
 #include "platform/WaveOutput.h"
@@ -19,6 +20,7 @@ struct Platform {
     std::unique_ptr<Messages> messages;
     std::unique_ptr<ScreenSaver> screenSaver;
     std::unique_ptr<EndpointVolumeService> endpoint;
+    std::unique_ptr<GameController> controller;
     bool simulatedSound = false;
 };
 

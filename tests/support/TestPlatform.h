@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/sim/ScriptedGameController.h"
 #include "platform/sim/SimEndpointVolume.h"
 #include "platform/sim/SimEventPump.h"
 #include "platform/sim/SimMessages.h"
@@ -24,6 +25,8 @@ struct TestPlatform {
         screenSaver = static_cast<platform::SimScreenSaver*>(bundle.screenSaver.get());
         bundle.endpoint = std::make_unique<platform::SimEndpointVolumeService>();
         endpoint = static_cast<platform::SimEndpointVolumeService*>(bundle.endpoint.get());
+        bundle.controller = std::make_unique<platform::ScriptedGameController>();
+        controller = static_cast<platform::ScriptedGameController*>(bundle.controller.get());
         bundle.simulatedSound = true;
     }
 
@@ -33,6 +36,7 @@ struct TestPlatform {
     platform::SimMessages* messages;
     platform::SimScreenSaver* screenSaver;
     platform::SimEndpointVolumeService* endpoint;
+    platform::ScriptedGameController* controller;
 };
 
 } // namespace tavo::testsupport
