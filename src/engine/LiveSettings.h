@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace tavo::engine {
 
 // The settings as the settings dialog's controls hold them at the moment of
@@ -10,6 +12,12 @@ public:
     virtual ~LiveSettings() = default;
     // "Disable screensaver during test".
     virtual bool disableScreenSaver() const = 0;
+    // "Kalibrierungsdatei automatisch beim Start laden" (chkLoadCal); a view
+    // that does not hold it gives the design value.
+    virtual bool reloadCalibrationAtStart() const { return false; }
+    // The default calibration file the settings show (Label24, "Cal
+    // Filename").
+    virtual QString calibrationFileName() const { return QStringLiteral("Keine Datei ausgewählt"); }
 };
 
 // The settings dialog's design values, for use before the dialog exists
@@ -17,6 +25,10 @@ public:
 class DesignSettings : public LiveSettings {
 public:
     bool disableScreenSaver() const override { return true; }
+    bool reloadCalibrationAtStart() const override { return false; }
+    QString calibrationFileName() const override {
+        return QStringLiteral("Keine Datei ausgewählt");
+    }
 };
 
 } // namespace tavo::engine

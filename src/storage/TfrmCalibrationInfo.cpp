@@ -1,15 +1,208 @@
 #include "storage/TfrmCalibrationInfo.h"
 
+#include "engine/AppState.h"
+#include "engine/LiveSettings.h"
+#include "engine/StartupRules.h"
+#include "platform/Messages.h"
+#include "storage/CalibrationFile.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
 namespace tavo::storage {
 
-TfrmCalibrationInfo::TfrmCalibrationInfo(QWidget* parent) : QDialog(parent) {
+namespace {
+
+template <typename T> T* named(T* object, const char* name) {
+    object->setObjectName(QString::fromLatin1(name));
+    return object;
+}
+
+QString finishedText(const QString& date, const QString& time) {
+    return QStringLiteral("Calibration finished on ") + date + QStringLiteral(" at ") + time;
+}
+
+} // namespace
+
+TfrmCalibrationInfo::TfrmCalibrationInfo(CalibrationInfoContext context, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), context_(std::move(context)) {
     setObjectName(QStringLiteral("frmCalibrationInfo"));
     setWindowTitle(QStringLiteral("Calibration Information"));
-    resize(420, 300);
+    setModal(false);
+    buildControls();
     FormCreate();
 }
 
-// The German captions arrive with the dialog's controls.
-void TfrmCalibrationInfo::FormCreate() {}
+TfrmCalibrationInfo::~TfrmCalibrationInfo() = default;
+
+void TfrmCalibrationInfo::buildControls() {
+    setFixedSize(440, 250);
+    const auto field = [this](const char* name, const char* labelName, const char* caption,
+                              const char* hint, int top) {
+        auto* label = named(new QLabel(QString::fromUtf8(caption), this), labelName);
+        label->setGeometry(16, top + 4, 130, 16);
+        auto* edit = named(new QLineEdit(this), name);
+        edit->setGeometry(150, top, 270, 24);
+        edit->setToolTip(QString::fromUtf8(hint));
+        return edit;
+    };
+    Person = field("Person", "lblPerson", "Calibration done by:", "Enter your Name here", 16);
+    Headphones = field("Headphones", "lblHeadphones",
+                       "Headphones used:", "Enter the type of headphones used here", 48);
+    Soundcard = field("Soundcard", "lblSoundcard",
+                      "Soundcard used:", "Enter the type of soundcard used here", 80);
+    Soundcard->setEnabled(false);
+    Comment = field("Comment", "lblComment", "Comment:", "Add your comments here!", 112);
+
+    DateStamp = named(new QLabel(this), "DateStamp");
+    DateStamp->setGeometry(16, 150, 404, 18);
+    DateStamp->setToolTip(
+        QStringLiteral("System date and time. If wrong, correct in Windows Conrol Panel."));
+
+    OKSave = named(new QPushButton(QStringLiteral("OK"), this), "OKSave");
+    OKSave->setGeometry(230, 200, 90, 28);
+    Cancel = named(new QPushButton(QStringLiteral("Cancel"), this), "Cancel");
+    Cancel->setGeometry(330, 200, 90, 28);
+    connect(OKSave, &QPushButton::clicked, this, [this] { OKSaveClick(); });
+    connect(Cancel, &QPushButton::clicked, this, [this] { CancelClick(); });
+
+    // An existing file is replaced without asking.
+    CalSave = named(new QFileDialog(this, kSaveCalibrationTitle), "CalSave");
+    CalSave->setAcceptMode(QFileDialog::AcceptSave);
+    CalSave->setFileMode(QFileDialog::AnyFile);
+    CalSave->setDefaultSuffix(kCalibrationSuffix);
+    CalSave->setNameFilter(kCalibrationFilter);
+    CalSave->setOption(QFileDialog::DontConfirmOverwrite, true);
+}
+
+// The start-up calibration: a ".vkk" file named on the command line (exact
+// case), otherwise the default file when the settings ask for it. A load
+// error has been reported by ReadCal; start-up goes on.
+void TfrmCalibrationInfo::FormCreate() {
+    const auto& commandLine = context_.state.CommandLineFile;
+    if (engine::namesCalibrationFile(commandLine)) {
+        ReadCal(engine::commandLineFileName(commandLine));
+        return;
+    }
+    const engine::DesignSettings designSettings;
+    const engine::LiveSettings& settings =
+        context_.settings != nullptr ? *context_.settings : designSettings;
+    if (settings.reloadCalibrationAtStart()) {
+        ReadCal(settings.calibrationFileName());
+    }
+}
+
+bool TfrmCalibrationInfo::ReadCal(const QString& fileName) {
+    const auto bytes = readFileHead(fileName, kMaxCalibrationFileSize);
+    if (!bytes) {
+        context_.messages.show(bytes.error, {}, platform::MessageType::Error);
+        return false;
+    }
+    // The whole file is read before anything is applied.
+    const auto contents = decodeCalibrationFile(*bytes.value);
+    if (!contents) {
+        context_.messages.show(contents.error);
+        return false;
+    }
+    applyCalibrationFile(context_.state, *contents.value);
+    Person->setText(contents.value->person);
+    Headphones->setText(contents.value->headphones);
+    Soundcard->setText(contents.value->soundcard);
+    Comment->setText(contents.value->comment);
+    return true;
+}
+
+void TfrmCalibrationInfo::FormActivate() {
+    setMainWindowEnabled(false);
+    const auto& state = context_.state;
+    const bool pending = state.NewCalibrationPending;
+    for (QLineEdit* edit : {Person, Headphones, Comment}) {
+        edit->setEnabled(pending);
+    }
+    Cancel->setVisible(pending);
+    if (pending) {
+        Soundcard->setText(context_.soundCardName ? context_.soundCardName() : QString());
+        DateStamp->setText(finishedText(state.NewCalibrationDate, state.NewCalibrationTime));
+    } else {
+        DateStamp->setText(finishedText(state.CalibrationDate, state.CalibrationTime));
+    }
+}
+
+void TfrmCalibrationInfo::OKSaveClick() {
+    auto& state = context_.state;
+    if (state.NewCalibrationPending) {
+        // The new calibration is in force whether or not it is saved.
+        applyNewCalibration(state);
+        const QString target = context_.chooseSaveFile ? context_.chooseSaveFile() : runCalSave();
+        if (!target.isEmpty()) {
+            const auto contents = loadedCalibration(state, Person->text(), Headphones->text(),
+                                                    Soundcard->text(), Comment->text());
+            const QString error =
+                saveBytes(target, encodeCalibrationFile(contents), context_.fileOutput);
+            if (!error.isEmpty()) {
+                // The dialog stays open, so the user can try another place.
+                context_.messages.show(
+                    QStringLiteral("Beim Speichern ist ein Fehler aufgetreten\n") + error, {},
+                    platform::MessageType::Error);
+                return;
+            }
+        }
+    }
+    close();
+}
+
+void TfrmCalibrationInfo::CancelClick() {
+    setMainWindowEnabled(true);
+    hide();
+}
+
+void TfrmCalibrationInfo::reject() {
+    if (!Cancel->isHidden()) {
+        CancelClick();
+    }
+}
+
+QString TfrmCalibrationInfo::runCalSave() {
+    if (CalSave->exec() != QDialog::Accepted || CalSave->selectedFiles().isEmpty()) {
+        return {};
+    }
+    return CalSave->selectedFiles().first();
+}
+
+bool TfrmCalibrationInfo::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        FormActivate();
+    }
+    return QDialog::event(event);
+}
+
+void TfrmCalibrationInfo::showEvent(QShowEvent* event) {
+    // Centred on the screen, every time it is shown.
+    if (const QScreen* shownOn = screen(); shownOn != nullptr) {
+        move(shownOn->availableGeometry().center() - rect().center());
+    }
+    QDialog::showEvent(event);
+    FormActivate();
+}
+
+void TfrmCalibrationInfo::closeEvent(QCloseEvent* event) {
+    // Closing never discards anything (unlike Cancel); it only hides.
+    event->accept();
+    FormClose();
+}
+
+void TfrmCalibrationInfo::FormClose() {
+    setMainWindowEnabled(true);
+}
+
+void TfrmCalibrationInfo::setMainWindowEnabled(bool enabled) {
+    if (context_.mainWindow != nullptr) {
+        context_.mainWindow->setEnabled(enabled);
+    }
+}
 
 } // namespace tavo::storage

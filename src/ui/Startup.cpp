@@ -1,6 +1,7 @@
 #include "ui/Startup.h"
 
 #include "engine/AppState.h"
+#include "engine/LiveSettings.h"
 #include "engine/ProductInfo.h"
 #include "engine/TfrmTest.h"
 #include "hardware/TfrmBioCal.h"
@@ -31,7 +32,16 @@ std::unique_ptr<ProgramWindows> createWindows(engine::AppState& state,
     windows->creationOrder << QStringLiteral("TfrmPassword");
     windows->test = std::make_unique<engine::TfrmTest>();
     windows->creationOrder << QStringLiteral("TfrmTest");
-    windows->calibrationInfo = std::make_unique<storage::TfrmCalibrationInfo>();
+    // Its creation loads the start-up calibration, with the settings as
+    // the settings dialog holds them (the design values while that dialog
+    // offers no live view). The sound-card name comes from the mixer.
+    storage::CalibrationInfoContext calibrationInfo{state, *platform.messages, windows->main.get()};
+    calibrationInfo.settings = dynamic_cast<const engine::LiveSettings*>(windows->settings.get());
+    windows->calibrationInfo = std::make_unique<storage::TfrmCalibrationInfo>(calibrationInfo);
+    windows->main->setCalibrationReader(
+        [info = windows->calibrationInfo.get()](const QString& fileName) {
+            return info->ReadCal(fileName);
+        });
     windows->creationOrder << QStringLiteral("TfrmCalibrationInfo");
     windows->bioCal = std::make_unique<hardware::TfrmBioCal>();
     windows->creationOrder << QStringLiteral("TfrmBioCal");

@@ -1,9 +1,11 @@
 #include "ui/TfrmMain.h"
 
 #include "engine/AppState.h"
+#include "engine/Evaluation.h"
 #include "engine/ProductInfo.h"
 #include "engine/StartupRules.h"
 #include "platform/Platform.h"
+#include "storage/TestFileCommands.h"
 #include "ui/ScreenSaverFilter.h"
 
 #include <QAction>
@@ -266,8 +268,13 @@ void TfrmMain::FormCreate() {
 
     // B.6
     state.CommandLineFile = engine::joinCommandLine(context_.parameters);
-    if (engine::namesTestFile(state.CommandLineFile) && context_.readTestFile) {
-        context_.readTestFile(engine::commandLineFileName(state.CommandLineFile));
+    if (engine::namesTestFile(state.CommandLineFile)) {
+        const QString fileName = engine::commandLineFileName(state.CommandLineFile);
+        if (context_.readTestFile) {
+            context_.readTestFile(fileName);
+        } else {
+            ReadFile(fileName);
+        }
     }
 
     // B.7
@@ -295,6 +302,49 @@ void TfrmMain::New1Click() {
 }
 
 void TfrmMain::Exit1Click() { close(); }
+
+namespace {
+storage::DataBox dataBoxOf(const TfrmMain& window) {
+    return {window.txtTestName,  window.txtTestLocation, window.chkErstpruefung,
+            window.chkScreening, window.rdoOK,           window.rdoNOK};
+}
+} // namespace
+
+bool TfrmMain::ReadFile(const QString& fileName) {
+    if (!storage::ReadFile(fileName, context_.state, dataBoxOf(*this),
+                           *context_.platform.messages)) {
+        return false;
+    }
+    CalcAVP();
+    pbxAudiogram->update();
+    pbxResults->update();
+    return true;
+}
+
+QString TfrmMain::WriteFile(const QString& fileName) {
+    return storage::WriteFile(fileName, context_.state, dataBoxOf(*this));
+}
+
+QString TfrmMain::WriteAsciiFile(const QString& fileName) {
+    return storage::WriteAsciiFile(fileName, context_.state);
+}
+
+bool TfrmMain::ReadCal(const QString& fileName) {
+    return calibrationReader_ && calibrationReader_(fileName);
+}
+
+void TfrmMain::setCalibrationReader(std::function<bool(const QString& fileName)> reader) {
+    calibrationReader_ = std::move(reader);
+}
+
+void TfrmMain::CalcAVP() {
+    // Without a first-run result at any test frequency the labels stay.
+    if (const auto texts = engine::CalcAVP(context_.state)) {
+        txtOSPL->setText(texts->ospl);
+        txtOSPR->setText(texts->ospr);
+        txtAPV->setText(texts->apv);
+    }
+}
 
 void TfrmMain::txtTestNameChange() {
     setWindowTitle(engine::productName() + QLatin1Char(' ') + engine::productVersion() +

@@ -33,7 +33,8 @@ struct MainWindowContext {
     // The program's command-line parameters (without the program name and
     // the program's own options).
     QStringList parameters;
-    // Opens a test file named on the command line; nothing: not available.
+    // Opens a test file named on the command line; nothing: the window's
+    // own ReadFile.
     std::function<void(const QString& fileName)> readTestFile;
 };
 
@@ -57,6 +58,20 @@ public:
     // Commands.
     void New1Click();
     void Exit1Click();
+
+    // The file operations the commands call. ReadFile reads a test file into
+    // the data box and both runs, then recomputes the summary figures and
+    // repaints; WriteFile and WriteAsciiFile return the reason a save failed
+    // (empty: saved). ReadCal loads a calibration file through the
+    // calibration information dialog, which shows its texts.
+    bool ReadFile(const QString& fileName);
+    QString WriteFile(const QString& fileName);
+    QString WriteAsciiFile(const QString& fileName);
+    bool ReadCal(const QString& fileName);
+    void setCalibrationReader(std::function<bool(const QString& fileName)> reader);
+
+    // Shows OSPL, OSPR and APV as the results stand.
+    void CalcAVP();
 
     // Edit notifications that set the window title.
     void txtTestNameChange();
@@ -122,6 +137,7 @@ private:
     void setGermanCaptions();
 
     MainWindowContext context_;
+    std::function<bool(const QString& fileName)> calibrationReader_;
     ScreenSaverFilter* screenSaverFilter_ = nullptr;
     std::unique_ptr<platform::EndpointVolume> EndpointVolume;
 };

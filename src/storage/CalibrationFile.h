@@ -1,0 +1,64 @@
+#pragma once
+
+#include "engine/AppState.h"
+#include "storage/Decoded.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <array>
+
+namespace tavo::storage {
+
+inline constexpr int kCalibratedSlots = 11; // slots 1..11
+
+// Everything a calibration file holds: the four descriptive texts, when
+// the calibration was finished, and slots 1..11 of both ears (index 0 is
+// slot 1).
+struct CalibrationFileContents {
+    QString person;
+    QString headphones;
+    QString soundcard;
+    QString comment;
+    QString date;
+    QString time;
+    std::array<std::array<engine::TCalibrationPoint, kCalibratedSlots>, engine::kEars> points{};
+};
+
+inline const QString kCalibrationFormatMessage =
+    QStringLiteral("Not a valid Calibration Data File");
+
+// File dialogs for calibration files.
+inline const QString kCalibrationFilter = QStringLiteral("Vorlandt Klarovent Kalibrierung (*.vkk)");
+inline const QString kCalibrationSuffix = QStringLiteral("vkk");
+inline const QString kOpenCalibrationTitle = QStringLiteral("Open Calibration Data File");
+inline const QString kSaveCalibrationTitle = QStringLiteral("Save Calibration Data File");
+
+inline constexpr qsizetype kCalibrationPointsSize = 2 * kCalibratedSlots * 24;
+inline constexpr qsizetype kMaxCalibrationFileSize = 22 + 6 * (255 + 6) + kCalibrationPointsSize;
+
+// The calibration file's bytes: the signature record, six string records
+// (texts cut to 255 characters, pad bytes 0), then the 22 points, left ear
+// first.
+QByteArray encodeCalibrationFile(const CalibrationFileContents& contents);
+
+// Reads a calibration file's bytes as a whole. A wrong signature, a
+// damaged string record or a file shorter than its layout is refused with
+// "Not a valid Calibration Data File". Bytes after the layout are ignored.
+Decoded<CalibrationFileContents> decodeCalibrationFile(QByteArrayView bytes);
+
+// Puts a read calibration file into the application state: slots 1..11 of
+// both ears, date and time; sets CalibrationLoaded.
+void applyCalibrationFile(engine::AppState& state, const CalibrationFileContents& contents);
+
+// Takes the finished calibration by ear into the application state: its
+// date, time and table; sets CalibrationLoaded.
+void applyNewCalibration(engine::AppState& state);
+
+// What a save of the loaded calibration writes, with the dialog's texts.
+CalibrationFileContents loadedCalibration(const engine::AppState& state, const QString& person,
+                                          const QString& headphones, const QString& soundcard,
+                                          const QString& comment);
+
+} // namespace tavo::storage

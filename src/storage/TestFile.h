@@ -1,0 +1,62 @@
+#pragma once
+
+#include "engine/AppState.h"
+#include "storage/Decoded.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+namespace tavo::storage {
+
+// The main window's test data box: person, location, the two examination
+// marks and the verdict.
+struct TestData {
+    QString person;
+    QString location;
+    bool erstpruefung = false; // "Erstprüfung"
+    bool screening = false;    // "Überwachungsprüfung"
+    bool ok = true;            // "IO"
+    bool nok = false;          // "NIO"
+
+    friend bool operator==(const TestData&, const TestData&) = default;
+};
+
+// Everything a test file holds: the data box and both runs (dates, times,
+// reversal lists and thresholds).
+struct TestFileContents {
+    TestData data;
+    engine::TTestResult run1;
+    engine::TTestResult run2;
+};
+
+inline const QString kTestFileFormatMessage = QStringLiteral("Dateiformat nicht erkannt");
+
+// Size of the fixed part (header, ten empty string records, the four
+// arrays) and of the largest file the layout allows.
+inline constexpr qsizetype kTestFileHeaderSize = 18;
+inline constexpr qsizetype kTestFileArraysSize = 2 * (2112 + 96);
+inline constexpr qsizetype kMaxTestFileSize =
+    kTestFileHeaderSize + 10 * (255 + 6) + kTestFileArraysSize;
+
+// The test file's bytes. Texts are cut to 255 characters, marks written as
+// "-1" / "0", pad bytes as 0.
+QByteArray encodeTestFile(const TestFileContents& contents);
+
+// Reads a test file's bytes as a whole. Refused with "Dateiformat nicht
+// erkannt": a wrong header, a damaged string record, a file shorter than
+// its layout, a reversal count outside 0..20 (the program never records
+// more than 20 reversals). Refused with its own message: a mark text that
+// is no boolean. Bytes after the layout are ignored.
+Decoded<TestFileContents> decodeTestFile(QByteArrayView bytes);
+
+// "IO" and "NIO" form one radio group. Applied in file order: checking
+// "IO" unchecks "NIO", checking "NIO" unchecks "IO"; unchecking one leaves
+// its partner alone, so "0" for both leaves neither checked.
+struct RadioMarks {
+    bool ok = false;
+    bool nok = false;
+};
+RadioMarks radioGroupRule(bool okFromFile, bool nokFromFile);
+
+} // namespace tavo::storage
