@@ -20,6 +20,8 @@ struct Command {
 Command toneCommand();
 Command devicesCommand();
 Command playCommand();
+Command convertCommand();
+Command showCommand();
 
 // Output helpers: UTF-8 lines on stdout and stderr.
 void out(const QString& line);

@@ -1,0 +1,154 @@
+#include "cli/Args.h"
+#include "cli/Command.h"
+#include "engine/AppState.h"
+#include "engine/Evaluation.h"
+#include "storage/CalibrationFile.h"
+#include "storage/FileOutput.h"
+#include "storage/TestFile.h"
+
+#include <QLocale>
+
+#include <algorithm>
+
+namespace tavo::cli {
+
+namespace {
+
+using engine::kEars;
+using engine::kResultIndexes;
+
+const std::array<QString, 2> kEarNames = {QStringLiteral("links"), QStringLiteral("rechts")};
+
+QString yesNo(bool value) {
+    return value ? QStringLiteral("ja") : QStringLiteral("nein");
+}
+
+QString cell(const QString& text) {
+    return text.rightJustified(6);
+}
+
+// One line of figures under the frequencies of the result indexes; the
+// last column is the 1000 Hz retest.
+QString frequencyHeader() {
+    QString line = QStringLiteral("  %1").arg(QStringLiteral("Hz"), -8);
+    for (int index = 0; index < kResultIndexes; ++index) {
+        line += cell(QString::number(engine::kInitialFrequencies[index + 1]));
+    }
+    return line;
+}
+
+void showRun(int number, const engine::TTestResult& run) {
+    out(QStringLiteral("Durchlauf %1: %2 %3").arg(number).arg(run.TestDate, run.TestTime));
+    out(frequencyHeader());
+    for (int ear = 0; ear < kEars; ++ear) {
+        QString line = QStringLiteral("  %1").arg(kEarNames[ear], -8);
+        for (int index = 0; index < kResultIndexes; ++index) {
+            const auto threshold = run.Thresholds[ear][index];
+            line += cell(threshold == engine::kNoThreshold ? QStringLiteral("-")
+                                                           : QString::number(threshold));
+        }
+        out(line);
+    }
+}
+
+void showTestFile(const QString& fileName, const storage::TestFileContents& contents) {
+    const auto& data = contents.data;
+    // The verdict as the main window shows it after opening the file.
+    const auto marks = storage::radioGroupRule(data.ok, data.nok);
+    out(QStringLiteral("Testdatei:           %1").arg(fileName));
+    out(QStringLiteral("Testperson:          %1").arg(data.person));
+    out(QStringLiteral("Testort:             %1").arg(data.location));
+    out(QStringLiteral("Erstprüfung:         %1").arg(yesNo(data.erstpruefung)));
+    out(QStringLiteral("Überwachungsprüfung: %1").arg(yesNo(data.screening)));
+    out(QStringLiteral("Ergebnis:            %1")
+            .arg(marks.ok    ? QStringLiteral("IO")
+                 : marks.nok ? QStringLiteral("NIO")
+                             : QStringLiteral("keines")));
+    out(QStringLiteral(
+        "Hörschwellen in dB HL (- = kein Ergebnis; letzte Spalte: Wiederholung bei 1000 Hz):"));
+    showRun(1, contents.run1);
+    showRun(2, contents.run2);
+
+    engine::AppState state;
+    state.Test1Result = contents.run1;
+    state.Test2Result = contents.run2;
+    state.ResultsValid = true;
+    if (const auto texts = engine::CalcAVP(state)) {
+        out(QStringLiteral("OSPL: %1 dB   OSPR: %2 dB   APV: %3 dB")
+                .arg(texts->ospl, texts->ospr, texts->apv));
+    } else {
+        out(QStringLiteral("OSPL, OSPR, APV: - (der erste Durchlauf hat kein Ergebnis)"));
+    }
+}
+
+void showCalibrationFile(const QString& fileName, const storage::CalibrationFileContents& cal) {
+    out(QStringLiteral("Kalibrierungsdatei:  %1").arg(fileName));
+    out(QStringLiteral("Kalibriert von:      %1").arg(cal.person));
+    out(QStringLiteral("Kopfhörer:           %1").arg(cal.headphones));
+    out(QStringLiteral("Soundkarte:          %1").arg(cal.soundcard));
+    out(QStringLiteral("Kommentar:           %1").arg(cal.comment));
+    out(QStringLiteral("Abgeschlossen:       %1 um %2").arg(cal.date, cal.time));
+    out(QStringLiteral("  Ohr        Hz    Wave  Master    Gain  Reserviert  Bezug (dB)"));
+    for (int ear = 0; ear < kEars; ++ear) {
+        for (int slot = 1; slot <= storage::kCalibratedSlots; ++slot) {
+            const auto& point = cal.points[ear][slot - 1];
+            out(QStringLiteral("  %1 %2 %3 %4 %5 %6  %7")
+                    .arg(kEarNames[ear], -6)
+                    .arg(engine::kInitialFrequencies[slot], 6)
+                    .arg(point.WaveSteps, 7)
+                    .arg(point.MasterSteps, 7)
+                    .arg(point.GainSteps, 7)
+                    .arg(point.Reserved, 11)
+                    .arg(QString::number(point.Reference, 'g', QLocale::FloatingPointShortest)));
+        }
+    }
+}
+
+int runShow(const QStringList& words) {
+    const Args args(words, {}, {});
+    if (args.positional().size() != 1) {
+        throw UsageError("Erwartet wird genau ein Dateiname.");
+    }
+    const QString fileName = args.positional().first();
+    const auto bytes = storage::readFileHead(
+        fileName, std::max(storage::kMaxTestFileSize, storage::kMaxCalibrationFileSize));
+    if (!bytes) {
+        err(QStringLiteral("tavo show: %1").arg(bytes.error));
+        return 2;
+    }
+    // The kind is told by the contents: each format starts with its own
+    // signature.
+    const auto test = storage::decodeTestFile(*bytes.value);
+    if (test) {
+        showTestFile(fileName, *test.value);
+        return 0;
+    }
+    const auto calibration = storage::decodeCalibrationFile(*bytes.value);
+    if (calibration) {
+        showCalibrationFile(fileName, *calibration.value);
+        return 0;
+    }
+    const bool looksLikeTestFile = !bytes.value->isEmpty() && bytes.value->front() == 16;
+    err(QStringLiteral("tavo show: %1: %2")
+            .arg(fileName, looksLikeTestFile ? test.error : calibration.error));
+    return 2;
+}
+
+} // namespace
+
+Command showCommand() {
+    return {QStringLiteral("show"),
+            QStringLiteral("eine Test- oder Kalibrierungsdatei lesbar anzeigen"),
+            QStringLiteral(
+                "tavo show DATEI\n"
+                "\n"
+                "Zeigt eine Testdatei (.vkt) mit Testperson, Testort, Prüfungsart, Ergebnis,\n"
+                "Datum und Uhrzeit der Durchläufe, den Hörschwellen je Ohr und Frequenz und\n"
+                "OSPL / OSPR / APV, wie das Programm sie berechnet; oder eine\n"
+                "Kalibrierungsdatei (.vkk) mit ihren Texten und den 22 Kalibrierpunkten.\n"
+                "Die Art der Datei ergibt sich aus ihrem Inhalt. Eine unlesbare Datei meldet\n"
+                "den Grund und endet mit Code 2."),
+            runShow};
+}
+
+} // namespace tavo::cli
