@@ -1,0 +1,193 @@
+// Threshold rule, spread, recomputation and the summary figures.
+
+#include "engine/Evaluation.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <limits>
+
+using namespace tavo::engine;
+
+namespace {
+
+TReversalList reversals(std::initializer_list<int> levels) {
+    TReversalList list;
+    for (const int level : levels) {
+        list.Levels[list.Count++] = level;
+    }
+    return list;
+}
+
+} // namespace
+
+TEST(ThresholdRule, MeanOfTheCountedReversals) {
+    const auto list = reversals({40, 30, 38, 28});
+    EXPECT_EQ(thresholdOf(list, true), 32);  // 96 / 3
+    EXPECT_EQ(Spread(list, true), 2);        // odd {38}: 0, even {30, 28}: 2
+    EXPECT_EQ(thresholdOf(list, false), 34); // 136 / 4
+    EXPECT_EQ(Spread(list, false), 2);       // odd {40, 38}, even {30, 28}
+    // The larger range wins whichever class it is in.
+    EXPECT_EQ(Spread(reversals({40, 30, 52, 28}), false), 12);
+    EXPECT_EQ(Spread(reversals({40, 30, 38, 12}), false), 18);
+}
+
+TEST(ThresholdRule, TiesGoToTheEvenNeighbour) {
+    EXPECT_EQ(thresholdOf(reversals({30, 35}), false), 32);    // 32.5
+    EXPECT_EQ(thresholdOf(reversals({33, 34}), false), 34);    // 33.5
+    EXPECT_EQ(thresholdOf(reversals({-30, -35}), false), -32); // -32.5
+    EXPECT_EQ(thresholdOf(reversals({-33, -34}), false), -34); // -33.5
+    EXPECT_EQ(thresholdOf(reversals({-2, -3}), false), -2);    // -2.5
+    EXPECT_EQ(thresholdOf(reversals({1, 2, 4}), false), 2);    // 2.33
+    EXPECT_EQ(thresholdOf(reversals({1, 3, 4}), false), 3);    // 2.67
+    EXPECT_EQ(divideRoundHalfEven(-7, 3), -2);
+    EXPECT_EQ(divideRoundHalfEven(-8, 3), -3);
+}
+
+TEST(ThresholdRule, ListsThatCountNothingHaveNoResult) {
+    // A single reversal that is rejected leaves nothing to average.
+    EXPECT_EQ(thresholdOf(reversals({40}), true), kNoThreshold);
+    EXPECT_EQ(thresholdOf(reversals({40}), false), 40);
+    EXPECT_EQ(Spread(reversals({40}), true), 0);
+    EXPECT_EQ(Spread(reversals({40}), false), 0);
+    EXPECT_EQ(thresholdOf(TReversalList{}, false), kNoThreshold);
+}
+
+TEST(ThresholdRule, OnlyTheTwentyStoredLevelsCount) {
+    TReversalList list;
+    list.Levels.fill(10);
+    list.Levels[19] = 30;
+    list.Count = 25; // as a damaged file might say
+    EXPECT_EQ(thresholdOf(list, false), 11);
+    EXPECT_EQ(Spread(list, false), 20);
+}
+
+TEST(ThresholdRule, SpreadOfLevelsOutsideTheUsualRange) {
+    // Peaks above 100 dB HL: the range is that of the levels themselves.
+    EXPECT_EQ(Spread(reversals({110, 90, 120, 95}), false), 10);
+    EXPECT_EQ(Spread(reversals({-110, -130, -105, -120}), false), 10);
+}
+
+TEST(CalcThreshold, RecomputesEveryCellWithTheCurrentSetting) {
+    TTestResult result;
+    result.Reversals[kLeftEar][0] = reversals({40, 30, 38, 28});
+    result.Reversals[kRightEar][11] = reversals({10, 0, 10, 0, 10});
+    result.Reversals[kRightEar][11].Spread = 7;
+    result.Reversals[kLeftEar][5] = reversals({50});
+    result.Reversals[kLeftEar][6].Count = -3;
+    result.Thresholds[kLeftEar][3] = 55; // no reversals: becomes "no result"
+
+    CalcThreshold(result, true);
+    EXPECT_EQ(result.Thresholds[kLeftEar][0], 32);
+    EXPECT_EQ(result.Thresholds[kRightEar][11], 5);
+    EXPECT_EQ(result.Thresholds[kLeftEar][5], kNoThreshold);
+    EXPECT_EQ(result.Thresholds[kLeftEar][6], kNoThreshold);
+    EXPECT_EQ(result.Thresholds[kLeftEar][3], kNoThreshold);
+    EXPECT_EQ(result.Reversals[kRightEar][11].Spread, 7);
+    EXPECT_EQ(result.Reversals[kLeftEar][6].Count, -3);
+
+    CalcThreshold(result, false);
+    EXPECT_EQ(result.Thresholds[kLeftEar][0], 34);
+    EXPECT_EQ(result.Thresholds[kRightEar][11], 6);
+    EXPECT_EQ(result.Thresholds[kLeftEar][5], 50);
+}
+
+TEST(RoundHalfUp, PositiveHalvesUpNegativesTruncated) {
+    EXPECT_EQ(RoundHalfUp(2.5), 3);
+    EXPECT_EQ(RoundHalfUp(3.5), 4);
+    EXPECT_EQ(RoundHalfUp(2.49), 2);
+    EXPECT_EQ(RoundHalfUp(0.5), 1);
+    EXPECT_EQ(RoundHalfUp(-2.5), -2);
+    EXPECT_EQ(RoundHalfUp(-2.7), -2);
+    EXPECT_EQ(RoundHalfUp(-3.5), -3);
+    EXPECT_EQ(RoundHalfUp(-0.5), 0);
+    EXPECT_EQ(RoundHalfUp(7.0), 7);
+    EXPECT_EQ(RoundHalfUp(1e12), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(RoundHalfUp(-1e12), std::numeric_limits<std::int32_t>::min());
+}
+
+class SummaryFigures : public ::testing::Test {
+protected:
+    SummaryFigures() {
+        for (auto* run : {&state.Test1Result, &state.Test2Result}) {
+            clearResult(*run);
+        }
+        state.ResultsValid = true;
+    }
+    void result(TTestResult& run, int ear, int index, int threshold) {
+        run.Reversals[ear][index].Count = 4;
+        run.Thresholds[ear][index] = threshold;
+    }
+    SummaryTexts figures() const {
+        const auto texts = CalcAVP(state);
+        EXPECT_TRUE(texts.has_value());
+        return texts.value_or(SummaryTexts{});
+    }
+    AppState state;
+};
+
+TEST_F(SummaryFigures, DashesWhileResultsAreNotValid) {
+    result(state.Test1Result, kLeftEar, 0, 20);
+    state.ResultsValid = false;
+    const auto texts = figures();
+    EXPECT_EQ(texts.ospl, QStringLiteral("-"));
+    EXPECT_EQ(texts.ospr, QStringLiteral("-"));
+    EXPECT_EQ(texts.apv, QStringLiteral("-"));
+}
+
+TEST_F(SummaryFigures, NothingWithoutAFirstRunResult) {
+    EXPECT_FALSE(CalcAVP(state).has_value());
+    // The retest alone does not count.
+    result(state.Test1Result, kLeftEar, 11, 20);
+    EXPECT_FALSE(CalcAVP(state).has_value());
+}
+
+TEST_F(SummaryFigures, MeanDifferenceBetweenTheRuns) {
+    result(state.Test1Result, kLeftEar, 2, 20);
+    result(state.Test1Result, kLeftEar, 7, 30);
+    result(state.Test2Result, kLeftEar, 2, 15);
+    result(state.Test2Result, kLeftEar, 7, 25);
+    auto texts = figures();
+    EXPECT_EQ(texts.ospl, QStringLiteral("5")); // (50 - 40) / 2
+    EXPECT_EQ(texts.ospr, QStringLiteral("0"));
+    EXPECT_EQ(texts.apv, QStringLiteral("3")); // 2.5 rounds up
+
+    // A frequency counts when either ear has a first-run result.
+    result(state.Test1Result, kRightEar, 4, 12);
+    result(state.Test2Result, kRightEar, 4, 12);
+    texts = figures();
+    EXPECT_EQ(texts.ospl, QStringLiteral("3")); // 10 / 3
+}
+
+TEST_F(SummaryFigures, ApvRoundsTheMeanOfTheEarFigures) {
+    // OSPL 5 and OSPR 2: 3.5 -> 4; OSPL -5 and OSPR -2: -3.5 -> -3.
+    result(state.Test1Result, kLeftEar, 0, 25);
+    result(state.Test2Result, kLeftEar, 0, 20);
+    result(state.Test1Result, kRightEar, 0, 22);
+    result(state.Test2Result, kRightEar, 0, 20);
+    EXPECT_EQ(figures().apv, QStringLiteral("4"));
+    std::swap(state.Test1Result, state.Test2Result);
+    const auto texts = figures();
+    EXPECT_EQ(texts.ospl, QStringLiteral("-5"));
+    EXPECT_EQ(texts.ospr, QStringLiteral("-2"));
+    EXPECT_EQ(texts.apv, QStringLiteral("-3"));
+}
+
+TEST_F(SummaryFigures, MissingSecondRunResultAndTheRetestEnterTheSums) {
+    result(state.Test1Result, kLeftEar, 0, 20);
+    result(state.Test1Result, kLeftEar, 1, 30);
+    result(state.Test2Result, kLeftEar, 0, 20);
+    // Index 1 has no second-run result: 30 - 1000 enters the sum.
+    EXPECT_EQ(figures().ospl, QStringLiteral("-485")); // -970 / 2
+    // The retest enters the sum but not the count.
+    result(state.Test2Result, kLeftEar, 1, 30);
+    state.Test1Result.Thresholds[kLeftEar][11] = 14;
+    state.Test2Result.Thresholds[kLeftEar][11] = 10;
+    EXPECT_EQ(figures().ospl, QStringLiteral("2")); // 4 / 2
+}
+
+TEST_F(SummaryFigures, ExtremeThresholdsFromAFileDoNotOverflow) {
+    result(state.Test1Result, kLeftEar, 0, std::numeric_limits<std::int32_t>::max());
+    result(state.Test2Result, kLeftEar, 0, std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(figures().ospl, QString::number(std::numeric_limits<std::int32_t>::max()));
+}
