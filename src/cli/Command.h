@@ -20,6 +20,8 @@ struct Command {
 Command toneCommand();
 Command devicesCommand();
 Command playCommand();
+Command mixerCommand();
+Command endpointCommand();
 Command convertCommand();
 Command showCommand();
 

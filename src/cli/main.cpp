@@ -14,6 +14,8 @@ std::vector<tavo::cli::Command> commands() {
         tavo::cli::toneCommand(),
         tavo::cli::devicesCommand(),
         tavo::cli::playCommand(),
+        tavo::cli::mixerCommand(),
+        tavo::cli::endpointCommand(),
         tavo::cli::convertCommand(),
         tavo::cli::showCommand(),
     };

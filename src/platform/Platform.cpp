@@ -1,5 +1,6 @@
 #include "platform/Platform.h"
 
+#include "platform/alsa/AlsaMixer.h"
 #include "platform/alsa/AlsaWaveOutput.h"
 #include "platform/dbus/DBusScreenSaver.h"
 #include "platform/pulse/PulseEndpointVolume.h"
@@ -8,6 +9,7 @@
 #include "platform/sdl/SdlGameController.h"
 #include "platform/sim/ScriptedGameController.h"
 #include "platform/sim/SimEndpointVolume.h"
+#include "platform/sim/SimMixer.h"
 #include "platform/sim/SimWaveOutput.h"
 
 namespace tavo::platform {
@@ -19,6 +21,7 @@ std::unique_ptr<Platform> makeRealPlatform() {
     platform->messages = std::make_unique<QtMessages>();
     platform->screenSaver = std::make_unique<DBusScreenSaver>();
     platform->endpoint = std::make_unique<PulseEndpointVolumeService>();
+    platform->mixer = std::make_unique<AlsaMixerService>();
     platform->controller = std::make_unique<SdlGameController>();
     return platform;
 }
@@ -30,6 +33,7 @@ std::unique_ptr<Platform> makeSimulatedSoundPlatform() {
     platform->messages = std::make_unique<QtMessages>();
     platform->screenSaver = std::make_unique<DBusScreenSaver>();
     platform->endpoint = std::make_unique<SimEndpointVolumeService>();
+    platform->mixer = std::make_unique<SimMixerService>();
     platform->controller = std::make_unique<ScriptedGameController>();
     platform->simulatedSound = true;
     return platform;

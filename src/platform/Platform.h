@@ -4,6 +4,7 @@
 #include "platform/EventPump.h"
 #include "platform/GameController.h"
 #include "platform/Messages.h"
+#include "platform/Mixer.h"
 #include "platform/ScreenSaver.h"
 #include "platform/WaveOutput.h"
 
@@ -20,14 +21,16 @@ struct Platform {
     std::unique_ptr<Messages> messages;
     std::unique_ptr<ScreenSaver> screenSaver;
     std::unique_ptr<EndpointVolumeService> endpoint;
+    std::unique_ptr<MixerService> mixer; // must outlive the mixer layer that uses it
     std::unique_ptr<GameController> controller;
     bool simulatedSound = false;
 };
 
-// Real backends: Qt event loop and message boxes, ALSA, PulseAudio, D-Bus.
+// Real backends: Qt event loop and message boxes, ALSA (wave output and
+// mixer), PulseAudio, D-Bus.
 std::unique_ptr<Platform> makeRealPlatform();
 
-// Simulated sound hardware (wave output, endpoint volume) on the real event
+// Simulated sound hardware (wave output, endpoint volume, mixer) on the real event
 // loop, message boxes and screen saver: the program's `--simulate` mode.
 std::unique_ptr<Platform> makeSimulatedSoundPlatform();
 

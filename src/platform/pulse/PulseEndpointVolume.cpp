@@ -31,9 +31,10 @@ public:
             return;
         }
         ready_ = iterateUntil([this] {
-            const auto state = pa_context_get_state(context_);
-            return state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state);
-        }) && pa_context_get_state(context_) == PA_CONTEXT_READY;
+                     const auto state = pa_context_get_state(context_);
+                     return state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state);
+                 }) &&
+                 pa_context_get_state(context_) == PA_CONTEXT_READY;
     }
     ~Connection() {
         if (context_ != nullptr) {
@@ -87,7 +88,7 @@ private:
 
 struct SinkQuery {
     std::string defaultSink;
-    pa_channel_map channels{};
+    pa_cvolume volume{};
     bool found = false;
     bool succeeded = false;
 };
@@ -120,7 +121,7 @@ public:
             [](pa_context*, const pa_sink_info* sinkInfo, int eol, void* user) {
                 auto* q = static_cast<SinkQuery*>(user);
                 if (eol == 0 && sinkInfo != nullptr) {
-                    q->channels = sinkInfo->channel_map;
+                    q->volume = sinkInfo->volume;
                     q->found = true;
                 }
             },
@@ -128,9 +129,14 @@ public:
         if (!connection.finish(sink) || !query.found) {
             return false;
         }
-        pa_cvolume volume;
-        const auto raw = static_cast<pa_volume_t>(std::lround(level * PA_VOLUME_NORM));
-        pa_cvolume_set(&volume, query.channels.channels, raw);
+        // The master level is the loudest channel's; the balance between the
+        // channels stays as the user set it.
+        pa_cvolume volume = query.volume;
+        const auto raw = static_cast<pa_volume_t>(
+            std::lround(static_cast<double>(level) * static_cast<double>(PA_VOLUME_NORM)));
+        if (!pa_cvolume_valid(&volume) || pa_cvolume_scale(&volume, raw) == nullptr) {
+            return false;
+        }
         auto* set = pa_context_set_sink_volume_by_name(
             connection.context(), query.defaultSink.c_str(), &volume,
             [](pa_context*, int success, void* user) {

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/Mixer.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavo::platform {
+
+// What a simulated mixer device is made of. Written as JSON (see
+// docs/mixer-device-json.md); the built-in card is such a text too.
+
+struct SimMixerControlSpec {
+    MixerControl control;
+    // Channel-major, line channels x max(items, 1) values.
+    std::vector<std::uint32_t> values;
+    MixerResult getResult = MixerResult::Ok;
+    MixerResult setResult = MixerResult::Ok;
+};
+
+struct SimMixerLineSpec {
+    MixerLine line;
+    std::vector<SimMixerControlSpec> controls;
+    MixerResult lineResult = MixerResult::Ok;     // answer when the line is read
+    MixerResult controlsResult = MixerResult::Ok; // answer when its controls are read
+};
+
+struct SimMixerDestinationSpec {
+    SimMixerLineSpec line;
+    std::vector<SimMixerLineSpec> sources;
+};
+
+struct SimMixerDeviceSpec {
+    MixerCaps caps;
+    MixerResult capsResult = MixerResult::Ok;
+    MixerResult openResult = MixerResult::Ok;
+    std::vector<SimMixerDestinationSpec> destinations;
+};
+
+// Parses a description: either one device object or {"devices": [...]}.
+// On failure returns nothing and sets `error` to a text naming the place.
+std::optional<std::vector<SimMixerDeviceSpec>> parseSimMixerDevices(const std::string& json,
+                                                                    std::string& error);
+
+// The JSON text of the built-in card: a typical consumer sound card.
+const char* builtInSimMixerJson();
+// The built-in card, parsed.
+std::vector<SimMixerDeviceSpec> builtInSimMixerDevices();
+
+} // namespace tavo::platform
