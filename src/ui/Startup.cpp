@@ -5,10 +5,14 @@
 #include "engine/ProductInfo.h"
 #include "engine/TfrmTest.h"
 #include "hardware/TfrmBioCal.h"
+#include "hardware/MIXER_e.h"
 #include "hardware/TfrmCompatibilityTest.h"
 #include "platform/Platform.h"
+#include "platform/regfile/RegFileSettingsStore.h"
+#include "storage/Registry.h"
 #include "storage/TfrmCalibrationInfo.h"
 #include "storage/TfrmSettings.h"
+#include "ui/MixerDeviceList.h"
 #include "ui/TfrmMain.h"
 #include "ui/TfrmPassword.h"
 #include "ui/TfrmSplash.h"
@@ -18,19 +22,43 @@
 namespace tavo::ui {
 
 ProgramWindows::ProgramWindows() = default;
-ProgramWindows::~ProgramWindows() = default;
+ProgramWindows::~ProgramWindows() {
+    // The dialogs go before the main window: it must not reach them any more.
+    if (main) {
+        main->setLiveSettings(nullptr);
+        main->attachDialogs(nullptr, nullptr);
+        main->repaintTestGraph = {};
+    }
+}
+
+void ensureSettingsStore(platform::SettingsStore& store, platform::Messages& messages) {
+    if (store.exists()) {
+        return;
+    }
+    QString error;
+    if (!storage::seedSettingsStore(store, &error)) {
+        messages.show(QStringLiteral("Die Einstellungen können nicht angelegt werden.\n") + error,
+                      {}, platform::MessageType::Error);
+    }
+}
 
 std::unique_ptr<ProgramWindows> createWindows(engine::AppState& state,
                                               platform::Platform& platform,
+                                              ProgramServices services,
                                               const QStringList& parameters) {
     auto windows = std::make_unique<ProgramWindows>();
     windows->main = std::make_unique<TfrmMain>(MainWindowContext{state, platform, parameters, {}});
     windows->creationOrder << QStringLiteral("TfrmMain");
-    windows->settings = std::make_unique<storage::TfrmSettings>();
+    windows->settings = std::make_unique<storage::TfrmSettings>(
+        state, platform, services.settings, *windows->main, services.mixerDevices);
+    windows->main->setLiveSettings(windows->settings.get());
     windows->creationOrder << QStringLiteral("TfrmSettings");
-    windows->password = std::make_unique<TfrmPassword>();
+    windows->password = std::make_unique<TfrmPassword>(
+        [settings = windows->settings.get()] { settings->show(); },
+        [main = windows->main.get()] { main->setEnabled(true); });
+    windows->main->attachDialogs(windows->settings.get(), windows->password.get());
     windows->creationOrder << QStringLiteral("TfrmPassword");
-    windows->test = std::make_unique<engine::TfrmTest>();
+    windows->test = std::make_unique<engine::TfrmTest>(state);
     windows->creationOrder << QStringLiteral("TfrmTest");
     // Its creation loads the start-up calibration, with the settings as
     // the settings dialog holds them (the design values while that dialog
@@ -47,6 +75,12 @@ std::unique_ptr<ProgramWindows> createWindows(engine::AppState& state,
     windows->creationOrder << QStringLiteral("TfrmBioCal");
     windows->compatibility = std::make_unique<hardware::TfrmCompatibilityTest>();
     windows->creationOrder << QStringLiteral("TfrmCompatibilityTest");
+
+    // First start: the hardware settings, behind the password.
+    if (windows->settings->firstStartPending()) {
+        windows->settings->clearFirstStartPending();
+        windows->main->Options1Click();
+    }
     return windows;
 }
 
@@ -57,7 +91,11 @@ int runProgram(QApplication& app, platform::Platform& platform, engine::AppState
         runSplash(splash, *platform.pump);
     }
     QApplication::setApplicationName(engine::productName());
-    auto windows = createWindows(state, platform, parameters);
+    platform::RegFileSettingsStore settings(platform::RegFileSettingsStore::defaultPath());
+    ensureSettingsStore(settings, *platform.messages);
+    hardware::MIXER_e mixer(*platform.mixer, *platform.messages);
+    MixerDeviceList mixerDevices(mixer);
+    auto windows = createWindows(state, platform, {settings, mixerDevices}, parameters);
     windows->main->showMaximized();
     // Closing the main window ends the program, whatever dialog is open.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -11,6 +11,7 @@ struct AppState;
 class TfrmTest;
 } // namespace tavo::engine
 namespace tavo::storage {
+class MixerDevices;
 class TfrmSettings;
 class TfrmCalibrationInfo;
 } // namespace tavo::storage
@@ -20,7 +21,9 @@ class TfrmCompatibilityTest;
 } // namespace tavo::hardware
 namespace tavo::platform {
 struct Platform;
-}
+class Messages;
+class SettingsStore;
+} // namespace tavo::platform
 
 namespace tavo::ui {
 
@@ -43,13 +46,26 @@ struct ProgramWindows {
     QStringList creationOrder;
 };
 
+// The program-wide services the windows are given besides the platform.
+struct ProgramServices {
+    platform::SettingsStore& settings;
+    storage::MixerDevices& mixerDevices;
+};
+
 // Creates the windows in their fixed order: main window, settings,
 // password, real-time audiogram, calibration information, calibration by
 // ear, compatibility test. Each window's creation work runs as it is
 // created, so the main window's runs before the settings dialog exists.
+// A first start's settings command (password first) runs once all exist.
 std::unique_ptr<ProgramWindows> createWindows(engine::AppState& state,
                                               platform::Platform& platform,
+                                              ProgramServices services,
                                               const QStringList& parameters);
+
+// Creates the settings store as an installation would when there is none
+// at all. A store that cannot be created is reported; the program then
+// goes on with the design values.
+void ensureSettingsStore(platform::SettingsStore& store, platform::Messages& messages);
 
 // The whole program: splash, application title, windows, the main window
 // shown maximized, the event loop until the main window closes.

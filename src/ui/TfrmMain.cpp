@@ -1,17 +1,22 @@
 #include "ui/TfrmMain.h"
 
 #include "engine/AppState.h"
+#include "engine/ColourValue.h"
 #include "engine/Evaluation.h"
 #include "engine/ProductInfo.h"
 #include "engine/StartupRules.h"
 #include "platform/Platform.h"
+#include "storage/SettingsTable.h"
 #include "storage/TestFileCommands.h"
+#include "storage/TfrmSettings.h"
 #include "ui/ScreenSaverFilter.h"
+#include "ui/TfrmPassword.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -49,7 +54,8 @@ QAction* menuItem(QMenu* menu, const char* name, const char* caption,
 } // namespace
 
 TfrmMain::TfrmMain(MainWindowContext context, QWidget* parent)
-    : QMainWindow(parent), context_(std::move(context)) {
+    : QMainWindow(parent), context_(std::move(context)), audiogramColour_(storage::kOlive),
+      windowColour_(storage::kButtonFace) {
     setObjectName(QStringLiteral("frmMain"));
     // Layout: 1016 x 634 client area at 96 dpi; opened maximized, never
     // smaller than 1024 x 600.
@@ -59,6 +65,15 @@ TfrmMain::TfrmMain(MainWindowContext context, QWidget* parent)
     setWindowTitle(QStringLiteral("Vorlandt - Klarovent"));
     buildMenus();
     buildResultsArea();
+    setAudiogramAreaColour(audiogramColour_);
+    setAudiogramGroupColour(audiogramColour_);
+    setWindowColour(windowColour_);
+    runCalOpenDialog = [this]() -> std::optional<QString> {
+        const QString file = QFileDialog::getOpenFileName(
+            this, QStringLiteral("Open Calibration Data File"), QString(),
+            QStringLiteral("Vorlandt Klarovent Kalibrierung (*.vkk)"));
+        return file.isEmpty() ? std::nullopt : std::optional<QString>(file);
+    };
     FormCreate();
 }
 
@@ -104,6 +119,8 @@ void TfrmMain::buildMenus() {
 
     connect(New1, &QAction::triggered, this, [this] { New1Click(); });
     connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
+    connect(Options1, &QAction::triggered, this, [this] { Options1Click(); });
+    connect(Settings1, &QAction::triggered, this, [this] { Settings1Click(); });
 }
 
 void TfrmMain::buildResultsArea() {
@@ -302,6 +319,73 @@ void TfrmMain::New1Click() {
 }
 
 void TfrmMain::Exit1Click() { close(); }
+
+void TfrmMain::attachDialogs(storage::TfrmSettings* settings, TfrmPassword* password) {
+    settings_ = settings;
+    password_ = password;
+}
+
+void TfrmMain::Options1Click() {
+    if (password_ == nullptr) {
+        return;
+    }
+    setEnabled(false);
+    password_->show();
+}
+
+void TfrmMain::Settings1Click() {
+    if (settings_ == nullptr) {
+        return;
+    }
+    settings_->selectPage(settings_->GraphSettings);
+    setEnabled(false);
+    settings_->show();
+}
+
+void TfrmMain::repaintAudiogram() {
+    pbxAudiogram->update();
+    pbxResults->update();
+}
+
+void TfrmMain::repaintTestWindowGraph() {
+    if (repaintTestGraph) {
+        repaintTestGraph();
+    }
+}
+
+namespace {
+void fillBackground(QWidget* widget, std::uint32_t colour) {
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, engine::toQColor(colour));
+    widget->setPalette(palette);
+}
+} // namespace
+
+void TfrmMain::setAudiogramAreaColour(std::uint32_t colour) {
+    audiogramColour_ = colour;
+    fillBackground(pbxAudiogram, colour);
+    pbxAudiogram->update();
+}
+
+void TfrmMain::setAudiogramGroupColour(std::uint32_t colour) { fillBackground(grpGraph, colour); }
+
+void TfrmMain::setWindowColour(std::uint32_t colour) {
+    windowColour_ = colour;
+    fillBackground(centralWidget(), colour);
+}
+
+bool TfrmMain::calibrationMenuEnabled() const { return Calibration2->menuAction()->isEnabled(); }
+
+void TfrmMain::restoreMainWindow() {
+    if (isMinimized()) {
+        showNormal();
+    }
+}
+
+std::optional<QString> TfrmMain::chooseCalibrationFile() {
+    return runCalOpenDialog ? runCalOpenDialog() : std::nullopt;
+}
 
 namespace {
 storage::DataBox dataBoxOf(const TfrmMain& window) {

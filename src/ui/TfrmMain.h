@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/SettingsHost.h"
+
 #include <QMainWindow>
 
 #include <functional>
@@ -22,9 +24,14 @@ struct Platform;
 class EndpointVolume;
 } // namespace tavo::platform
 
+namespace tavo::storage {
+class TfrmSettings;
+}
+
 namespace tavo::ui {
 
 class ScreenSaverFilter;
+class TfrmPassword;
 
 // What the main window is given when it is created.
 struct MainWindowContext {
@@ -42,11 +49,14 @@ struct MainWindowContext {
 // test data box. Its creation work (FormCreate) decides the master-volume
 // path, checks for a wave-output device and opens a test file named on the
 // command line.
-class TfrmMain final : public QMainWindow {
+class TfrmMain final : public QMainWindow, public storage::SettingsHost {
     Q_OBJECT
 public:
     explicit TfrmMain(MainWindowContext context, QWidget* parent = nullptr);
     ~TfrmMain() override;
+
+    // The dialogs the commands open; they are created after the main window.
+    void attachDialogs(storage::TfrmSettings* settings, TfrmPassword* password);
 
     // The settings the screen-saver filter reads (the settings dialog's
     // controls once that dialog exists).
@@ -58,6 +68,25 @@ public:
     // Commands.
     void New1Click();
     void Exit1Click();
+    void Options1Click();  // the settings, behind the password
+    void Settings1Click(); // the graph settings, without the password
+
+    // What the settings dialog asks of the main window.
+    void repaintAudiogram() override;
+    void repaintTestWindowGraph() override;
+    std::uint32_t audiogramAreaColour() const override { return audiogramColour_; }
+    void setAudiogramAreaColour(std::uint32_t colour) override;
+    void setAudiogramGroupColour(std::uint32_t colour) override;
+    std::uint32_t windowColour() const override { return windowColour_; }
+    void setWindowColour(std::uint32_t colour) override;
+    bool calibrationMenuEnabled() const override;
+    void setMainWindowEnabled(bool enabled) override { setEnabled(enabled); }
+    void restoreMainWindow() override;
+    std::optional<QString> chooseCalibrationFile() override;
+    // The calibration open dialog; replaceable for tests.
+    std::function<std::optional<QString>()> runCalOpenDialog;
+    // Repaints the real-time window's graph (set once that window exists).
+    std::function<void()> repaintTestGraph;
 
     // The file operations the commands call. ReadFile reads a test file into
     // the data box and both runs, then recomputes the summary figures and
@@ -137,6 +166,10 @@ private:
     void setGermanCaptions();
 
     MainWindowContext context_;
+    storage::TfrmSettings* settings_ = nullptr;
+    TfrmPassword* password_ = nullptr;
+    std::uint32_t audiogramColour_;
+    std::uint32_t windowColour_;
     std::function<bool(const QString& fileName)> calibrationReader_;
     ScreenSaverFilter* screenSaverFilter_ = nullptr;
     std::unique_ptr<platform::EndpointVolume> EndpointVolume;

@@ -62,8 +62,9 @@ TEST(Splash, AClickEndsTheHoldAtOnce) {
 
 TEST(Startup, CreatesTheWindowsInOrderAndClearsTheResults) {
     testsupport::TestPlatform sim;
+    sim.settingsFromEarlierStart();
     engine::AppState state;
-    auto windows = ui::createWindows(state, sim.bundle, {});
+    auto windows = ui::createWindows(state, sim.bundle, sim.services(), {});
     EXPECT_EQ(windows->creationOrder,
               QStringList({QStringLiteral("TfrmMain"), QStringLiteral("TfrmSettings"),
                            QStringLiteral("TfrmPassword"), QStringLiteral("TfrmTest"),
@@ -92,11 +93,13 @@ TEST(Startup, CreatesTheWindowsInOrderAndClearsTheResults) {
 
 TEST(Startup, WithoutAWaveDeviceTheCalibrationMenuIsOffAndTheUserIsToldOnce) {
     testsupport::TestPlatform sim;
+    sim.settingsFromEarlierStart();
     sim.wave->setDevices({});
     engine::AppState state;
-    auto windows = ui::createWindows(state, sim.bundle, {});
-    EXPECT_EQ(sim.messages->count(kNoDevice), 1);
-    EXPECT_EQ(sim.messages->shown().size(), 1u);
+    auto windows = ui::createWindows(state, sim.bundle, sim.services(), {});
+    // The settings' device check then finds no mixer device either.
+    EXPECT_EQ(sim.messages->texts(),
+              QStringList({kNoDevice, QStringLiteral("Invalid Device Number !")}));
     EXPECT_FALSE(windows->main->Calibration2->menuAction()->isEnabled());
     // The rest of the program stays usable.
     EXPECT_TRUE(windows->main->File1->menuAction()->isEnabled());
@@ -107,7 +110,7 @@ TEST(Startup, EndpointPathFollowsTheSoundServer) {
     {
         testsupport::TestPlatform sim;
         engine::AppState state;
-        auto windows = ui::createWindows(state, sim.bundle, {});
+        auto windows = ui::createWindows(state, sim.bundle, sim.services(), {});
         EXPECT_TRUE(state.UseEndpointVolume);
         EXPECT_NE(windows->main->endpointVolume(), nullptr);
     }
@@ -115,7 +118,7 @@ TEST(Startup, EndpointPathFollowsTheSoundServer) {
         testsupport::TestPlatform sim;
         sim.bundle.endpoint = std::make_unique<platform::SimEndpointVolumeService>(false);
         engine::AppState state;
-        auto windows = ui::createWindows(state, sim.bundle, {});
+        auto windows = ui::createWindows(state, sim.bundle, sim.services(), {});
         EXPECT_FALSE(state.UseEndpointVolume);
         EXPECT_EQ(windows->main->endpointVolume(), nullptr);
     }
@@ -123,9 +126,10 @@ TEST(Startup, EndpointPathFollowsTheSoundServer) {
         // The server answers but the device cannot be activated: the path
         // stays on, the interface empty, nothing is shown.
         testsupport::TestPlatform sim;
+        sim.settingsFromEarlierStart();
         sim.bundle.endpoint = std::make_unique<platform::SimEndpointVolumeService>(true, false);
         engine::AppState state;
-        auto windows = ui::createWindows(state, sim.bundle, {});
+        auto windows = ui::createWindows(state, sim.bundle, sim.services(), {});
         EXPECT_TRUE(state.UseEndpointVolume);
         EXPECT_EQ(windows->main->endpointVolume(), nullptr);
         EXPECT_TRUE(sim.messages->shown().empty());
