@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <cstring>
 
-namespace testsupport {
+namespace tavo::testsupport {
 
 inline QByteArray le32(std::int32_t value) {
     const auto bits = static_cast<std::uint32_t>(value);
@@ -84,4 +84,4 @@ inline QByteArray runArrays(const tavo::engine::TTestResult& run) {
     return bytes;
 }
 
-} // namespace testsupport
+} // namespace tavo::testsupport

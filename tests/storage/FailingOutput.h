@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <memory>
 
-namespace testsupport {
+namespace tavo::testsupport {
 
 class FailingOutput final : public tavo::storage::FileOutput {
 public:
@@ -65,4 +65,4 @@ inline QStringList filesIn(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
 }
 
-} // namespace testsupport
+} // namespace tavo::testsupport

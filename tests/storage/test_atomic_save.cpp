@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+using namespace tavo;
 using namespace tavo::storage;
 using testsupport::FailingOutput;
 
