@@ -24,6 +24,7 @@ Command mixerCommand();
 Command endpointCommand();
 Command convertCommand();
 Command showCommand();
+Command settingsCommand();
 
 // Output helpers: UTF-8 lines on stdout and stderr.
 void out(const QString& line);

@@ -18,6 +18,7 @@ std::vector<tavo::cli::Command> commands() {
         tavo::cli::endpointCommand(),
         tavo::cli::convertCommand(),
         tavo::cli::showCommand(),
+        tavo::cli::settingsCommand(),
     };
 }
 

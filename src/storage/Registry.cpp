@@ -106,8 +106,8 @@ QString registryReadFailedText() {
     return QStringLiteral("Fehler beim Lesen der Registry! Benutze Standardwerte.");
 }
 
-RegistryRead ReadRegistry(platform::SettingsStore& store, SettingsControls& controls,
-                          engine::AppState& state, platform::Messages& messages) {
+RegistryRead readStoredSettings(platform::SettingsStore& store, SettingsControls& controls,
+                                engine::AppState& state, platform::Messages& messages) {
     RegistryRead result;
     controls.enableFrequencyBoxes();
     store.openKey(false);
@@ -123,6 +123,12 @@ RegistryRead ReadRegistry(platform::SettingsStore& store, SettingsControls& cont
         messages.show(registryReadFailedText());
         applyErrorDefaults(controls, state);
     }
+    return result;
+}
+
+RegistryRead ReadRegistry(platform::SettingsStore& store, SettingsControls& controls,
+                          engine::AppState& state, platform::Messages& messages) {
+    RegistryRead result = readStoredSettings(store, controls, state, messages);
 
     // The first-start marker. A store without it (or without the key) is
     // treated as "started before" rather than stopping the start-up.

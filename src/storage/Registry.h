@@ -31,6 +31,12 @@ struct RegistryRead {
 RegistryRead ReadRegistry(platform::SettingsStore& store, SettingsControls& controls,
                           engine::AppState& state, platform::Messages& messages);
 
+// The first part of ReadRegistry alone: the values into the controls and the
+// colour table, with the failure path, but no first-start handling (the
+// store is only read).
+RegistryRead readStoredSettings(platform::SettingsStore& store, SettingsControls& controls,
+                                engine::AppState& state, platform::Messages& messages);
+
 // Stores every setting but the first-start marker from the controls and the
 // colour table. False, with the reason, when the store cannot be written;
 // the store on disk is then as it was.

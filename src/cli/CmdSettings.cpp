@@ -1,0 +1,90 @@
+#include "cli/Args.h"
+#include "cli/Command.h"
+#include "engine/AppState.h"
+#include "engine/DeviceList.h"
+#include "hardware/MIXER_e.h"
+#include "platform/Platform.h"
+#include "platform/regfile/RegFileSettingsStore.h"
+#include "platform/sim/SimMessages.h"
+#include "storage/Registry.h"
+#include "storage/SettingsControls.h"
+#include "storage/SettingsTable.h"
+
+#include <QFileInfo>
+
+namespace tavo::cli {
+
+namespace {
+
+QString valueText(const storage::SettingRow& row, const storage::SettingsControls& controls,
+                  const engine::AppState& state) {
+    const QString control = QString::fromLatin1(row.control);
+    switch (row.kind) {
+    case storage::SettingKind::Boolean:
+        return controls.isChecked(control) ? QStringLiteral("1") : QStringLiteral("0");
+    case storage::SettingKind::Text:
+        return controls.text(control);
+    case storage::SettingKind::Device:
+        return QString::number(controls.selection(control));
+    case storage::SettingKind::Colour:
+        return QStringLiteral("%1").arg(state.Colours[static_cast<std::size_t>(row.colourSlot)], 8,
+                                        16, QLatin1Char('0'))
+            .toUpper();
+    }
+    return {};
+}
+
+int runSettings(const QStringList& words) {
+    const Args args(words, {QStringLiteral("store")}, {QStringLiteral("simulate")});
+    if (!args.positional().isEmpty()) {
+        throw UsageError("Unerwartetes Argument: " + args.positional().first().toStdString());
+    }
+    const QString path = args.optionalText(QStringLiteral("store"))
+                             .value_or(platform::RegFileSettingsStore::defaultPath());
+    const QFileInfo file(path);
+    if (!file.exists() || !file.isFile() || !file.isReadable()) {
+        err(QStringLiteral("tavo settings: %1 ist keine lesbare Einstellungsdatei.").arg(path));
+        return 2;
+    }
+
+    // The device lists as the settings dialog fills them.
+    auto platform = args.flag(QStringLiteral("simulate")) ? platform::makeSimulatedSoundPlatform()
+                                                          : platform::makeRealPlatform();
+    platform::SimMessages quiet; // the read's failure shows in the last line
+    int mixers = 0;
+    const int waves = platform->wave->deviceCount();
+    if (waves > 0) {
+        hardware::MIXER_e mixer(*platform->mixer, quiet);
+        mixer.CountMixerDevices();
+        mixers = static_cast<int>(mixer.MixerDeviceCount);
+    }
+
+    platform::RegFileSettingsStore store(path);
+    storage::PlainSettingsControls controls(waves, mixers);
+    engine::AppState state;
+    const auto read = storage::readStoredSettings(store, controls, state, quiet);
+    for (const auto& row : storage::settingsTable()) {
+        out(QString::fromLatin1(row.valueName) + QLatin1Char('=') + valueText(row, controls, state));
+    }
+    out(read.ok ? QStringLiteral("read: ok") : QStringLiteral("read: failed at ") + read.failedAt);
+    return 0;
+}
+
+} // namespace
+
+Command settingsCommand() {
+    return {QStringLiteral("settings"), QStringLiteral("die gespeicherten Einstellungen zeigen"),
+            QStringLiteral(
+                "tavo settings [--store FILE] [--simulate]\n"
+                "\n"
+                "Zeigt, was das Programm beim Start aus den gespeicherten Einstellungen in die\n"
+                "Einstellungen übernimmt: eine Zeile NAME=WERT je Wert, in der Reihenfolge des\n"
+                "Lesens (Schalter als 0/1, Texte wie im Feld, Geräte als Listenposition, -1 für\n"
+                "keine, Farben als 8 Hexadezimalziffern), zuletzt \"read: ok\" oder \"read: failed\n"
+                "at NAME\" (der erste Wert, der nicht gelesen werden konnte). Ohne --store die\n"
+                "Einstellungsdatei des Programms. --simulate nimmt die simulierten Geräte für\n"
+                "die Gerätelisten. Ändert nichts."),
+            runSettings};
+}
+
+} // namespace tavo::cli
