@@ -205,11 +205,11 @@ QJsonObject testFileToJson(const TestFileContents& contents) {
 Decoded<TestFileContents> testFileFromJson(const QJsonObject& json) {
     try {
         const Field root(json, QString());
+        expectFormat(root, kTestJsonFormat);
         root.expectKeys({QStringLiteral("format"), QStringLiteral("person"),
                          QStringLiteral("location"), QStringLiteral("erstpruefung"),
                          QStringLiteral("screening"), QStringLiteral("ok"), QStringLiteral("nok"),
                          QStringLiteral("runs")});
-        expectFormat(root, kTestJsonFormat);
         TestFileContents contents;
         auto& data = contents.data;
         data.person = root.member(QStringLiteral("person")).text();
@@ -256,11 +256,11 @@ Decoded<QJsonObject> calibrationFileToJson(const CalibrationFileContents& conten
 Decoded<CalibrationFileContents> calibrationFileFromJson(const QJsonObject& json) {
     try {
         const Field root(json, QString());
+        expectFormat(root, kCalibrationJsonFormat);
         root.expectKeys({QStringLiteral("format"), QStringLiteral("person"),
                          QStringLiteral("headphones"), QStringLiteral("soundcard"),
                          QStringLiteral("comment"), QStringLiteral("date"), QStringLiteral("time"),
                          kEarKeys[0], kEarKeys[1]});
-        expectFormat(root, kCalibrationJsonFormat);
         CalibrationFileContents contents;
         contents.person = root.member(QStringLiteral("person")).text();
         contents.headphones = root.member(QStringLiteral("headphones")).text();
