@@ -1,18 +1,88 @@
 #pragma once
 
+#include "engine/ResponseButton.h"
+
+#include <QColor>
 #include <QDialog>
+#include <QImage>
+#include <QPoint>
+
+class QLabel;
+class QPushButton;
 
 namespace tavo::engine {
 
-// The real-time audiogram window shown during a test. Created once at
-// start-up and kept hidden until a run shows it.
-class TfrmTest final : public QDialog {
+struct AppState;
+
+// The real-time audiogram window shown during a test: the level trace of the
+// current ear and frequency as it is played, the current level, the response
+// button's indicator and one button that ends the trial or stops the test.
+// Created once at start-up and kept hidden until a run shows it; the test
+// procedure drives it through the operations below.
+//
+// The graph is drawn into a picture the window keeps (`graphImage`), so the
+// segments drawn one by one during a run stay until the next frequency
+// clears them; GraphPaint draws it all again from the application state.
+class TfrmTest final : public QDialog, public ResponseWindow {
     Q_OBJECT
 public:
-    explicit TfrmTest(QWidget* parent = nullptr);
+    explicit TfrmTest(AppState& state, QWidget* parent = nullptr);
+
+    // --- Operations of the test procedure ---
+    void SetCaption(const QString& caption);
+    // Start of a frequency: clear the graph and draw the grid, put the pen at
+    // (25, y(CurrentLevel)) in the colour of CurrentEar, LiveTrace[0] := y.
+    void StartTrace();
+    // After PulseCount has been counted up: the segment from the previous
+    // point to (25 + PulseCount x TraceStep, y(CurrentLevel)), and
+    // LiveTrace[PulseCount] := y while the trace has room.
+    void DrawPulse();
+    // lblLevel := round(CurrentLevel + 100).
+    void SetLevel(double currentLevel);
+
+    // --- Drawing ---
+    // Clears the graph and draws grid and axes; the trace's pen keeps its
+    // position and colour.
+    void PaintAxes();
+    // Axes and the whole recorded trace of the current frequency, in the
+    // current colours. Also for the settings dialog after a colour change.
+    void GraphPaint();
+    const QImage& graphImage() const { return graph_; }
+
+    // --- Event handlers ---
+    void FormCreate();
+    void NextClick();
+    void FormClose();
+    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    void FormKeyUp(int key, Qt::KeyboardModifiers shift);
+
+    // --- ResponseWindow ---
+    bool takeLatchedPress() override;
+    void showResponse(bool down) override;
+
+    QWidget* Graph = nullptr;
+    QWidget* Shape1 = nullptr;
+    QWidget* light = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* lblLevel = nullptr;
+    QPushButton* Next = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
-    void FormCreate();
+    void lineTo(const QPoint& from, const QPoint& to);
+
+    AppState& state_;
+    ResponseKeys keys_;
+    QImage graph_;
+    // The trace's pen on the graph: where the last line ended and its colour.
+    QPoint penPosition_;
+    QColor penColour_;
 };
 
 } // namespace tavo::engine

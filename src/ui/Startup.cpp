@@ -58,7 +58,7 @@ std::unique_ptr<ProgramWindows> createWindows(engine::AppState& state,
         [main = windows->main.get()] { main->setEnabled(true); });
     windows->main->attachDialogs(windows->settings.get(), windows->password.get());
     windows->creationOrder << QStringLiteral("TfrmPassword");
-    windows->test = std::make_unique<engine::TfrmTest>();
+    windows->test = std::make_unique<engine::TfrmTest>(state);
     windows->creationOrder << QStringLiteral("TfrmTest");
     // Its creation loads the start-up calibration, with the settings as
     // the settings dialog holds them (the design values while that dialog

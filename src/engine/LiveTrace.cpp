@@ -1,0 +1,94 @@
+#include "engine/LiveTrace.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace tavo::engine {
+
+namespace {
+
+// Keeps results of absurd inputs representable (and far off the graph).
+constexpr double kFarOff = 1.0e6;
+
+int roundHalfEven(double value) {
+    // nearbyint rounds to even in the default rounding mode.
+    const double rounded = std::nearbyint(std::clamp(value, -kFarOff, kFarOff));
+    return std::isnan(rounded) ? 0 : static_cast<int>(rounded);
+}
+
+} // namespace
+
+int traceY(double currentLevel) {
+    return roundHalfEven((currentLevel + 100.0) * 3.0 + 40.0);
+}
+
+int levelDbHl(double currentLevel) {
+    return roundHalfEven(currentLevel + 100.0);
+}
+
+int traceX(int pulse, int traceStep) {
+    const std::int64_t x =
+        kTraceLeft + static_cast<std::int64_t>(pulse) * static_cast<std::int64_t>(traceStep);
+    return static_cast<int>(std::clamp<std::int64_t>(x, -1'000'000, 1'000'000));
+}
+
+bool recordTracePoint(AppState& state, int pulse, int y) {
+    if (pulse < 0 || pulse > kLastTraceEntry) {
+        return false;
+    }
+    state.LiveTrace[pulse] = y;
+    return true;
+}
+
+int recordedPulses(const AppState& state) {
+    return std::clamp(state.PulseCount, 0, kLastTraceEntry);
+}
+
+bool liveTraceFull(int pulseCount, int traceStep) {
+    return static_cast<std::int64_t>(traceStep) * pulseCount >= kTraceSpan ||
+           pulseCount >= kLastTraceEntry;
+}
+
+void paintAxes(QPainter& painter, const QColor& background, const QColor& grid,
+               const QColor& text) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(0, 0, kGraphWidth, kGraphHeight, background);
+
+    const QPen gridPen(grid, 0);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const auto writeAt = [&](int x, int y, const QString& label) {
+        painter.setPen(text);
+        painter.drawText(QRect(x, y, metrics.horizontalAdvance(label) + 2, metrics.height()),
+                         Qt::AlignLeft | Qt::AlignTop, label);
+    };
+    for (int i = 0; i <= 11; ++i) {
+        const int y = 30 * i + 10;
+        painter.setPen(gridPen);
+        painter.drawLine(22, y, 325, y);
+        writeAt(3, 30 * i + 4, QString::number(10 * i - 10));
+    }
+    painter.setPen(gridPen);
+    painter.drawLine(24, 10, 24, 340);
+    painter.drawLine(24, 340, 326, 340);
+    writeAt(26, 4, QStringLiteral("dB"));
+    painter.restore();
+}
+
+void paintTrace(QPainter& painter, const AppState& state, const QColor& colour) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(colour, 0));
+    const int pulses = recordedPulses(state);
+    for (int a = 1; a <= pulses; ++a) {
+        painter.drawLine(traceX(a - 1, state.TraceStep), state.LiveTrace[a - 1],
+                         traceX(a, state.TraceStep), state.LiveTrace[a]);
+    }
+    painter.restore();
+}
+
+} // namespace tavo::engine

@@ -1,0 +1,53 @@
+#include "engine/ResponseButton.h"
+
+#include "engine/AppState.h"
+#include "platform/GameController.h"
+
+namespace tavo::engine {
+
+void ResponseKeys::keyDown(bool ctrlHeld) {
+    state_.ResponsePressed = ctrlHeld;
+    if (ctrlHeld) {
+        latched_ = true;
+    }
+}
+
+void ResponseKeys::keyUp() {
+    state_.ResponsePressed = false;
+}
+
+bool ResponseKeys::takeLatchedPress() {
+    const bool latched = latched_;
+    latched_ = false;
+    return latched;
+}
+
+bool PollResponseButton(ResponseSource source, platform::GameController* controller,
+                        AppState& state, ResponseWindow& window, bool& PressedInPulse) {
+    // Taken with either source, so a CTRL press made during a joystick run
+    // cannot surface in a later CTRL run.
+    const bool latched = window.takeLatchedPress();
+    bool down = false;
+    if (source == ResponseSource::Joystick) {
+        // A fresh block per query: a failed query must not leave an old
+        // button mask behind to be read as pressed.
+        platform::JoystickState block;
+        const bool read = controller != nullptr && controller->query(block);
+        state.ResponsePressed = read && block.buttons != 0;
+        down = state.ResponsePressed;
+    } else {
+        down = state.ResponsePressed || latched;
+    }
+    window.showResponse(down);
+    if (down) {
+        PressedInPulse = true;
+    }
+    return down;
+}
+
+void ResetResponseButton(AppState& state, ResponseWindow& window) {
+    state.ResponsePressed = false;
+    window.takeLatchedPress();
+}
+
+} // namespace tavo::engine
