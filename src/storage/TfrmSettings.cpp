@@ -699,4 +699,32 @@ bool TfrmSettings::reloadCalibrationAtStart() const { return chkLoadCal->isCheck
 
 QString TfrmSettings::calibrationFileName() const { return Label24->text(); }
 
+bool TfrmSettings::printCalibrationFileName() const { return chkPrintCal->isChecked(); }
+
+bool TfrmSettings::testFrequency(int slot) const {
+    const QCheckBox* boxes[] = {Check125,  Check250,  Check500,  Check750,  Check1000, Check1500,
+                                Check2000, Check3000, Check4000, Check6000, Check8000};
+    return slot >= 1 && slot <= 11 && boxes[slot - 1]->isChecked();
+}
+
+QString TfrmSettings::pulseDurationText() const { return BeepTimeEdit->text(); }
+QString TfrmSettings::pauseDurationText() const { return PauseTimeEdit->text(); }
+QString TfrmSettings::levelStepText() const { return LevelStep->text(); }
+QString TfrmSettings::levelStartText() const { return LevelStart->text(); }
+QString TfrmSettings::maxTestTimeText() const { return TestTimeEdit->text(); }
+QString TfrmSettings::minReversalsText() const { return ReverseEdit->text(); }
+bool TfrmSettings::trialRun() const { return Trial->isChecked(); }
+bool TfrmSettings::leftEarFirst() const { return FirstEar->isChecked(); }
+bool TfrmSettings::resetLevelOnNewFrequency() const { return cboNewFreq0dB->isChecked(); }
+bool TfrmSettings::resetLevelOnNewSide() const { return cboNewSide0dB->isChecked(); }
+bool TfrmSettings::practiceDeviation() const { return chkPraxisabweichung->isChecked(); }
+bool TfrmSettings::joystickResponse() const { return rdoJoystick->isChecked(); }
+int TfrmSettings::waveOutDevice() const { return WaveOutDevice->currentIndex(); }
+QString TfrmSettings::waveOutDeviceText() const { return WaveOutDevice->currentText(); }
+bool TfrmSettings::reject1st() const { return Reject1st->isChecked(); }
+bool TfrmSettings::realTimeCalc() const { return RealTimeCalc->isChecked(); }
+bool TfrmSettings::showReversals() const { return ShowReversals->isChecked(); }
+bool TfrmSettings::showThresholds() const { return ShowThresholds->isChecked(); }
+bool TfrmSettings::markSuspicious() const { return MarkSuspicious->isChecked(); }
+
 } // namespace tavo::storage

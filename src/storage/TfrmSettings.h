@@ -86,6 +86,27 @@ public:
     bool disableScreenSaver() const override;
     bool reloadCalibrationAtStart() const override;
     QString calibrationFileName() const override;
+    bool printCalibrationFileName() const override;
+    bool testFrequency(int slot) const override;
+    QString pulseDurationText() const override;
+    QString pauseDurationText() const override;
+    QString levelStepText() const override;
+    QString levelStartText() const override;
+    QString maxTestTimeText() const override;
+    QString minReversalsText() const override;
+    bool trialRun() const override;
+    bool leftEarFirst() const override;
+    bool resetLevelOnNewFrequency() const override;
+    bool resetLevelOnNewSide() const override;
+    bool practiceDeviation() const override;
+    bool joystickResponse() const override;
+    int waveOutDevice() const override;
+    QString waveOutDeviceText() const override;
+    bool reject1st() const override;
+    bool realTimeCalc() const override;
+    bool showReversals() const override;
+    bool showThresholds() const override;
+    bool markSuspicious() const override;
 
     QTabWidget* SettingsPages = nullptr;
     QWidget* TestProcedure = nullptr;

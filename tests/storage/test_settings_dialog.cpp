@@ -1,0 +1,390 @@
+// The settings dialog as the user works it (offscreen), and the password
+// dialog in front of it.
+
+#include "engine/AppState.h"
+#include "engine/ColourValue.h"
+#include "storage/FieldChecks.h"
+#include "storage/SettingsHost.h"
+#include "storage/TfrmSettings.h"
+#include "support/TestPlatform.h"
+#include "ui/Startup.h"
+#include "ui/TfrmMain.h"
+#include "ui/TfrmPassword.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace tavo;
+
+namespace {
+
+struct FakeHost final : storage::SettingsHost {
+    void repaintAudiogram() override { ++audiogramPaints; }
+    void repaintTestWindowGraph() override { ++graphPaints; }
+    std::uint32_t audiogramAreaColour() const override { return area; }
+    void setAudiogramAreaColour(std::uint32_t colour) override { area = colour; }
+    void setAudiogramGroupColour(std::uint32_t colour) override { group = colour; }
+    std::uint32_t windowColour() const override { return window; }
+    void setWindowColour(std::uint32_t colour) override { window = colour; }
+    bool calibrationMenuEnabled() const override { return menuEnabled; }
+    void setMainWindowEnabled(bool enabled) override { mainEnabled = enabled; }
+    void restoreMainWindow() override {}
+    std::optional<QString> chooseCalibrationFile() override { return chosenFile; }
+
+    int audiogramPaints = 0;
+    int graphPaints = 0;
+    std::uint32_t area = 0x008080;
+    std::uint32_t group = 0x008080;
+    std::uint32_t window = 0xFF00000F;
+    bool menuEnabled = true;
+    bool mainEnabled = true;
+    std::optional<QString> chosenFile;
+};
+
+struct Rig {
+    Rig() {
+        sim.settingsFromEarlierStart();
+        dialog = std::make_unique<storage::TfrmSettings>(state, sim.bundle, *sim.settings, host,
+                                                         *sim.mixerDevices);
+    }
+    void leave(QLineEdit* field) {
+        QFocusEvent out(QEvent::FocusOut);
+        QApplication::sendEvent(field, &out);
+    }
+    QString stored(const QString& name) {
+        sim.settings->openKey(false);
+        const auto text = sim.settings->readText(name);
+        sim.settings->closeKey();
+        return text.value_or(QStringLiteral("<kein Text>"));
+    }
+
+    testsupport::TestPlatform sim;
+    engine::AppState state;
+    FakeHost host;
+    std::unique_ptr<storage::TfrmSettings> dialog;
+};
+
+} // namespace
+
+TEST(FieldChecks, CorrectOnlyWhatIsOutOfRangeOrNoNumber) {
+    using namespace storage;
+    EXPECT_EQ(checkReverseEdit(QStringLiteral("12")), QStringLiteral("10"));
+    EXPECT_EQ(checkReverseEdit(QStringLiteral("1")), QStringLiteral("2"));
+    EXPECT_EQ(checkReverseEdit(QStringLiteral("abc")), QStringLiteral("6"));
+    EXPECT_EQ(checkReverseEdit(QString()), QStringLiteral("6"));
+    EXPECT_EQ(checkReverseEdit(QStringLiteral("7")), QStringLiteral("7"));
+    EXPECT_EQ(checkTestTimeEdit(QStringLiteral("12.5")), QStringLiteral("30"));
+    EXPECT_EQ(checkTestTimeEdit(QStringLiteral("75")), QStringLiteral("60"));
+    EXPECT_EQ(checkTestTimeEdit(QStringLiteral("5")), QStringLiteral("10"));
+
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    EXPECT_EQ(checkBeepTimeEdit(QStringLiteral("-1"), german), QStringLiteral("0"));
+    EXPECT_EQ(checkBeepTimeEdit(QStringLiteral("7"), german), QStringLiteral("5"));
+    EXPECT_EQ(checkBeepTimeEdit(QStringLiteral("zwei"), german), QStringLiteral("1"));
+    EXPECT_EQ(checkBeepTimeEdit(QStringLiteral("2,5"), german), QStringLiteral("2,5"));
+    EXPECT_EQ(checkBeepTimeEdit(QStringLiteral("2,5"), english), QStringLiteral("1"));
+    EXPECT_EQ(checkBeepTimeEdit(QStringLiteral("5,5"), german), QStringLiteral("5"));
+    EXPECT_EQ(checkPauseTimeEdit(QStringLiteral("9"), german), QStringLiteral("5"));
+
+    EXPECT_EQ(checkLevelStep(QStringLiteral("x"), german), QStringLiteral("3"));
+    EXPECT_EQ(checkLevelStep(QStringLiteral("0"), german), QStringLiteral("1"));
+    EXPECT_EQ(checkLevelStep(QStringLiteral("12"), german), QStringLiteral("10"));
+    EXPECT_EQ(checkLevelStep(QStringLiteral("2,5"), german), QStringLiteral("2,5"));
+    EXPECT_EQ(checkLevelStart(QStringLiteral("abc")), QStringLiteral("0"));
+    EXPECT_EQ(checkLevelStart(QStringLiteral("120")), QStringLiteral("100"));
+    EXPECT_EQ(checkLevelStart(QStringLiteral("-20")), QStringLiteral("-10"));
+    EXPECT_EQ(checkLevelStart(QStringLiteral("2.5")), QStringLiteral("0"));
+}
+
+TEST(SettingsDialog, LeavingAFieldChecksThatFieldOnly) {
+    Rig rig;
+    rig.dialog->BeepTimeEdit->setText(QStringLiteral("4"));
+    rig.dialog->PauseTimeEdit->setText(QStringLiteral("9"));
+    rig.leave(rig.dialog->PauseTimeEdit);
+    EXPECT_EQ(rig.dialog->PauseTimeEdit->text(), QStringLiteral("5"));
+    EXPECT_EQ(rig.dialog->BeepTimeEdit->text(), QStringLiteral("4"));
+    rig.dialog->ReverseEdit->setText(QStringLiteral("12"));
+    rig.leave(rig.dialog->ReverseEdit);
+    EXPECT_EQ(rig.dialog->ReverseEdit->text(), QStringLiteral("10"));
+    rig.dialog->TestTimeEdit->setText(QStringLiteral("20.5"));
+    rig.leave(rig.dialog->TestTimeEdit);
+    EXPECT_EQ(rig.dialog->TestTimeEdit->text(), QStringLiteral("30"));
+    rig.dialog->LevelStart->setText(QStringLiteral("laut"));
+    rig.leave(rig.dialog->LevelStart);
+    EXPECT_EQ(rig.dialog->LevelStart->text(), QStringLiteral("0"));
+}
+
+TEST(SettingsDialog, CreationSetsTheGermanTextsAndFillsTheDeviceLists) {
+    Rig rig;
+    auto& d = *rig.dialog;
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Tavo Audiometer Settings"));
+    EXPECT_EQ(d.SettingsPages->tabText(0), QStringLiteral("Testverfahren"));
+    EXPECT_EQ(d.SettingsPages->tabText(1), QStringLiteral("Hardware"));
+    EXPECT_EQ(d.SettingsPages->tabText(4), QStringLiteral("Calibration"));
+    EXPECT_EQ(d.Cancel->text(), QStringLiteral("Abbrechen"));
+    EXPECT_EQ(d.Reject1st->text(), QStringLiteral("Erste Umkehrung verwerfen"));
+    EXPECT_EQ(d.rdoJoystick->text(), QStringLiteral("Joystick (empfohlen)"));
+    EXPECT_EQ(d.ColourList->itemText(3), QStringLiteral("Hintergrund Audiogramm"));
+    EXPECT_EQ(d.Change->text(), QStringLiteral("Change..."));
+    EXPECT_TRUE(d.Check1000->isEnabled()); // enabled by reading the settings
+    EXPECT_FALSE(d.chkDisableSS->isVisibleTo(&d));
+    EXPECT_TRUE(d.chkDisableSS->isChecked());
+
+    ASSERT_EQ(d.WaveOutDevice->count(), 1);
+    EXPECT_EQ(d.WaveOutDevice->itemText(0),
+              QStringLiteral("Simulated Wave Device Driver Version 1.0"));
+    EXPECT_EQ(d.WaveOutDevice->currentIndex(), 0);
+    ASSERT_GE(d.MixerDevice->count(), 1);
+    EXPECT_TRUE(d.MixerDevice->itemText(0).contains(QStringLiteral(" Driver Version ")));
+    // The device check opened the stored mixer device.
+    EXPECT_EQ(rig.sim.mixerLayer->openedIndex(), 0u);
+    EXPECT_TRUE(rig.sim.messages->shown().empty());
+}
+
+TEST(SettingsDialog, CancelUndoesUnsavedChanges) {
+    Rig rig;
+    rig.dialog->show();
+    EXPECT_FALSE(rig.host.mainEnabled);
+    rig.dialog->BeepTimeEdit->setText(QStringLiteral("2"));
+    rig.dialog->Check125->setChecked(true);
+    rig.dialog->CancelClick();
+    EXPECT_EQ(rig.dialog->BeepTimeEdit->text(), QStringLiteral("1"));
+    EXPECT_FALSE(rig.dialog->Check125->isChecked());
+    EXPECT_FALSE(rig.dialog->isVisible());
+    EXPECT_TRUE(rig.host.mainEnabled);
+}
+
+TEST(SettingsDialog, OkStoresAndRepaints) {
+    Rig rig;
+    rig.dialog->show();
+    rig.dialog->LevelStep->setText(QStringLiteral("5"));
+    rig.host.chosenFile = QStringLiteral("/kal/Kopfhörer DT48.vkk");
+    rig.dialog->btnChooseCalClick();
+    EXPECT_EQ(rig.dialog->Label24->text(), QStringLiteral("/kal/Kopfhörer DT48.vkk"));
+    EXPECT_TRUE(rig.dialog->chkLoadCal->isChecked());
+    EXPECT_EQ(rig.stored(QStringLiteral("Cal Filename")), QStringLiteral("Keine Datei ausgewählt"));
+    const int paints = rig.host.audiogramPaints;
+    rig.dialog->OKClick();
+    EXPECT_EQ(rig.host.audiogramPaints, paints + 1);
+    EXPECT_FALSE(rig.dialog->isVisible());
+    EXPECT_EQ(rig.stored(QStringLiteral("Level Steps (dB)")), QStringLiteral("5"));
+    EXPECT_EQ(rig.stored(QStringLiteral("Cal Filename")), QStringLiteral("/kal/Kopfhörer DT48.vkk"));
+    EXPECT_TRUE(rig.dialog->reloadCalibrationAtStart());
+    EXPECT_EQ(rig.dialog->levelStepText(), QStringLiteral("5"));
+}
+
+TEST(SettingsDialog, AudiogramBackgroundChangeThenCancel) {
+    Rig rig;
+    rig.dialog->show();
+    rig.dialog->ColourList->setCurrentIndex(3);
+    rig.dialog->pickColour = [](const QColor&) { return QColor(10, 20, 30); };
+    rig.dialog->ChangeClick();
+    const std::uint32_t chosen = 0x1E140A;
+    EXPECT_EQ(rig.state.Colours[3], chosen);
+    EXPECT_EQ(rig.host.area, chosen);
+    EXPECT_EQ(rig.host.group, chosen);
+    rig.dialog->CancelClick();
+    // Reading the settings sets the area's colour only; the group box keeps
+    // the chosen one.
+    EXPECT_EQ(rig.state.Colours[3], 0x008080u);
+    EXPECT_EQ(rig.host.area, 0x008080u);
+    EXPECT_EQ(rig.host.group, chosen);
+}
+
+TEST(SettingsDialog, ColourEntriesActWhereTheyBelong) {
+    Rig rig;
+    rig.dialog->pickColour = [](const QColor& start) {
+        EXPECT_TRUE(start.isValid());
+        return QColor(255, 0, 0);
+    };
+    rig.dialog->ColourList->setCurrentIndex(0);
+    rig.dialog->ChangeClick();
+    EXPECT_EQ(rig.state.Colours[0], 0x0000FFu);
+    EXPECT_EQ(rig.host.graphPaints, 1);
+    rig.dialog->ColourList->setCurrentIndex(4);
+    rig.dialog->ChangeClick();
+    EXPECT_EQ(rig.host.window, 0x0000FFu);
+    EXPECT_EQ(rig.host.graphPaints, 1);
+    // A cancelled colour dialog changes nothing.
+    rig.dialog->pickColour = [](const QColor&) { return std::optional<QColor>(); };
+    rig.dialog->ColourList->setCurrentIndex(6);
+    rig.dialog->ChangeClick();
+    EXPECT_EQ(rig.state.Colours[6], 0x0000FFu);
+    EXPECT_EQ(rig.host.graphPaints, 1);
+}
+
+TEST(SettingsDialog, RejectFirstReversalRecomputesAtOnceAndCancelRestores) {
+    Rig rig;
+    auto& list = rig.state.Test1Result.Reversals[0][4];
+    list.Count = 4;
+    list.Levels[0] = 40;
+    list.Levels[1] = 30;
+    list.Levels[2] = 38;
+    list.Levels[3] = 28;
+    rig.state.Test1Result.Thresholds[0][4] = 32;
+    ASSERT_TRUE(rig.dialog->Reject1st->isChecked());
+    const int paints = rig.host.audiogramPaints;
+    rig.dialog->Reject1st->click();
+    EXPECT_EQ(rig.state.Test1Result.Thresholds[0][4], 34);
+    EXPECT_GT(rig.host.audiogramPaints, paints);
+    rig.dialog->CancelClick();
+    EXPECT_TRUE(rig.dialog->Reject1st->isChecked());
+    EXPECT_EQ(rig.state.Test1Result.Thresholds[0][4], 32);
+}
+
+TEST(SettingsDialog, JoystickItemsAndTestLight) {
+    Rig rig;
+    auto& d = *rig.dialog;
+    d.show();
+    EXPECT_FALSE(d.light->isVisibleTo(d.SoundCard));
+    d.rdoJoystick->setChecked(true);
+    EXPECT_TRUE(d.light->isVisibleTo(d.SoundCard));
+    EXPECT_TRUE(d.Label26->isVisibleTo(d.SoundCard));
+
+    d.selectPage(d.SoundCard); // opened on the page: no light yet
+    EXPECT_FALSE(d.joystickTimerActive());
+    d.SettingsPages->setCurrentWidget(d.TestProcedure);
+    d.SettingsPages->setCurrentWidget(d.SoundCard); // the user's change
+    EXPECT_TRUE(d.joystickTimerActive());
+
+    rig.sim.controller->press(3);
+    QTest::qWait(120);
+    EXPECT_EQ(d.lightColour(), 0x0000FFu);
+    rig.sim.controller->releaseAll();
+    QTest::qWait(120);
+    EXPECT_EQ(d.lightColour(), 0u);
+    rig.sim.controller->press(0);
+    rig.sim.controller->attached = false; // the query fails: black
+    QTest::qWait(120);
+    EXPECT_EQ(d.lightColour(), 0u);
+
+    d.SettingsPages->setCurrentWidget(d.GraphSettings);
+    EXPECT_FALSE(d.joystickTimerActive());
+    const int queries = rig.sim.controller->queries;
+    QTest::qWait(120);
+    EXPECT_EQ(rig.sim.controller->queries, queries);
+    d.SettingsPages->setCurrentWidget(d.SoundCard);
+    d.close();
+    EXPECT_FALSE(d.joystickTimerActive());
+}
+
+TEST(SettingsDialog, WithoutSoundDevicesTheListsSayNoDevices) {
+    testsupport::TestPlatform sim;
+    sim.settingsFromEarlierStart();
+    sim.wave->setDevices({});
+    engine::AppState state;
+    FakeHost host;
+    host.menuEnabled = false;
+    storage::TfrmSettings dialog(state, sim.bundle, *sim.settings, host, *sim.mixerDevices);
+    EXPECT_EQ(dialog.WaveOutDevice->count(), 0);
+    EXPECT_EQ(dialog.MixerDevice->count(), 0);
+    EXPECT_EQ(sim.messages->texts(), QStringList{QStringLiteral("Invalid Device Number !")});
+    dialog.show();
+    dialog.activateWindow();
+    QApplication::setActiveWindow(&dialog);
+    QTest::qWait(20);
+    EXPECT_FALSE(dialog.WaveOutDevice->isEnabled());
+    EXPECT_FALSE(dialog.MixerDevice->isEnabled());
+    EXPECT_EQ(dialog.WaveOutDevice->placeholderText(), QStringLiteral("No Devices present"));
+}
+
+TEST(SettingsDialog, ChoosingAMixerDeviceOpensItAtOnce) {
+    testsupport::TestPlatform sim;
+    sim.mixer->devices().push_back(sim.mixer->devices().front());
+    sim.settingsFromEarlierStart();
+    engine::AppState state;
+    FakeHost host;
+    storage::TfrmSettings dialog(state, sim.bundle, *sim.settings, host, *sim.mixerDevices);
+    ASSERT_EQ(dialog.MixerDevice->count(), 2);
+    EXPECT_EQ(sim.mixerLayer->openedIndex(), 0u);
+    dialog.MixerDevice->setCurrentIndex(1); // by the program: nothing opened
+    EXPECT_EQ(sim.mixerLayer->openedIndex(), 0u);
+    Q_EMIT dialog.MixerDevice->activated(1); // the user's choice
+    EXPECT_EQ(sim.mixerLayer->openedIndex(), 1u);
+}
+
+TEST(PasswordDialog, OnlyTheExactPasswordOpensTheSettings) {
+    int settingsShown = 0;
+    int enabled = 0;
+    ui::TfrmPassword password([&] { ++settingsShown; }, [&] { ++enabled; });
+    EXPECT_EQ(password.txtPassword->echoMode(), QLineEdit::Password);
+    EXPECT_TRUE(password.btnOK->isDefault());
+
+    password.show();
+    password.txtPassword->setText(QStringLiteral("QMZ47"));
+    password.btnOKClick();
+    EXPECT_EQ(settingsShown, 0);
+    EXPECT_FALSE(password.isVisible());
+    EXPECT_EQ(enabled, 1);
+
+    password.show();
+    EXPECT_EQ(password.txtPassword->text(), QStringLiteral("QMZ47")); // kept for the next time
+    password.txtPassword->setText(QStringLiteral("qmz47"));
+    password.btnOKClick();
+    EXPECT_EQ(settingsShown, 1);
+    EXPECT_EQ(enabled, 2);
+
+    password.show();
+    QTest::keyClick(password.txtPassword, Qt::Key_Escape);
+    EXPECT_FALSE(password.isVisible());
+    EXPECT_EQ(settingsShown, 1);
+    EXPECT_EQ(enabled, 3);
+}
+
+TEST(FirstStart, ShowsOneMessageThePasswordAndThenTheHardwarePage) {
+    testsupport::TestPlatform sim;
+    engine::AppState state;
+    ui::ensureSettingsStore(*sim.settings, *sim.messages);
+    ASSERT_TRUE(sim.settings->exists());
+    {
+        auto windows = ui::createWindows(state, sim.bundle, sim.services(), {});
+        EXPECT_EQ(sim.messages->texts(),
+                  QStringList{QStringLiteral("Da Sie das Programm zum ersten mal starten, überprüfen "
+                                             "und bestätigen Sie bitte auch die Einstellungen für "
+                                             "Soundkarte und Joystick.")});
+        EXPECT_TRUE(windows->password->isVisible());
+        EXPECT_FALSE(windows->main->isEnabled());
+        windows->password->txtPassword->setText(QStringLiteral("qmz47"));
+        windows->password->btnOKClick();
+        EXPECT_TRUE(windows->settings->isVisible());
+        EXPECT_EQ(windows->settings->SettingsPages->currentWidget(), windows->settings->SoundCard);
+        EXPECT_TRUE(windows->main->isEnabled()); // opened through the password
+        windows->settings->OKClick();
+    }
+    sim.messages->clear();
+    auto again = ui::createWindows(state, sim.bundle, sim.services(), {});
+    EXPECT_TRUE(sim.messages->shown().empty());
+    EXPECT_FALSE(again->password->isVisible());
+}
+
+TEST(MainWindowCommands, GraphSettingsOpenOnTheGraphPageWithoutPassword) {
+    testsupport::TestPlatform sim;
+    sim.settingsFromEarlierStart();
+    engine::AppState state;
+    auto windows = ui::createWindows(state, sim.bundle, sim.services(), {});
+    windows->main->Settings1Click();
+    EXPECT_TRUE(windows->settings->isVisible());
+    EXPECT_FALSE(windows->password->isVisible());
+    EXPECT_EQ(windows->settings->SettingsPages->currentWidget(), windows->settings->GraphSettings);
+    EXPECT_FALSE(windows->main->isEnabled());
+    windows->settings->CancelClick();
+    EXPECT_TRUE(windows->main->isEnabled());
+
+    windows->main->Options1Click();
+    EXPECT_TRUE(windows->password->isVisible());
+    EXPECT_FALSE(windows->main->isEnabled());
+    windows->password->btnCancelClick();
+    EXPECT_TRUE(windows->main->isEnabled());
+    EXPECT_FALSE(windows->settings->isVisible());
+}
