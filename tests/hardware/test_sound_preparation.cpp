@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 using namespace tavo;
 using Kind = platform::SimMixerService::RequestKind;
 
@@ -50,25 +52,25 @@ struct Rig {
         EXPECT_TRUE(devices.has_value()) << error;
         return devices.value_or(std::vector<platform::SimMixerDeviceSpec>{});
     }
-    // The control names of the requests the preparation sent, with values.
-    std::vector<std::pair<std::string, std::vector<std::uint32_t>>> sent() const {
-        std::vector<std::pair<std::string, std::vector<std::uint32_t>>> out;
-        auto& devices = const_cast<platform::SimMixerService&>(service).devices();
-        for (const auto& r : service.requests()) {
-            EXPECT_EQ(r.kind, Kind::SetDetails); // the preparation only writes
-            for (const auto& dest : devices[0].destinations) {
-                auto look = [&](const platform::SimMixerLineSpec& line) {
-                    for (const auto& c : line.controls) {
-                        if (c.control.controlId == r.controlId) {
-                            out.push_back({c.control.name, r.values});
-                        }
-                    }
-                };
-                look(dest.line);
-                for (const auto& source : dest.sources) {
-                    look(source);
+    // The names of the controls the preparation wrote, with the values.
+    std::vector<std::pair<std::string, std::vector<std::uint32_t>>> sent() {
+        std::map<std::uint32_t, std::string> names;
+        for (const auto& dest : service.devices()[0].destinations) {
+            for (const auto* line : {&dest.line}) {
+                for (const auto& c : line->controls) {
+                    names[c.control.controlId] = c.control.name;
                 }
             }
+            for (const auto& source : dest.sources) {
+                for (const auto& c : source.controls) {
+                    names[c.control.controlId] = c.control.name;
+                }
+            }
+        }
+        std::vector<std::pair<std::string, std::vector<std::uint32_t>>> out;
+        for (const auto& r : service.requests()) {
+            EXPECT_EQ(r.kind, Kind::SetDetails); // the preparation only writes
+            out.push_back({names[r.controlId], r.values});
         }
         return out;
     }

@@ -95,30 +95,6 @@ TEST(SimMixerDescription, RefusesMistakesAndSaysWhere) {
               std::string::npos);
 }
 
-TEST(SimMixerDescription, BuiltInCardIsATypicalConsumerCard) {
-    const auto devices = builtInSimMixerDevices();
-    ASSERT_EQ(devices.size(), 1u);
-    const auto& card = devices[0];
-    ASSERT_EQ(card.destinations.size(), 2u);
-    EXPECT_EQ(card.destinations[0].line.line.componentType, line::DstSpeakers);
-    EXPECT_EQ(card.destinations[1].line.line.componentType, line::DstWaveIn);
-    std::vector<std::uint32_t> types;
-    for (const auto& c : card.destinations[0].line.controls) {
-        types.push_back(c.control.type);
-    }
-    EXPECT_EQ(types, (std::vector<std::uint32_t>{control::Volume, control::Mute, control::Bass,
-                                                 control::Treble, control::Unsigned}));
-    std::vector<std::uint32_t> sources;
-    for (const auto& s : card.destinations[0].sources) {
-        sources.push_back(s.line.componentType);
-        ASSERT_EQ(s.controls.size(), 2u);
-        EXPECT_EQ(s.controls[0].control.type, control::Volume);
-        EXPECT_EQ(s.controls[1].control.type, control::Mute);
-    }
-    EXPECT_EQ(sources, (std::vector<std::uint32_t>{line::SrcWaveOut, line::SrcCompactDisc,
-                                                   line::SrcLine, line::SrcMicrophone}));
-}
-
 TEST(SimMixerDevice, AnswersWithTheDescribedResultsAndRecordsThem) {
     auto service = serviceFor(R"({ "capsResult": 0, "destinations": [
         { "type": "DST_SPEAKERS", "lineResult": 1024, "controlsResult": 11 } ] })");

@@ -1,6 +1,7 @@
 #include "platform/sim/SimMixer.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace tavo::platform {
 
@@ -227,38 +228,48 @@ std::vector<SimMixerService::Request> SimMixerService::valueRequests() const {
     return out;
 }
 
-SimMixerControlSpec* SimMixerService::findControl(std::uint32_t device, std::uint32_t controlId,
-                                                  const SimMixerLineSpec** owner) {
-    if (device >= devices_.size()) {
-        return nullptr;
+namespace {
+// The control and the line that owns it, in a const or a mutable device list.
+template <typename Devices>
+auto* controlIn(Devices& devices, std::uint32_t device, std::uint32_t controlId,
+                const SimMixerLineSpec** owner) {
+    using Control = std::remove_reference_t<decltype(devices[0].destinations[0].line.controls[0])>;
+    if (device >= devices.size()) {
+        return static_cast<Control*>(nullptr);
     }
-    for (auto& dest : devices_[device].destinations) {
-        for (auto& c : dest.line.controls) {
+    auto inLine = [&](auto& line) -> Control* {
+        for (auto& c : line.controls) {
             if (c.control.controlId == controlId) {
                 if (owner != nullptr) {
-                    *owner = &dest.line;
+                    *owner = &line;
                 }
                 return &c;
             }
         }
+        return nullptr;
+    };
+    for (auto& dest : devices[device].destinations) {
+        if (auto* c = inLine(dest.line)) {
+            return c;
+        }
         for (auto& source : dest.sources) {
-            for (auto& c : source.controls) {
-                if (c.control.controlId == controlId) {
-                    if (owner != nullptr) {
-                        *owner = &source;
-                    }
-                    return &c;
-                }
+            if (auto* c = inLine(source)) {
+                return c;
             }
         }
     }
-    return nullptr;
+    return static_cast<Control*>(nullptr);
+}
+} // namespace
+
+SimMixerControlSpec* SimMixerService::findControl(std::uint32_t device, std::uint32_t controlId,
+                                                  const SimMixerLineSpec** owner) {
+    return controlIn(devices_, device, controlId, owner);
 }
 
 std::vector<std::uint32_t> SimMixerService::values(std::uint32_t device,
                                                    std::uint32_t controlId) const {
-    auto* self = const_cast<SimMixerService*>(this);
-    const SimMixerControlSpec* c = self->findControl(device, controlId);
+    const SimMixerControlSpec* c = controlIn(devices_, device, controlId, nullptr);
     return c == nullptr ? std::vector<std::uint32_t>{} : c->values;
 }
 
