@@ -58,6 +58,11 @@ public:
     // changes nothing. Returns whether the calibration was loaded.
     bool ReadCal(const QString& fileName);
 
+    // Where the sound-card name of a new calibration comes from.
+    void setSoundCardName(std::function<QString()> soundCardName) {
+        context_.soundCardName = std::move(soundCardName);
+    }
+
     // Chooses the mode from NewCalibrationPending; runs at every activation.
     void FormActivate();
     void OKSaveClick();

@@ -61,10 +61,9 @@ std::unique_ptr<ProgramWindows> createWindows(engine::AppState& state,
     windows->test = std::make_unique<engine::TfrmTest>(state);
     windows->creationOrder << QStringLiteral("TfrmTest");
     // Its creation loads the start-up calibration, with the settings as
-    // the settings dialog holds them (the design values while that dialog
-    // offers no live view). The sound-card name comes from the mixer.
+    // the settings dialog holds them.
     storage::CalibrationInfoContext calibrationInfo{state, *platform.messages, windows->main.get()};
-    calibrationInfo.settings = dynamic_cast<const engine::LiveSettings*>(windows->settings.get());
+    calibrationInfo.settings = windows->settings.get();
     windows->calibrationInfo = std::make_unique<storage::TfrmCalibrationInfo>(calibrationInfo);
     windows->main->setCalibrationReader(
         [info = windows->calibrationInfo.get()](const QString& fileName) {
@@ -96,6 +95,8 @@ int runProgram(QApplication& app, platform::Platform& platform, engine::AppState
     hardware::MIXER_e mixer(*platform.mixer, *platform.messages);
     MixerDeviceList mixerDevices(mixer);
     auto windows = createWindows(state, platform, {settings, mixerDevices}, parameters);
+    // A new calibration names the sound card of the mixer device opened last.
+    windows->calibrationInfo->setSoundCardName([&mixer] { return mixer.MixerCaps.ProductName; });
     windows->main->showMaximized();
     // Closing the main window ends the program, whatever dialog is open.
     QApplication::setQuitOnLastWindowClosed(false);
