@@ -8,7 +8,6 @@
 #include "storage/CalibrationFile.h"
 #include "storage/TfrmCalibrationInfo.h"
 
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -269,39 +268,4 @@ TEST_F(CalibrationInfo, ClosingReEnablesTheMainWindow) {
     dialog->close();
     EXPECT_TRUE(mainWindow.isEnabled());
     EXPECT_FALSE(state.CalibrationLoaded);
-}
-
-TEST_F(CalibrationInfo, CaptionsHintsAndTheSaveDialog) {
-    const auto dialog = create();
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Calibration Information"));
-    EXPECT_TRUE(dialog->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_FALSE(dialog->isModal());
-    EXPECT_EQ(dialog->Person->toolTip(), QStringLiteral("Enter your Name here"));
-    EXPECT_EQ(dialog->Headphones->toolTip(),
-              QStringLiteral("Enter the type of headphones used here"));
-    EXPECT_EQ(dialog->Soundcard->toolTip(),
-              QStringLiteral("Enter the type of soundcard used here"));
-    EXPECT_EQ(dialog->Comment->toolTip(), QStringLiteral("Add your comments here!"));
-    EXPECT_EQ(dialog->DateStamp->toolTip(),
-              QStringLiteral("System date and time. If wrong, correct in Windows Conrol Panel."));
-    EXPECT_EQ(dialog->OKSave->text(), QStringLiteral("OK"));
-    EXPECT_EQ(dialog->Cancel->text(), QStringLiteral("Cancel"));
-    QStringList labels;
-    for (const auto* label : dialog->findChildren<QLabel*>()) {
-        labels << label->text();
-    }
-    for (const char* caption :
-         {"Calibration done by:", "Headphones used:", "Soundcard used:", "Comment:"}) {
-        EXPECT_TRUE(labels.contains(QString::fromLatin1(caption))) << caption;
-    }
-    for (const char* name : {"Person", "Headphones", "Soundcard", "Comment", "DateStamp", "OKSave",
-                             "Cancel", "CalSave"}) {
-        EXPECT_NE(dialog->findChild<QObject*>(QString::fromLatin1(name)), nullptr) << name;
-    }
-    EXPECT_EQ(dialog->CalSave->windowTitle(), QStringLiteral("Save Calibration Data File"));
-    EXPECT_EQ(dialog->CalSave->defaultSuffix(), QStringLiteral("vkk"));
-    EXPECT_EQ(dialog->CalSave->nameFilters(),
-              QStringList{QStringLiteral("Vorlandt Klarovent Kalibrierung (*.vkk)")});
-    EXPECT_TRUE(dialog->CalSave->testOption(QFileDialog::DontConfirmOverwrite));
-    EXPECT_EQ(dialog->CalSave->acceptMode(), QFileDialog::AcceptSave);
 }

@@ -4,7 +4,6 @@
 #include "storage/FileJson.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 
 #include <gtest/gtest.h>
 
@@ -55,30 +54,6 @@ QString refusal(const QJsonObject& json, const QString& path, const QJsonValue& 
 }
 
 } // namespace
-
-TEST(TestJson, CarriesEveryField) {
-    const auto contents = sampleTest();
-    const QJsonObject json = testFileToJson(contents);
-    EXPECT_EQ(json[QStringLiteral("format")], QStringLiteral("test"));
-    EXPECT_EQ(json[QStringLiteral("person")], QStringLiteral("Jörg Weiß"));
-    EXPECT_EQ(json[QStringLiteral("nok")], true);
-    const auto run2 = json[QStringLiteral("runs")][1];
-    EXPECT_EQ(run2[QStringLiteral("time")], QStringLiteral("9h40"));
-    EXPECT_EQ(
-        run2[QStringLiteral("reversals")][QStringLiteral("right")][3][QStringLiteral("levels")][19]
-            .toInt(),
-        contents.run2.Reversals[1][3].Levels[19]);
-    EXPECT_EQ(run2[QStringLiteral("thresholds")][QStringLiteral("left")][11].toInt(),
-              contents.run2.Thresholds[0][11]);
-
-    const auto back = testFileFromJson(json);
-    ASSERT_TRUE(back) << back.error.toStdString();
-    EXPECT_EQ(encodeTestFile(*back.value), encodeTestFile(contents));
-    // Through the text form as well.
-    const auto parsed = parseJsonObject(jsonText(json));
-    ASSERT_TRUE(parsed);
-    EXPECT_EQ(*parsed.value, json);
-}
 
 TEST(TestJson, RefusalsNameTheField) {
     const QJsonObject json = testFileToJson(sampleTest());
