@@ -17,11 +17,11 @@ using Values = std::vector<std::uint32_t>;
 
 namespace {
 
-std::vector<platform::SimMixerDeviceSpec> describe(const std::string& json) {
+std::vector<platform::SimMixerDeviceDescription> describe(const std::string& json) {
     std::string error;
     auto devices = platform::parseSimMixerDevices(json, error);
     EXPECT_TRUE(devices.has_value()) << error;
-    return devices.value_or(std::vector<platform::SimMixerDeviceSpec>{});
+    return devices.value_or(std::vector<platform::SimMixerDeviceDescription>{});
 }
 
 // A device with one speakers destination holding these controls.

@@ -46,11 +46,11 @@ struct Rig {
         mixer.OpenMixerDevice(0);
         service.clearRequests();
     }
-    static std::vector<platform::SimMixerDeviceSpec> parse(const char* json) {
+    static std::vector<platform::SimMixerDeviceDescription> parse(const char* json) {
         std::string error;
         auto devices = platform::parseSimMixerDevices(json, error);
         EXPECT_TRUE(devices.has_value()) << error;
-        return devices.value_or(std::vector<platform::SimMixerDeviceSpec>{});
+        return devices.value_or(std::vector<platform::SimMixerDeviceDescription>{});
     }
     // The names of the controls the preparation wrote, with the values.
     std::vector<std::pair<std::string, std::vector<std::uint32_t>>> sent() {

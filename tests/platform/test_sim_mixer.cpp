@@ -21,7 +21,7 @@ SimMixerService serviceFor(const std::string& json) {
     std::string error;
     auto devices = parseSimMixerDevices(json, error);
     EXPECT_TRUE(devices.has_value()) << error;
-    return SimMixerService(devices.value_or(std::vector<SimMixerDeviceSpec>{}));
+    return SimMixerService(devices.value_or(std::vector<SimMixerDeviceDescription>{}));
 }
 
 } // namespace

@@ -27,7 +27,7 @@ public:
         r.kind = SimMixerService::RequestKind::DestinationLine;
         r.device = device_;
         r.destination = destination;
-        auto& dests = spec().destinations;
+        auto& dests = described().destinations;
         if (destination >= dests.size()) {
             r.result = MixerResult::InvalidParameter;
         } else {
@@ -48,14 +48,14 @@ public:
         r.device = device_;
         r.destination = destination;
         r.source = source;
-        auto& dests = spec().destinations;
+        auto& dests = described().destinations;
         if (destination >= dests.size() || source >= dests[destination].sources.size()) {
             r.result = MixerResult::InvalidParameter;
         } else {
-            const auto& sourceSpec = dests[destination].sources[source];
-            r.result = sourceSpec.lineResult;
+            const auto& from = dests[destination].sources[source];
+            r.result = from.lineResult;
             if (r.result == MixerResult::Ok) {
-                line = sourceSpec.line;
+                line = from.line;
             }
         }
         const auto result = r.result;
@@ -68,8 +68,8 @@ public:
         r.kind = SimMixerService::RequestKind::LineControls;
         r.device = device_;
         r.lineId = lineId;
-        const SimMixerLineSpec* found = nullptr;
-        for (const auto& dest : spec().destinations) {
+        const SimMixerLineDescription* found = nullptr;
+        for (const auto& dest : described().destinations) {
             if (dest.line.line.lineId == lineId) {
                 found = &dest.line;
             }
@@ -99,8 +99,8 @@ protected:
     MixerResult readDetails(const MixerDetailsRequest& request,
                             std::span<std::uint32_t> values) override {
         auto r = requestRecord(SimMixerService::RequestKind::GetDetails, request);
-        const SimMixerLineSpec* owner = nullptr;
-        SimMixerControlSpec* c = service_.findControl(device_, request.controlId, &owner);
+        const SimMixerLineDescription* owner = nullptr;
+        SimMixerControlDescription* c = service_.findControl(device_, request.controlId, &owner);
         r.result = check(c, owner, request, c == nullptr ? MixerResult::Ok : c->getResult);
         if (r.result == MixerResult::Ok) {
             const std::size_t items = itemsOf(*c);
@@ -120,8 +120,8 @@ protected:
                              std::span<const std::uint32_t> values) override {
         auto r = requestRecord(SimMixerService::RequestKind::SetDetails, request);
         r.values.assign(values.begin(), values.end());
-        const SimMixerLineSpec* owner = nullptr;
-        SimMixerControlSpec* c = service_.findControl(device_, request.controlId, &owner);
+        const SimMixerLineDescription* owner = nullptr;
+        SimMixerControlDescription* c = service_.findControl(device_, request.controlId, &owner);
         r.result = check(c, owner, request, c == nullptr ? MixerResult::Ok : c->setResult);
         if (r.result == MixerResult::Ok) {
             const std::size_t items = itemsOf(*c);
@@ -143,9 +143,9 @@ protected:
     }
 
 private:
-    SimMixerDeviceSpec& spec() { return service_.devices_[device_]; }
+    SimMixerDeviceDescription& described() { return service_.devices_[device_]; }
 
-    static std::size_t itemsOf(const SimMixerControlSpec& c) {
+    static std::size_t itemsOf(const SimMixerControlDescription& c) {
         return c.control.items == 0 ? 1u : c.control.items;
     }
 
@@ -160,7 +160,8 @@ private:
         return r;
     }
 
-    static MixerResult check(const SimMixerControlSpec* c, const SimMixerLineSpec* owner,
+    static MixerResult check(const SimMixerControlDescription* c,
+                             const SimMixerLineDescription* owner,
                              const MixerDetailsRequest& request, MixerResult described) {
         if (c == nullptr || owner == nullptr) {
             return MixerResult::InvalidControl;
@@ -180,7 +181,7 @@ private:
 
 SimMixerService::SimMixerService() : SimMixerService(builtInSimMixerDevices()) {}
 
-SimMixerService::SimMixerService(std::vector<SimMixerDeviceSpec> devices)
+SimMixerService::SimMixerService(std::vector<SimMixerDeviceDescription> devices)
     : devices_(std::move(devices)) {}
 
 std::uint32_t SimMixerService::deviceCount() {
@@ -232,7 +233,7 @@ namespace {
 // The control and the line that owns it, in a const or a mutable device list.
 template <typename Devices>
 auto* controlIn(Devices& devices, std::uint32_t device, std::uint32_t controlId,
-                const SimMixerLineSpec** owner) {
+                const SimMixerLineDescription** owner) {
     using Control = std::remove_reference_t<decltype(devices[0].destinations[0].line.controls[0])>;
     if (device >= devices.size()) {
         return static_cast<Control*>(nullptr);
@@ -262,20 +263,21 @@ auto* controlIn(Devices& devices, std::uint32_t device, std::uint32_t controlId,
 }
 } // namespace
 
-SimMixerControlSpec* SimMixerService::findControl(std::uint32_t device, std::uint32_t controlId,
-                                                  const SimMixerLineSpec** owner) {
+SimMixerControlDescription* SimMixerService::findControl(std::uint32_t device,
+                                                         std::uint32_t controlId,
+                                                         const SimMixerLineDescription** owner) {
     return controlIn(devices_, device, controlId, owner);
 }
 
 std::vector<std::uint32_t> SimMixerService::values(std::uint32_t device,
                                                    std::uint32_t controlId) const {
-    const SimMixerControlSpec* c = controlIn(devices_, device, controlId, nullptr);
+    const SimMixerControlDescription* c = controlIn(devices_, device, controlId, nullptr);
     return c == nullptr ? std::vector<std::uint32_t>{} : c->values;
 }
 
 void SimMixerService::setValues(std::uint32_t device, std::uint32_t controlId,
                                 std::vector<std::uint32_t> values) {
-    SimMixerControlSpec* c = findControl(device, controlId);
+    SimMixerControlDescription* c = findControl(device, controlId);
     if (c != nullptr && values.size() == c->values.size()) {
         c->values = std::move(values);
     }

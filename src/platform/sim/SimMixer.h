@@ -40,7 +40,7 @@ public:
     };
 
     SimMixerService();
-    explicit SimMixerService(std::vector<SimMixerDeviceSpec> devices);
+    explicit SimMixerService(std::vector<SimMixerDeviceDescription> devices);
 
     std::string backendName() const override { return "simulated"; }
     std::uint32_t deviceCount() override;
@@ -60,16 +60,16 @@ public:
     void setValues(std::uint32_t device, std::uint32_t controlId,
                    std::vector<std::uint32_t> values);
 
-    std::vector<SimMixerDeviceSpec>& devices() { return devices_; }
+    std::vector<SimMixerDeviceDescription>& devices() { return devices_; }
 
 private:
     friend class SimMixerDevice;
 
-    SimMixerControlSpec* findControl(std::uint32_t device, std::uint32_t controlId,
-                                     const SimMixerLineSpec** owner = nullptr);
+    SimMixerControlDescription* findControl(std::uint32_t device, std::uint32_t controlId,
+                                            const SimMixerLineDescription** owner = nullptr);
     void record(Request request) { requests_.push_back(std::move(request)); }
 
-    std::vector<SimMixerDeviceSpec> devices_;
+    std::vector<SimMixerDeviceDescription> devices_;
     std::vector<Request> requests_;
     int openDevices_ = 0;
 };

@@ -154,13 +154,13 @@ QJsonObject objectAt(const QJsonArray& array, qsizetype index, const QString& wh
     return array.at(index).toObject();
 }
 
-SimMixerControlSpec parseControl(const QJsonObject& object, const QString& where,
-                                 std::uint32_t lineChannels) {
+SimMixerControlDescription parseControl(const QJsonObject& object, const QString& where,
+                                        std::uint32_t lineChannels) {
     refuseUnknownKeys(object, where,
                       {"type", "id", "flags", "uniform", "disabled", "items", "minimum", "maximum",
                        "steps", "shortName", "name", "value", "getResult", "setResult"});
-    SimMixerControlSpec spec;
-    MixerControl& c = spec.control;
+    SimMixerControlDescription desc;
+    MixerControl& c = desc.control;
     c.type = typeField(object, where, false);
     c.controlId = unsignedField(object, "id", where, 0);
     c.items = unsignedField(object, "items", where, 0);
@@ -179,8 +179,8 @@ SimMixerControlSpec parseControl(const QJsonObject& object, const QString& where
     c.steps = unsignedField(object, "steps", where, 0);
     c.name = textField(object, "name", where, controlTypeName(c.type), kMixerNameChars);
     c.shortName = textField(object, "shortName", where, c.name, kMixerShortNameChars);
-    spec.getResult = resultField(object, "getResult", where);
-    spec.setResult = resultField(object, "setResult", where);
+    desc.getResult = resultField(object, "getResult", where);
+    desc.setResult = resultField(object, "setResult", where);
 
     if (c.items > 64) {
         fail(where + QStringLiteral(".items"), QStringLiteral("höchstens 64"));
@@ -200,7 +200,7 @@ SimMixerControlSpec parseControl(const QJsonObject& object, const QString& where
                                  .arg(count));
         }
         for (std::size_t i = 0; i < count; ++i) {
-            spec.values.push_back(static_cast<std::uint32_t>(
+            desc.values.push_back(static_cast<std::uint32_t>(
                 wholeNumber(values.at(static_cast<qsizetype>(i % given)), valuePlace,
                             std::numeric_limits<std::int32_t>::min(),
                             std::numeric_limits<std::uint32_t>::max())));
@@ -211,19 +211,19 @@ SimMixerControlSpec parseControl(const QJsonObject& object, const QString& where
                                  : static_cast<std::uint32_t>(wholeNumber(
                                        value, valuePlace, std::numeric_limits<std::int32_t>::min(),
                                        std::numeric_limits<std::uint32_t>::max()));
-        spec.values.assign(count, initial);
+        desc.values.assign(count, initial);
     }
-    return spec;
+    return desc;
 }
 
-SimMixerLineSpec parseLine(const QJsonObject& object, const QString& where, bool isSource) {
+SimMixerLineDescription parseLine(const QJsonObject& object, const QString& where, bool isSource) {
     if (isSource) {
         refuseUnknownKeys(object, where,
                           {"type", "lineId", "channels", "flags", "shortName", "name", "lineResult",
                            "controlsResult", "controls"});
     }
-    SimMixerLineSpec spec;
-    MixerLine& l = spec.line;
+    SimMixerLineDescription desc;
+    MixerLine& l = desc.line;
     l.componentType = typeField(object, where, true);
     l.lineId = unsignedField(object, "lineId", where, 0);
     l.channels = unsignedField(object, "channels", where, 2);
@@ -234,15 +234,15 @@ SimMixerLineSpec parseLine(const QJsonObject& object, const QString& where, bool
                             line::FlagActive | (isSource ? line::FlagSource : 0u));
     l.name = textField(object, "name", where, componentTypeName(l.componentType), kMixerNameChars);
     l.shortName = textField(object, "shortName", where, l.name, kMixerShortNameChars);
-    spec.lineResult = resultField(object, "lineResult", where);
-    spec.controlsResult = resultField(object, "controlsResult", where);
+    desc.lineResult = resultField(object, "lineResult", where);
+    desc.controlsResult = resultField(object, "controlsResult", where);
     const QJsonArray controls = arrayField(object, "controls", where);
     for (qsizetype i = 0; i < controls.size(); ++i) {
         const QString place = where + QStringLiteral(".controls[%1]").arg(i);
-        spec.controls.push_back(parseControl(objectAt(controls, i, place), place, l.channels));
+        desc.controls.push_back(parseControl(objectAt(controls, i, place), place, l.channels));
     }
-    l.controls = static_cast<std::uint32_t>(spec.controls.size());
-    return spec;
+    l.controls = static_cast<std::uint32_t>(desc.controls.size());
+    return desc;
 }
 
 std::uint32_t driverVersionField(const QJsonObject& object, const QString& where) {
@@ -266,10 +266,10 @@ std::uint32_t driverVersionField(const QJsonObject& object, const QString& where
     return static_cast<std::uint32_t>(wholeNumber(value, place, 0, 0xFFFF));
 }
 
-SimMixerDeviceSpec parseDevice(const QJsonObject& object, const QString& where) {
+SimMixerDeviceDescription parseDevice(const QJsonObject& object, const QString& where) {
     refuseUnknownKeys(object, where,
                       {"productName", "driverVersion", "capsResult", "openResult", "destinations"});
-    SimMixerDeviceSpec device;
+    SimMixerDeviceDescription device;
     device.caps.productName =
         textField(object, "productName", where, "Simulated Mixer", kMixerProductNameChars);
     device.caps.driverVersion = driverVersionField(object, where);
@@ -284,7 +284,7 @@ SimMixerDeviceSpec parseDevice(const QJsonObject& object, const QString& where) 
         refuseUnknownKeys(destObject, place,
                           {"type", "lineId", "channels", "flags", "shortName", "name", "lineResult",
                            "controlsResult", "controls", "sources"});
-        SimMixerDestinationSpec dest;
+        SimMixerDestinationDescription dest;
         dest.line = parseLine(destObject, place, false);
         const QJsonArray sources = arrayField(destObject, "sources", place);
         for (qsizetype s = 0; s < sources.size(); ++s) {
@@ -296,11 +296,11 @@ SimMixerDeviceSpec parseDevice(const QJsonObject& object, const QString& where) 
         // destination's line is 0xFFFF0000 + d, source s of it (s << 16) + d,
         // and the controls count up through the device.
         const auto dIndex = static_cast<std::uint32_t>(d);
-        auto numberLine = [&nextControlId](SimMixerLineSpec& lineSpec, std::uint32_t id) {
-            if (lineSpec.line.lineId == 0) {
-                lineSpec.line.lineId = id;
+        auto numberLine = [&nextControlId](SimMixerLineDescription& lineDesc, std::uint32_t id) {
+            if (lineDesc.line.lineId == 0) {
+                lineDesc.line.lineId = id;
             }
-            for (auto& c : lineSpec.controls) {
+            for (auto& c : lineDesc.controls) {
                 if (c.control.controlId == 0) {
                     c.control.controlId = nextControlId;
                 }
@@ -390,8 +390,8 @@ constexpr const char* kBuiltInCard = R"json({
 
 } // namespace
 
-std::optional<std::vector<SimMixerDeviceSpec>> parseSimMixerDevices(const std::string& json,
-                                                                    std::string& error) {
+std::optional<std::vector<SimMixerDeviceDescription>> parseSimMixerDevices(const std::string& json,
+                                                                           std::string& error) {
     QJsonParseError parseError{};
     const QJsonDocument document =
         QJsonDocument::fromJson(QByteArray::fromStdString(json), &parseError);
@@ -407,7 +407,7 @@ std::optional<std::vector<SimMixerDeviceSpec>> parseSimMixerDevices(const std::s
         return std::nullopt;
     }
     try {
-        std::vector<SimMixerDeviceSpec> devices;
+        std::vector<SimMixerDeviceDescription> devices;
         const QJsonObject root = document.object();
         if (root.contains(QStringLiteral("devices"))) {
             refuseUnknownKeys(root, QStringLiteral("$"), {"devices"});
@@ -430,7 +430,7 @@ const char* builtInSimMixerJson() {
     return kBuiltInCard;
 }
 
-std::vector<SimMixerDeviceSpec> builtInSimMixerDevices() {
+std::vector<SimMixerDeviceDescription> builtInSimMixerDevices() {
     std::string error;
     auto devices = parseSimMixerDevices(kBuiltInCard, error);
     if (!devices) {

@@ -12,7 +12,7 @@ namespace tavo::platform {
 // What a simulated mixer device is made of. Written as JSON (see
 // docs/mixer-device-json.md); the built-in card is such a text too.
 
-struct SimMixerControlSpec {
+struct SimMixerControlDescription {
     MixerControl control;
     // Channel-major, line channels x max(items, 1) values.
     std::vector<std::uint32_t> values;
@@ -20,33 +20,33 @@ struct SimMixerControlSpec {
     MixerResult setResult = MixerResult::Ok;
 };
 
-struct SimMixerLineSpec {
+struct SimMixerLineDescription {
     MixerLine line;
-    std::vector<SimMixerControlSpec> controls;
+    std::vector<SimMixerControlDescription> controls;
     MixerResult lineResult = MixerResult::Ok;     // answer when the line is read
     MixerResult controlsResult = MixerResult::Ok; // answer when its controls are read
 };
 
-struct SimMixerDestinationSpec {
-    SimMixerLineSpec line;
-    std::vector<SimMixerLineSpec> sources;
+struct SimMixerDestinationDescription {
+    SimMixerLineDescription line;
+    std::vector<SimMixerLineDescription> sources;
 };
 
-struct SimMixerDeviceSpec {
+struct SimMixerDeviceDescription {
     MixerCaps caps;
     MixerResult capsResult = MixerResult::Ok;
     MixerResult openResult = MixerResult::Ok;
-    std::vector<SimMixerDestinationSpec> destinations;
+    std::vector<SimMixerDestinationDescription> destinations;
 };
 
 // Parses a description: either one device object or {"devices": [...]}.
 // On failure returns nothing and sets `error` to a text naming the place.
-std::optional<std::vector<SimMixerDeviceSpec>> parseSimMixerDevices(const std::string& json,
-                                                                    std::string& error);
+std::optional<std::vector<SimMixerDeviceDescription>> parseSimMixerDevices(const std::string& json,
+                                                                           std::string& error);
 
 // The JSON text of the built-in card: a typical consumer sound card.
 const char* builtInSimMixerJson();
 // The built-in card, parsed.
-std::vector<SimMixerDeviceSpec> builtInSimMixerDevices();
+std::vector<SimMixerDeviceDescription> builtInSimMixerDevices();
 
 } // namespace tavo::platform
