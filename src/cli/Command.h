@@ -25,6 +25,7 @@ Command endpointCommand();
 Command convertCommand();
 Command showCommand();
 Command settingsCommand();
+Command renderCommand();
 
 // Output helpers: UTF-8 lines on stdout and stderr.
 void out(const QString& line);

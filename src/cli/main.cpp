@@ -4,7 +4,10 @@
 #include "cli/Command.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
+#include <cstring>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -19,6 +22,7 @@ std::vector<tavo::cli::Command> commands() {
         tavo::cli::convertCommand(),
         tavo::cli::showCommand(),
         tavo::cli::settingsCommand(),
+        tavo::cli::renderCommand(),
     };
 }
 
@@ -36,7 +40,14 @@ void printOverview(bool refused) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // Drawing needs fonts, hence a GUI application, but never a display.
+    const bool drawing = argc > 1 && std::strcmp(argv[1], "render") == 0;
+    if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    const std::unique_ptr<QCoreApplication> app =
+        drawing ? std::make_unique<QGuiApplication>(argc, argv)
+                : std::make_unique<QCoreApplication>(argc, argv);
     const QStringList words = QCoreApplication::arguments().mid(1);
     if (words.isEmpty() || words.first() == QLatin1String("--help") ||
         words.first() == QLatin1String("-h") || words.first() == QLatin1String("help")) {

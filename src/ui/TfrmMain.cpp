@@ -3,12 +3,14 @@
 #include "engine/AppState.h"
 #include "engine/ColourValue.h"
 #include "engine/Evaluation.h"
+#include "engine/LiveSettings.h"
 #include "engine/ProductInfo.h"
 #include "engine/StartupRules.h"
 #include "platform/Platform.h"
 #include "storage/SettingsTable.h"
 #include "storage/TestFileCommands.h"
 #include "storage/TfrmSettings.h"
+#include "ui/AudiogramPainter.h"
 #include "ui/ScreenSaverFilter.h"
 #include "ui/TfrmPassword.h"
 
@@ -23,6 +25,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPixmap>
 #include <QRadioButton>
 
@@ -41,6 +44,22 @@ template <typename T> T* named(T* object, const char* name) {
     object->setObjectName(QString::fromLatin1(name));
     return object;
 }
+
+// A box that the window's paint handler draws.
+class PaintBoxWidget final : public QWidget {
+public:
+    PaintBoxWidget(QWidget* parent, std::function<void(QPainter&)> paint)
+        : QWidget(parent), paint_(std::move(paint)) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        paint_(painter);
+    }
+
+private:
+    std::function<void(QPainter&)> paint_;
+};
 
 QAction* menuItem(QMenu* menu, const char* name, const char* caption,
                    const QKeySequence& shortcut = {}) {
@@ -131,7 +150,10 @@ void TfrmMain::buildResultsArea() {
     grpGraph = named(new QGroupBox(QStringLiteral(" Audiogram "), client), "grpGraph");
     grpGraph->setGeometry(4, -3, 1002, 344);
     grpGraph->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 15));
-    pbxAudiogram = named(new QWidget(grpGraph), "pbxAudiogram");
+    pbxAudiogram =
+        named(new PaintBoxWidget(
+                  grpGraph, [this](QPainter& painter) { pbxAudiogramPaint(&painter, nullptr); }),
+              "pbxAudiogram");
     pbxAudiogram->setGeometry(20, 34, 969, 301);
     pbxAudiogram->setCursor(Qt::CrossCursor);
     pbxAudiogram->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -141,7 +163,10 @@ void TfrmMain::buildResultsArea() {
     grpThreshold = named(new QGroupBox(QStringLiteral(" Threshold levels [dB] "), client),
                          "grpThreshold");
     grpThreshold->setGeometry(4, 347, 1002, 78);
-    pbxResults = named(new QWidget(grpThreshold), "pbxResults");
+    pbxResults = named(
+        new PaintBoxWidget(grpThreshold,
+                           [this](QPainter& painter) { pbxAudiogramPaint(nullptr, &painter); }),
+        "pbxResults");
     pbxResults->setGeometry(20, 17, 969, 49);
 
     buildDataBox();
@@ -301,6 +326,7 @@ void TfrmMain::FormCreate() {
 }
 
 void TfrmMain::setLiveSettings(const engine::LiveSettings* settings) {
+    liveSettings_ = settings;
     if (screenSaverFilter_ != nullptr) {
         screenSaverFilter_->setSettings(settings);
         screenSaverFilter_->update();
@@ -345,6 +371,19 @@ void TfrmMain::Settings1Click() {
 void TfrmMain::repaintAudiogram() {
     pbxAudiogram->update();
     pbxResults->update();
+}
+
+void TfrmMain::pbxAudiogramPaint(QPainter* audiogram, QPainter* table) {
+    static const engine::DesignSettings designSettings;
+    const engine::LiveSettings& settings =
+        liveSettings_ != nullptr ? *liveSettings_ : designSettings;
+    const QString dateLine = ui::pbxAudiogramPaint(
+        context_.state, settings, {{audiogram, pbxAudiogram->size()}, {table, pbxResults->size()}},
+        [this] { CalcAVP(); });
+    if (lblDateTime->text() != dateLine) {
+        lblDateTime->setText(dateLine);
+        lblDateTime->adjustSize();
+    }
 }
 
 void TfrmMain::repaintTestWindowGraph() {

@@ -13,6 +13,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPainter;
 class QRadioButton;
 
 namespace tavo::engine {
@@ -58,8 +59,9 @@ public:
     // The dialogs the commands open; they are created after the main window.
     void attachDialogs(storage::TfrmSettings* settings, TfrmPassword* password);
 
-    // The settings the screen-saver filter reads (the settings dialog's
-    // controls once that dialog exists).
+    // The settings the screen-saver filter and the audiogram read (the
+    // settings dialog's controls once that dialog exists; until then the
+    // design values).
     void setLiveSettings(const engine::LiveSettings* settings);
 
     // The endpoint volume obtained at start-up, if any.
@@ -164,10 +166,14 @@ private:
     void FormCreate();
     void FormResize();
     void setGermanCaptions();
+    // The paint handler of the two paint boxes: draws the box being painted
+    // and sets the date line.
+    void pbxAudiogramPaint(QPainter* audiogram, QPainter* table);
 
     MainWindowContext context_;
     storage::TfrmSettings* settings_ = nullptr;
     TfrmPassword* password_ = nullptr;
+    const engine::LiveSettings* liveSettings_ = nullptr;
     std::uint32_t audiogramColour_;
     std::uint32_t windowColour_;
     std::function<bool(const QString& fileName)> calibrationReader_;

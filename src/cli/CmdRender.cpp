@@ -1,0 +1,236 @@
+#include "cli/Args.h"
+#include "cli/Command.h"
+#include "engine/AppState.h"
+#include "engine/Evaluation.h"
+#include "engine/LiveSettings.h"
+#include "platform/regfile/RegFileSettingsStore.h"
+#include "platform/sim/SimMessages.h"
+#include "storage/FileOutput.h"
+#include "storage/Registry.h"
+#include "storage/SettingsControls.h"
+#include "storage/SettingsTable.h"
+#include "storage/TestFile.h"
+#include "ui/AudiogramPainter.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <functional>
+#include <optional>
+#include <utility>
+
+namespace tavo::cli {
+
+namespace {
+
+// The threshold table box is as high as in the window.
+constexpr int kTableHeight = 49;
+// The gap between the two boxes on the PDF page.
+constexpr int kPdfGap = 10;
+
+// What the audiogram reads of the settings, from the settings dialog's
+// controls as a store fills them.
+class ControlsView final : public engine::LiveSettings {
+public:
+    explicit ControlsView(const storage::SettingsControls& controls) : controls_(controls) {}
+
+    bool testFrequency(int slot) const override {
+        static const char* const kBoxes[] = {"Check125",  "Check250",  "Check500",  "Check750",
+                                             "Check1000", "Check1500", "Check2000", "Check3000",
+                                             "Check4000", "Check6000", "Check8000"};
+        return slot >= 1 && slot <= 11 && checked(kBoxes[slot - 1]);
+    }
+    QString levelStartText() const override { return text("LevelStart"); }
+    QString minReversalsText() const override { return text("ReverseEdit"); }
+    bool reject1st() const override { return checked("Reject1st"); }
+    bool showReversals() const override { return checked("ShowReversals"); }
+    bool showThresholds() const override { return checked("ShowThresholds"); }
+    bool markSuspicious() const override { return checked("MarkSuspicious"); }
+
+private:
+    bool checked(const char* control) const {
+        return controls_.isChecked(QString::fromLatin1(control));
+    }
+    QString text(const char* control) const { return controls_.text(QString::fromLatin1(control)); }
+
+    const storage::SettingsControls& controls_;
+};
+
+// A refused input: message on stderr, exit code 2, nothing written.
+struct Refused {
+    QString message;
+};
+
+// The settings of a store as the program would load them at start-up; the
+// design values (and the colours of a fresh installation) without a store.
+void loadSettings(const std::optional<QString>& path, storage::PlainSettingsControls& controls,
+                  engine::AppState& state) {
+    if (!path) {
+        for (const auto& row : storage::settingsTable()) {
+            if (row.kind == storage::SettingKind::Colour) {
+                state.Colours[static_cast<std::size_t>(row.colourSlot)] = row.errorColour;
+            }
+        }
+        return;
+    }
+    const QFileInfo file(*path);
+    if (!file.exists() || !file.isFile() || !file.isReadable()) {
+        throw Refused{QStringLiteral("%1 ist keine lesbare Einstellungsdatei.").arg(*path)};
+    }
+    platform::RegFileSettingsStore store(*path);
+    platform::SimMessages quiet; // reported below, in the tool's words
+    const auto read = storage::readStoredSettings(store, controls, state, quiet);
+    if (!read.ok) {
+        err(QStringLiteral("tavo render: Einstellungen nur bis \"%1\" gelesen; der Rest wie nach "
+                           "einem Lesefehler des Programms.")
+                .arg(read.failedAt));
+    }
+}
+
+// Opens a test file as the main window does: both runs, results valid.
+void openTestFile(const QString& fileName, engine::AppState& state) {
+    const auto bytes = storage::readFileHead(fileName, storage::kMaxTestFileSize);
+    if (!bytes) {
+        throw Refused{QStringLiteral("%1: %2").arg(fileName, bytes.error)};
+    }
+    auto contents = storage::decodeTestFile(*bytes.value);
+    if (!contents) {
+        throw Refused{QStringLiteral("%1: %2").arg(fileName, contents.error)};
+    }
+    state.Test1Result = std::move(contents.value->run1);
+    state.Test2Result = std::move(contents.value->run2);
+    state.ResultsValid = true;
+}
+
+QByteArray pngBytes(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+// Both boxes on one page of their own size (96 pixels per inch), the
+// table under the audiogram, on white as on paper.
+QByteArray pdfBytes(const engine::AppState& state, const engine::LiveSettings& settings,
+                    QSize audiogramSize) {
+    const QSize tableSize(audiogramSize.width(), kTableHeight);
+    const QSizeF page(audiogramSize.width(), audiogramSize.height() + kPdfGap + kTableHeight);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(96);
+        writer.setPageSize(QPageSize(page * 72.0 / 96.0, QPageSize::Point));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setTitle(QStringLiteral("Audiogramm"));
+        QPainter painter(&writer);
+        ui::pbxAudiogramPaint(state, settings, {{&painter, audiogramSize}, {}, true});
+        painter.translate(0, audiogramSize.height() + kPdfGap);
+        ui::pbxAudiogramPaint(state, settings,
+                              {{nullptr, audiogramSize}, {&painter, tableSize}, true});
+    }
+    return bytes;
+}
+
+int runRender(const QStringList& words) {
+    const Args args(words,
+                    {QStringLiteral("out"), QStringLiteral("table"), QStringLiteral("pdf"),
+                     QStringLiteral("width"), QStringLiteral("height"), QStringLiteral("settings")},
+                    {QStringLiteral("printing")});
+    if (args.positional().size() != 1) {
+        throw UsageError("Erwartet wird genau eine Testdatei (.vkt).");
+    }
+    const auto audiogramOut = args.optionalText(QStringLiteral("out"));
+    const auto tableOut = args.optionalText(QStringLiteral("table"));
+    const auto pdfOut = args.optionalText(QStringLiteral("pdf"));
+    if (!audiogramOut && !tableOut && !pdfOut) {
+        throw UsageError("Mindestens eine Ausgabe fehlt: --out, --table oder --pdf.");
+    }
+    const QSize size(args.optionalInteger(QStringLiteral("width"), 100, 8000).value_or(969),
+                     args.optionalInteger(QStringLiteral("height"), 60, 8000).value_or(301));
+    const bool printing = args.flag(QStringLiteral("printing"));
+
+    engine::AppState state;
+    storage::PlainSettingsControls controls(0, 0);
+    const ControlsView settings(controls);
+    try {
+        loadSettings(args.optionalText(QStringLiteral("settings")), controls, state);
+        openTestFile(args.positional().first(), state);
+    } catch (const Refused& refused) {
+        err(QStringLiteral("tavo render: %1").arg(refused.message));
+        return 2;
+    }
+
+    QImage audiogram(size, QImage::Format_RGB32);
+    QImage table(size.width(), kTableHeight, QImage::Format_RGB32);
+    std::optional<engine::SummaryTexts> summary;
+    QString dateLine;
+    {
+        QPainter audiogramPainter(&audiogram);
+        QPainter tablePainter(&table);
+        dateLine = ui::pbxAudiogramPaint(
+            state, settings, {{&audiogramPainter, size}, {&tablePainter, table.size()}, printing},
+            [&] { summary = engine::CalcAVP(state); });
+    }
+    const std::pair<std::optional<QString>, std::function<QByteArray()>> outputs[] = {
+        {audiogramOut,
+         [&] {
+             return pngBytes(audiogram);
+         }},
+        {tableOut,
+         [&] {
+             return pngBytes(table);
+         }},
+        {pdfOut,
+         [&] {
+             return pdfBytes(state, settings, size);
+         }},
+    };
+    for (const auto& [target, bytes] : outputs) {
+        if (!target) {
+            continue;
+        }
+        if (const QString failure = storage::saveBytes(*target, bytes()); !failure.isEmpty()) {
+            err(QStringLiteral("tavo render: %1").arg(failure));
+            return 1;
+        }
+    }
+    out(dateLine);
+    if (summary) {
+        out(QStringLiteral("OSPL: %1 dB  OSPR: %2 dB  APV: %3 dB")
+                .arg(summary->ospl, summary->ospr, summary->apv));
+    }
+    return 0;
+}
+
+} // namespace
+
+Command renderCommand() {
+    return {QStringLiteral("render"),
+            QStringLiteral("Audiogramm einer Testdatei als Bild oder PDF"),
+            QStringLiteral(
+                "tavo render TESTDATEI.vkt --out AUDIOGRAMM.png [--table TABELLE.png]\n"
+                "            [--pdf SEITE.pdf] [--width B] [--height H] [--settings DATEI]\n"
+                "            [--printing]\n"
+                "\n"
+                "Zeichnet das Audiogramm so, wie das Hauptfenster es nach dem Öffnen der\n"
+                "Testdatei zeigt: --out das Audiogrammfeld (B x H Pixel, ohne Angabe 969 x 301),\n"
+                "--table das Feld der Hörschwellenwerte (B x 49), --pdf beide Felder auf einer\n"
+                "Seite in ihrer Größe bei 96 Pixeln je Zoll, mit weißem Hintergrund wie auf\n"
+                "Papier. --printing zeichnet auch die PNG-Bilder mit weißem Hintergrund.\n"
+                "Anzeigeoptionen, Testfrequenzen, Anfangspegel, Mindestzahl der\n"
+                "Richtungswechsel und Farben kommen aus der Einstellungsdatei --settings, ohne\n"
+                "sie aus den Vorgaben einer neuen Installation. Ausgegeben werden die Datumszeile\n"
+                "und OSPL, OSPR und APV. Braucht keine Anzeige. Eine abgelehnte Eingabe endet\n"
+                "mit Code 2, ein Schreibfehler mit Code 1."),
+            runRender};
+}
+
+} // namespace tavo::cli
