@@ -197,6 +197,7 @@ private:
     void fillDeviceLists();
     void checkField(QLineEdit* field);
     void showJoystickItems();
+    void setLight(std::uint32_t colour);
     void joystickTick();
     void fillSample(std::uint32_t colour);
     void startProgram(const QStringList& candidates, const QStringList& arguments);

@@ -1,0 +1,328 @@
+// The settings dialog's pages and their German texts.
+
+#include "storage/TfrmSettings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace tavo::storage {
+
+namespace {
+
+template <typename T> T* named(T* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QCheckBox* checkBox(QWidget* parent, const char* name, const char* caption, bool checked) {
+    auto* box = named(new QCheckBox(QString::fromUtf8(caption), parent), name);
+    box->setChecked(checked);
+    return box;
+}
+
+} // namespace
+
+void TfrmSettings::buildTestProcedurePage() {
+    TestProcedure = named(new QWidget, "TestProcedure");
+    SettingsPages->addTab(TestProcedure, QStringLiteral("Test Procedure"));
+
+    GroupBox1 =
+        named(new QGroupBox(QStringLiteral("Test Frequencies"), TestProcedure), "GroupBox1");
+    auto* frequencies = new QGridLayout(GroupBox1);
+    Check125 = checkBox(GroupBox1, "Check125", "125 Hz", false);
+    Check250 = checkBox(GroupBox1, "Check250", "250 Hz", true);
+    Check500 = checkBox(GroupBox1, "Check500", "500 Hz", true);
+    Check750 = checkBox(GroupBox1, "Check750", "750 Hz", false);
+    Check1000 = checkBox(GroupBox1, "Check1000", "1 kHz", true);
+    Check1000->setEnabled(false); // until the stored settings have been read
+    Check1500 = checkBox(GroupBox1, "Check1500", "1.5 kHz", false);
+    Check2000 = checkBox(GroupBox1, "Check2000", "2 kHz", true);
+    Check3000 = checkBox(GroupBox1, "Check3000", "3 kHz", true);
+    Check4000 = checkBox(GroupBox1, "Check4000", "4 kHz", true);
+    Check6000 = checkBox(GroupBox1, "Check6000", "6 kHz", true);
+    Check8000 = checkBox(GroupBox1, "Check8000", "8 kHz", true);
+    const QCheckBox* boxes[] = {Check125,  Check250,  Check500,  Check750,  Check1000, Check1500,
+                                Check2000, Check3000, Check4000, Check6000, Check8000};
+    for (int i = 0; i < 11; ++i) {
+        frequencies->addWidget(const_cast<QCheckBox*>(boxes[i]), i % 6, i / 6);
+    }
+
+    GroupBox4 = named(new QGroupBox(QStringLiteral("Test Parameters"), TestProcedure), "GroupBox4");
+    auto* parameters = new QGridLayout(GroupBox4);
+    const auto field = [this, parameters](const char* name, const char* label, const char* unit,
+                                          const char* value, int row, int column,
+                                          const char* note = nullptr) {
+        auto* caption = new QLabel(QString::fromUtf8(label), GroupBox4);
+        caption->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(name));
+        auto* edit = named(new QLineEdit(QString::fromLatin1(value), GroupBox4), name);
+        edit->setMaximumWidth(60);
+        parameters->addWidget(caption, row * 3, column, 1, 2);
+        parameters->addWidget(edit, row * 3 + 1, column);
+        parameters->addWidget(new QLabel(QString::fromLatin1(unit), GroupBox4), row * 3 + 1,
+                              column + 1);
+        if (note != nullptr) {
+            parameters->addWidget(new QLabel(QString::fromLatin1(note), GroupBox4), row * 3 + 2,
+                                  column, 1, 2);
+        }
+        return edit;
+    };
+    BeepTimeEdit = field("BeepTimeEdit", "Signal duration", "s", "1", 0, 0);
+    PauseTimeEdit = field("PauseTimeEdit", "Pause duration", "s", "1", 0, 2);
+    LevelStep = field("LevelStep", "Level step", "dB", "3", 1, 0);
+    LevelStart = field("LevelStart", "Start level", "dBHL", "0", 1, 2);
+    TestTimeEdit = field("TestTimeEdit", "Test time per frequency", "s", "30", 2, 0, "Maximum");
+    ReverseEdit = field("ReverseEdit", "Reversals", "", "6", 2, 2, "Minimum");
+
+    Miscanelleous =
+        named(new QGroupBox(QStringLiteral("Miscellaneous"), TestProcedure), "Miscanelleous");
+    auto* misc = new QVBoxLayout(Miscanelleous);
+    Trial = checkBox(Miscanelleous, "Trial", "Trial run", true);
+    FirstEar = checkBox(Miscanelleous, "FirstEar", "Left ear first", true);
+    cboNewFreq0dB = checkBox(Miscanelleous, "cboNewFreq0dB", "Reset level on new frequency", false);
+    cboNewSide0dB = checkBox(Miscanelleous, "cboNewSide0dB", "Reset level on new side", false);
+    chkPraxisabweichung =
+        checkBox(Miscanelleous, "chkPraxisabweichung", "Practice deviation", true);
+    chkDisableSS = checkBox(Miscanelleous, "chkDisableSS", "Disable screensaver during test", true);
+    chkShowLevel = checkBox(Miscanelleous, "chkShowLevel", "Show level during test", true);
+    chkDisableSS->setVisible(false);
+    chkShowLevel->setVisible(false);
+    for (auto* box : {Trial, FirstEar, cboNewFreq0dB, cboNewSide0dB, chkPraxisabweichung}) {
+        misc->addWidget(box);
+    }
+
+    auto* page = new QGridLayout(TestProcedure);
+    page->addWidget(GroupBox1, 0, 0, 2, 1);
+    page->addWidget(GroupBox4, 0, 1);
+    page->addWidget(Miscanelleous, 1, 1);
+}
+
+void TfrmSettings::buildSoundCardPage() {
+    SoundCard = named(new QWidget, "SoundCard");
+    SettingsPages->addTab(SoundCard, QStringLiteral("Hardware"));
+
+    GroupBox2 = named(new QGroupBox(QStringLiteral("Sound Output Device"), SoundCard), "GroupBox2");
+    auto* devices = new QVBoxLayout(GroupBox2);
+    auto* waveLabel =
+        named(new QLabel(QStringLiteral("Sound card for the test"), GroupBox2), "lblWaveOutDevice");
+    WaveOutDevice = named(new QComboBox(GroupBox2), "WaveOutDevice");
+    auto* mixerLabel =
+        named(new QLabel(QStringLiteral("Volume driver"), GroupBox2), "lblMixerDevice");
+    MixerDevice = named(new QComboBox(GroupBox2), "MixerDevice");
+    Button2 = named(new QPushButton(QStringLiteral("Multimedia options"), GroupBox2), "Button2");
+    for (QWidget* widget : std::initializer_list<QWidget*>{waveLabel, WaveOutDevice, mixerLabel,
+                                                           MixerDevice, Button2}) {
+        devices->addWidget(widget);
+    }
+
+    GroupBox7 = named(new QGroupBox(QStringLiteral("Response button"), SoundCard), "GroupBox7");
+    auto* response = new QGridLayout(GroupBox7);
+    rdoCTRL = named(new QRadioButton(QStringLiteral("CTRL key"), GroupBox7), "rdoCTRL");
+    rdoJoystick =
+        named(new QRadioButton(QStringLiteral("Joystick (recommended)"), GroupBox7), "rdoJoystick");
+    rdoCTRL->setChecked(true);
+    Label26 = named(new QLabel(GroupBox7), "Label26");
+    Label26->setWordWrap(true);
+    Label25 = named(new QLabel(QStringLiteral("Joystick Button State"), GroupBox7), "Label25");
+    light = named(new QFrame(GroupBox7), "light");
+    light->setFixedSize(20, 20);
+    light->setToolTip(QStringLiteral("When the response button is pressed, this should turn red."));
+    setLight(0x000000); // black: no button down
+    Button1 = named(new QPushButton(QStringLiteral("Joystick options"), GroupBox7), "Button1");
+    response->addWidget(rdoCTRL, 0, 0, 1, 2);
+    response->addWidget(rdoJoystick, 1, 0, 1, 2);
+    response->addWidget(Label26, 2, 0, 1, 2);
+    response->addWidget(light, 3, 0);
+    response->addWidget(Label25, 3, 1);
+    response->addWidget(Button1, 4, 0, 1, 2);
+
+    auto* page = new QVBoxLayout(SoundCard);
+    page->addWidget(GroupBox2);
+    page->addWidget(GroupBox7);
+    page->addStretch();
+}
+
+void TfrmSettings::buildFileHandlingPage() {
+    FileHandling = named(new QWidget, "FileHandling");
+    SettingsPages->addTab(FileHandling, QStringLiteral("Files"));
+    auto* driveLabel = named(new QLabel(QStringLiteral("Drive:"), FileHandling), "lblDrive");
+    DriveList = named(new QComboBox(FileHandling), "DriveList");
+    for (const QFileInfo& drive : QDir::drives()) {
+        DriveList->addItem(drive.absoluteFilePath());
+    }
+    auto* directoryLabel =
+        named(new QLabel(QStringLiteral("Working directory"), FileHandling), "lblDirectory");
+    directories_ = new QFileSystemModel(this);
+    directories_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    DirectoryList = named(new QTreeView(FileHandling), "DirectoryList");
+    DirectoryList->setModel(directories_);
+    DirectoryList->setHeaderHidden(true);
+    for (int column = 1; column < 4; ++column) {
+        DirectoryList->hideColumn(column);
+    }
+    DirectoryLabel = named(new QLabel(FileHandling), "DirectoryLabel");
+    const auto showDirectory = [this](const QString& path) {
+        DirectoryList->setRootIndex(directories_->setRootPath(path));
+        DirectoryLabel->setText(path);
+    };
+    connect(DirectoryList, &QTreeView::activated, this,
+            [this, showDirectory](const QModelIndex& at) {
+                showDirectory(directories_->filePath(at));
+            });
+    connect(DriveList, &QComboBox::textActivated, this, showDirectory);
+    showDirectory(QDir::currentPath());
+
+    auto* page = new QVBoxLayout(FileHandling);
+    for (QWidget* widget : std::initializer_list<QWidget*>{driveLabel, DriveList, directoryLabel,
+                                                           DirectoryList, DirectoryLabel}) {
+        page->addWidget(widget);
+    }
+}
+
+void TfrmSettings::buildGraphSettingsPage() {
+    GraphSettings = named(new QWidget, "GraphSettings");
+    SettingsPages->addTab(GraphSettings, QStringLiteral("Graph"));
+
+    GroupBox6 =
+        named(new QGroupBox(QStringLiteral("Graph calculation"), GraphSettings), "GroupBox6");
+    auto* options = new QVBoxLayout(GroupBox6);
+    ShowReversals = checkBox(GroupBox6, "ShowReversals", "Show tone level traces", true);
+    ShowThresholds =
+        checkBox(GroupBox6, "ShowThresholds", "Show calculated hearing thresholds", true);
+    MarkSuspicious = checkBox(GroupBox6, "MarkSuspicious", "Highlight inaccurate results", true);
+    Reject1st = checkBox(GroupBox6, "Reject1st", "Ignore first reversal", true);
+    RealTimeCalc = checkBox(GroupBox6, "RealTimeCalc", "Update audiogram during test", true);
+    for (auto* box : {ShowReversals, ShowThresholds, MarkSuspicious, Reject1st, RealTimeCalc}) {
+        options->addWidget(box);
+    }
+
+    GroupBox5 = named(new QGroupBox(QStringLiteral("Graph colours"), GraphSettings), "GroupBox5");
+    auto* colours = new QHBoxLayout(GroupBox5);
+    ColourList = named(new QComboBox(GroupBox5), "ColourList");
+    ColourList->addItems(
+        {QStringLiteral("Audiogram Reversals Test 1 "),
+         QStringLiteral("Audiogram Reversals Test 2 "), QStringLiteral("Audiogram Axes & Grid"),
+         QStringLiteral("Audiogram Background"), QStringLiteral("Application Background"),
+         QStringLiteral("Audiogram Thresholds Test 1"),
+         QStringLiteral("Audiogram Thresholds Test 2")});
+    ColourSample = named(new QFrame(GroupBox5), "ColourSample");
+    ColourSample->setFixedSize(40, 24);
+    ColourSample->setFrameShape(QFrame::Box);
+    ColourSample->setAutoFillBackground(true);
+    Change = named(new QPushButton(QStringLiteral("Change..."), GroupBox5), "Change");
+    colours->addWidget(ColourList, 1);
+    colours->addWidget(ColourSample);
+    colours->addWidget(Change);
+
+    auto* page = new QVBoxLayout(GraphSettings);
+    page->addWidget(GroupBox6);
+    page->addWidget(GroupBox5);
+    page->addStretch();
+}
+
+void TfrmSettings::buildCalibrationPage() {
+    TabSheet1 = named(new QWidget, "TabSheet1");
+    SettingsPages->addTab(TabSheet1, QStringLiteral("Calibration"));
+    chkLoadCal =
+        checkBox(TabSheet1, "chkLoadCal", "Re-load default calibration file at startup", false);
+    btnChooseCal = named(new QPushButton(QStringLiteral("Choose file"), TabSheet1), "btnChooseCal");
+    Label24 = named(new QLabel(QStringLiteral("Keine Datei ausgewählt"), TabSheet1), "Label24");
+    Label24->setWordWrap(true);
+    chkPrintCal =
+        checkBox(TabSheet1, "chkPrintCal", "Print Calibration filename on audiogram", false);
+    auto* page = new QVBoxLayout(TabSheet1);
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{chkLoadCal, btnChooseCal, Label24, chkPrintCal}) {
+        page->addWidget(widget);
+    }
+    page->addStretch();
+}
+
+void TfrmSettings::setGermanTexts() {
+    SettingsPages->setTabText(SettingsPages->indexOf(TestProcedure),
+                              QStringLiteral("Testverfahren"));
+    SettingsPages->setTabText(SettingsPages->indexOf(FileHandling), QStringLiteral("Dateien"));
+    SettingsPages->setTabText(SettingsPages->indexOf(GraphSettings), QStringLiteral("Diagramm"));
+    Cancel->setText(QStringLiteral("Abbrechen"));
+
+    GroupBox1->setTitle(QStringLiteral("Testfrequenzen"));
+    GroupBox4->setTitle(QStringLiteral("Testparameter"));
+    const std::pair<const char*, const char*> labels[] = {
+        {"lblBeepTimeEdit", "Signal- dauer"},
+        {"lblPauseTimeEdit", "Lücken- dauer"},
+        {"lblLevelStep", "Pegel- schritt"},
+        {"lblLevelStart", "Anfangs- pegel"},
+        {"lblTestTimeEdit", "Testdauer pro Frequenz"},
+        {"lblReverseEdit", "Richtungswechsel."},
+    };
+    for (const auto& [name, caption] : labels) {
+        if (auto* label = findChild<QLabel*>(QString::fromLatin1(name))) {
+            label->setText(QString::fromUtf8(caption));
+        }
+    }
+    Miscanelleous->setTitle(QStringLiteral("Sonstiges"));
+    Trial->setText(QStringLiteral("Probelauf"));
+    FirstEar->setText(QStringLiteral("Linkes Ohr zuerst"));
+    cboNewFreq0dB->setText(QStringLiteral("Pegelreset bei neuer Frequenz"));
+    cboNewSide0dB->setText(QStringLiteral("Pegelreset bei neuer Seite"));
+    chkPraxisabweichung->setText(QStringLiteral("Praxisabweichung"));
+
+    findChild<QLabel*>(QStringLiteral("lblWaveOutDevice"))
+        ->setText(QStringLiteral("Soundkarte für Hörtest"));
+    findChild<QLabel*>(QStringLiteral("lblMixerDevice"))
+        ->setText(QStringLiteral("Dazugehöriger Lautstärketreiber"));
+    WaveOutDevice->setToolTip(
+        QStringLiteral("BItte wählen Sie die Soundkarte aus, mit der Sie testen möchten"));
+    MixerDevice->setToolTip(QStringLiteral("Jede Soundkarte hat entsprechende Lautstärkeregler. "
+                                           "Bitte wählen Sie den zugehörigen aus."));
+    Button2->setText(QStringLiteral("Windows Multimedia-Optionen"));
+    GroupBox7->setTitle(QStringLiteral("Einstellungen Reaktionstaster"));
+    rdoCTRL->setText(QStringLiteral("STRG-Taste"));
+    rdoJoystick->setText(QStringLiteral("Joystick (empfohlen)"));
+    rdoCTRL->setToolTip(QString());
+    rdoJoystick->setToolTip(QString());
+    Label26->setText(QStringLiteral(
+        "Testen Sie hier den Reaktionstaster (Joystick) hier. Falls der rote Punkt unkontrolliert "
+        "an und aus geht oder permanent rot ist, funktioniert Ihr Gerät wahrscheinlich nicht."));
+    Button1->setText(QStringLiteral("Windows Joystick-Optionen"));
+
+    findChild<QLabel*>(QStringLiteral("lblDrive"))->setText(QStringLiteral("Laufwerk:"));
+    findChild<QLabel*>(QStringLiteral("lblDirectory"))
+        ->setText(QStringLiteral("Arbeitsverzeichnis"));
+
+    GroupBox6->setTitle(QStringLiteral("Diagrammberechnung"));
+    ShowReversals->setText(QStringLiteral("Pegelverlauf anzeigen"));
+    ShowThresholds->setText(QStringLiteral("Hörschwellen anzeigen"));
+    MarkSuspicious->setText(QStringLiteral("Ungenaue Ergebnisse schraffieren"));
+    Reject1st->setText(QStringLiteral("Erste Umkehrung verwerfen"));
+    RealTimeCalc->setText(QStringLiteral("Audiogram in Echtzeit aktualisieren"));
+    GroupBox5->setTitle(QStringLiteral("Diagrammfarben"));
+    const QStringList colourNames = {QStringLiteral("Audiogramm Pegelverlauf Links"),
+                                     QStringLiteral("Audiogramm Pegelverlauf Rechts"),
+                                     QStringLiteral("Audiogramm Achsen & Gitter"),
+                                     QStringLiteral("Hintergrund Audiogramm"),
+                                     QStringLiteral("Hintergrund Programm"),
+                                     QStringLiteral("Audiogramm Hörschwelle Links"),
+                                     QStringLiteral("Audiogramm Hörschwelle Rechts")};
+    for (int i = 0; i < colourNames.size(); ++i) {
+        ColourList->setItemText(i, colourNames[i]);
+    }
+
+    chkLoadCal->setText(QStringLiteral("Kalibrierungsdatei automatisch beim Start laden"));
+    btnChooseCal->setText(QStringLiteral("Datei auswählen"));
+    chkPrintCal->setText(QStringLiteral("Dateiname der Kalibrierung im Audiogramm drucken"));
+}
+
+} // namespace tavo::storage
