@@ -59,6 +59,8 @@ std::unique_ptr<ProgramWindows> createWindows(engine::AppState& state,
     windows->main->attachDialogs(windows->settings.get(), windows->password.get());
     windows->creationOrder << QStringLiteral("TfrmPassword");
     windows->test = std::make_unique<engine::TfrmTest>(state);
+    // A colour change in the settings repaints the live graph too.
+    windows->main->repaintTestGraph = [test = windows->test.get()] { test->GraphPaint(); };
     windows->creationOrder << QStringLiteral("TfrmTest");
     // Its creation loads the start-up calibration, with the settings as
     // the settings dialog holds them.

@@ -2,6 +2,9 @@
 // window's creation work, closing, and the screen-saver filter.
 
 #include "engine/AppState.h"
+#include "engine/ColourValue.h"
+#include "engine/TfrmTest.h"
+#include "storage/TfrmSettings.h"
 #include "engine/LiveSettings.h"
 #include "support/TestPlatform.h"
 #include "ui/Startup.h"
@@ -12,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -234,4 +238,23 @@ TEST(ScreenSaver, KeptOffWhileNoStopIsRequestedAndTheOptionIsTicked) {
     EXPECT_TRUE(sim.screenSaver->inhibited());
     EXPECT_EQ(sim.screenSaver->calls,
               (std::vector<std::string>{"inhibit", "release", "inhibit", "release", "inhibit"}));
+}
+
+TEST(Startup, ColourChangesInTheSettingsReachTheLiveGraph) {
+    testsupport::TestPlatform sim;
+    sim.settingsFromEarlierStart();
+    engine::AppState state;
+    auto windows = ui::createWindows(state, sim.bundle, sim.services(), {});
+    state.CurrentEar = 0;
+    state.PulseCount = 1;
+    state.TraceStep = 20;
+    state.LiveTrace[0] = 130;
+    state.LiveTrace[1] = 130;
+    windows->test->GraphPaint();
+    const QPoint onTrace(35, 130);
+    EXPECT_EQ(windows->test->graphImage().pixelColor(onTrace), engine::toQColor(state.Colours[0]));
+    windows->settings->ColourList->setCurrentIndex(0);
+    windows->settings->pickColour = [](const QColor&) { return QColor(0, 200, 0); };
+    windows->settings->ChangeClick();
+    EXPECT_EQ(windows->test->graphImage().pixelColor(onTrace), QColor(0, 200, 0));
 }
