@@ -11,6 +11,8 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <optional>
 #include <vector>
 
@@ -102,24 +104,79 @@ public:
         }
     }
 
+    // A line from (x1, y1) towards (x2, y2) that stops one pixel short, so
+    // that a line drawn on from the end point paints it once. The pixels
+    // are chosen here rather than by the paint engine, which leaves out
+    // whichever end lies further right or down.
     void line(int x1, int y1, int x2, int y2) {
-        if (painter_ != nullptr) {
-            painter_->drawLine(x1, y1, x2, y2);
+        if (painter_ == nullptr) {
+            return;
         }
+        const std::int64_t dx = std::abs(x2 - x1);
+        const std::int64_t dy = std::abs(y2 - y1);
+        const bool alongX = dx >= dy;
+        const std::int64_t major = alongX ? dx : dy;
+        const std::int64_t minor = alongX ? dy : dx;
+        const int majorStep = (alongX ? x2 >= x1 : y2 >= y1) ? 1 : -1;
+        const int minorStep = (alongX ? y2 >= y1 : x2 >= x1) ? 1 : -1;
+        const int majorStart = alongX ? x1 : y1;
+        const int minorStart = alongX ? y1 : x1;
+        const int majorExtent = alongX ? size_.width() : size_.height();
+        const int minorExtent = alongX ? size_.height() : size_.width();
+        // Only the steps that land inside the box are walked.
+        const std::int64_t first =
+            std::max<std::int64_t>(0, majorStep > 0 ? -majorStart : majorStart - (majorExtent - 1));
+        const std::int64_t last = std::min<std::int64_t>(
+            major - 1, majorStep > 0 ? majorExtent - 1 - majorStart : majorStart);
+        std::optional<QRect> run;
+        const auto flush = [&] {
+            if (run) {
+                painter_->fillRect(*run, pen_.color());
+                run.reset();
+            }
+        };
+        for (std::int64_t i = first; i <= last; ++i) {
+            const int a = majorStart + majorStep * static_cast<int>(i);
+            const int b =
+                minorStart + minorStep * static_cast<int>((2 * i * minor + major) / (2 * major));
+            if (b < 0 || b >= minorExtent) {
+                flush();
+                continue;
+            }
+            const QRect pixel = alongX ? QRect(a, b, 1, 1) : QRect(b, a, 1, 1);
+            const bool continues = run && (alongX ? run->top() == b : run->left() == b) &&
+                                   (alongX ? (a == run->left() - 1 || a == run->right() + 1)
+                                           : (a == run->top() - 1 || a == run->bottom() + 1));
+            if (continues) {
+                *run = run->united(pixel);
+            } else {
+                flush();
+                run = pixel;
+            }
+        }
+        flush();
     }
 
     // From the first point through the others; the last is not painted.
     void polyline(const std::vector<QPoint>& points) {
-        if (painter_ != nullptr && points.size() > 1) {
-            painter_->drawPolyline(points.data(), static_cast<int>(points.size()));
+        for (std::size_t k = 1; k < points.size(); ++k) {
+            line(points[k - 1].x(), points[k - 1].y(), points[k].x(), points[k].y());
         }
     }
 
-    // Corners (x1, y1) and (x2, y2), the right and lower edges excluded.
+    // Corners (x1, y1) and (x2, y2), the right and lower edges excluded:
+    // outlined by the pen, filled with the brush.
     void rectangle(int x1, int y1, int x2, int y2) {
-        if (painter_ != nullptr) {
-            painter_->drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+        if (painter_ == nullptr || x2 - x1 < 1 || y2 - y1 < 1) {
+            return;
         }
+        if (x2 - x1 > 2 && y2 - y1 > 2) {
+            painter_->fillRect(QRect(x1 + 1, y1 + 1, x2 - x1 - 2, y2 - y1 - 2), brush_);
+        }
+        line(x1, y1, x2 - 1, y1);
+        line(x2 - 1, y1, x2 - 1, y2 - 1);
+        line(x2 - 1, y2 - 1, x1, y2 - 1);
+        line(x1, y2 - 1, x1, y1);
     }
 
     void ellipse(int x1, int y1, int x2, int y2) {
