@@ -158,10 +158,6 @@ TEST_F(RenderTest, RefusesWhatItCannotDraw) {
     EXPECT_TRUE(run.err.contains(QStringLiteral("Dateiformat nicht erkannt")));
     EXPECT_FALSE(QFile::exists(path("b.png")));
     EXPECT_EQ(tavoRender({path("test.vkt"), QStringLiteral("--out"), path("b.png"),
-                          QStringLiteral("--settings"), path("none.reg")})
-                  .exitCode,
-              2);
-    EXPECT_EQ(tavoRender({path("test.vkt"), QStringLiteral("--out"), path("b.png"),
                           QStringLiteral("--width"), QStringLiteral("20")})
                   .exitCode,
               2);
