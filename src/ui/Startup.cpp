@@ -76,13 +76,17 @@ std::unique_ptr<ProgramWindows> createWindows(engine::AppState& state,
     windows->creationOrder << QStringLiteral("TfrmBioCal");
     windows->compatibility = std::make_unique<hardware::TfrmCompatibilityTest>();
     windows->creationOrder << QStringLiteral("TfrmCompatibilityTest");
-
-    // First start: the hardware settings, behind the password.
-    if (windows->settings->firstStartPending()) {
-        windows->settings->clearFirstStartPending();
-        windows->main->Options1Click();
-    }
     return windows;
+}
+
+void showProgramWindows(ProgramWindows& windows) {
+    windows.main->showMaximized();
+    // First start: the hardware settings, behind the password, in front of
+    // the main window.
+    if (windows.settings->firstStartPending()) {
+        windows.settings->clearFirstStartPending();
+        windows.main->Options1Click();
+    }
 }
 
 int runProgram(QApplication& app, platform::Platform& platform, engine::AppState& state,
@@ -99,7 +103,7 @@ int runProgram(QApplication& app, platform::Platform& platform, engine::AppState
     auto windows = createWindows(state, platform, {settings, mixerDevices}, parameters);
     // A new calibration names the sound card of the mixer device opened last.
     windows->calibrationInfo->setSoundCardName([&mixer] { return mixer.MixerCaps.ProductName; });
-    windows->main->showMaximized();
+    showProgramWindows(*windows);
     // Closing the main window ends the program, whatever dialog is open.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(windows->main.get(), &TfrmMain::closed, &app, &QApplication::quit);

@@ -56,11 +56,14 @@ struct ProgramServices {
 // password, real-time audiogram, calibration information, calibration by
 // ear, compatibility test. Each window's creation work runs as it is
 // created, so the main window's runs before the settings dialog exists.
-// A first start's settings command (password first) runs once all exist.
 std::unique_ptr<ProgramWindows> createWindows(engine::AppState& state,
                                               platform::Platform& platform,
                                               ProgramServices services,
                                               const QStringList& parameters);
+
+// Shows the main window maximized; after a first start then the settings
+// command (password first) in front of it.
+void showProgramWindows(ProgramWindows& windows);
 
 // Creates the settings store as an installation would when there is none
 // at all. A store that cannot be created is reported; the program then

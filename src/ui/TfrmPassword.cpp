@@ -14,7 +14,8 @@ const QString kPassword = QStringLiteral("qmz47");
 
 TfrmPassword::TfrmPassword(std::function<void()> showSettings,
                            std::function<void()> enableMainWindow, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+    // Kept in front: the main window is disabled behind it.
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint),
       showSettings_(std::move(showSettings)), enableMainWindow_(std::move(enableMainWindow)) {
     setObjectName(QStringLiteral("frmPassword"));
     setWindowTitle(QStringLiteral("Please enter password"));

@@ -349,6 +349,9 @@ TEST(FirstStart, ShowsOneMessageThePasswordAndThenTheHardwarePage) {
     ASSERT_TRUE(sim.settings->exists());
     {
         auto windows = ui::createWindows(state, sim.bundle, sim.services(), {});
+        EXPECT_FALSE(windows->password->isVisible()); // not before the main window
+        ui::showProgramWindows(*windows);
+        EXPECT_TRUE(windows->main->isVisible());
         EXPECT_EQ(sim.messages->texts(),
                   QStringList{QStringLiteral("Da Sie das Programm zum ersten mal starten, überprüfen "
                                              "und bestätigen Sie bitte auch die Einstellungen für "
@@ -364,6 +367,7 @@ TEST(FirstStart, ShowsOneMessageThePasswordAndThenTheHardwarePage) {
     }
     sim.messages->clear();
     auto again = ui::createWindows(state, sim.bundle, sim.services(), {});
+    ui::showProgramWindows(*again);
     EXPECT_TRUE(sim.messages->shown().empty());
     EXPECT_FALSE(again->password->isVisible());
 }
