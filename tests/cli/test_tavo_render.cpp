@@ -8,10 +8,11 @@
 #include "storage/TestFile.h"
 #include "ui/AudiogramProbes.h"
 
+#include "support/TavoTool.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 using namespace tavo;
@@ -28,21 +29,8 @@ struct Run {
 
 // As a user without a display runs it.
 Run tavoRender(const QStringList& arguments) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-        environment.remove(QString::fromLatin1(name));
-    }
-    process.setProcessEnvironment(environment);
-    process.start(qEnvironmentVariable("TAVO_BUILD_DIR") + QStringLiteral("/src/cli/tavo"),
-                  QStringList{QStringLiteral("render")} + arguments);
-    Run run;
-    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit) {
-        run.exitCode = process.exitCode();
-    }
-    run.lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    const auto run = testsupport::runTavo(QStringList{QStringLiteral("render")} + arguments, true);
+    return {run.exitCode, run.out.split(QLatin1Char('\n')), run.err};
 }
 
 struct RenderTest : ::testing::Test {

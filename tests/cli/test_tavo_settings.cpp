@@ -3,11 +3,11 @@
 #include "platform/regfile/RegFileSettingsStore.h"
 #include "storage/Registry.h"
 #include "storage/SettingsTable.h"
+#include "support/TavoTool.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 using namespace tavo;
@@ -21,19 +21,9 @@ struct Run {
 };
 
 Run settings(const QStringList& arguments) {
-    QProcess process;
-    process.start(qEnvironmentVariable("TAVO_BUILD_DIR") + QStringLiteral("/src/cli/tavo"),
-                  QStringList{QStringLiteral("settings"), QStringLiteral("--simulate")} + arguments);
-    Run run;
-    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit) {
-        run.exitCode = process.exitCode();
-    }
-    run.lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
-    if (!run.lines.isEmpty() && run.lines.last().isEmpty()) {
-        run.lines.removeLast();
-    }
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    const auto run = testsupport::runTavo(
+        QStringList{QStringLiteral("settings"), QStringLiteral("--simulate")} + arguments);
+    return {run.exitCode, run.lines(), run.err};
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "engine/AppState.h"
 #include "engine/ToneSynthesis.h"
 #include "engine/WavFile.h"
+#include "support/TavoTool.h"
 
 #include <gtest/gtest.h>
 
@@ -15,26 +16,7 @@ using namespace tavo;
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run runTavo(const QStringList& arguments) {
-    QProcess process;
-    process.start(qEnvironmentVariable("TAVO_BUILD_DIR") + QStringLiteral("/src/cli/tavo"),
-                  arguments);
-    Run run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
+using testsupport::runTavo;
 
 QByteArray readAll(const QString& path) {
     QFile file(path);

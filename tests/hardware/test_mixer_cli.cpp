@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "support/TavoTool.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,19 +17,9 @@ struct ToolRun {
     QString err;
 };
 
-ToolRun tavo(const QStringList& arguments) {
-    QProcess process;
-    process.start(qEnvironmentVariable("TAVO_BUILD_DIR") + QStringLiteral("/src/cli/tavo"),
-                  arguments);
-    ToolRun run;
-    if (!process.waitForFinished(30000)) {
-        process.kill();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+ToolRun runTool(const QStringList& arguments) {
+    const auto run = tavo::testsupport::runTavo(arguments);
+    return {run.exitCode, run.out.split(QLatin1Char('\n')), run.err};
 }
 
 QString writeFile(QTemporaryDir& dir, const char* json) {
@@ -48,7 +40,7 @@ const char* kTwoCards = R"({ "devices": [
 } // namespace
 
 TEST(TavoMixer, ShowsDevicesSlotsAndListingOfTheBuiltInCard) {
-    const ToolRun run = tavo({QStringLiteral("mixer"), QStringLiteral("--simulate")});
+    const ToolRun run = runTool({QStringLiteral("mixer"), QStringLiteral("--simulate")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     ASSERT_GT(run.out.size(), 40);
     EXPECT_EQ(run.out[0], QStringLiteral("0 Tavo Consumer Audio Driver Version 5.10"));
@@ -72,7 +64,7 @@ TEST(TavoMixer, DescribedDevicesAndTheirEdgeCases) {
     const QStringList device1 = {QStringLiteral("--sim-device"), file, QStringLiteral("--device"),
                                  QStringLiteral("1")};
 
-    ToolRun run = tavo(QStringList{QStringLiteral("mixer")} + device1);
+    ToolRun run = runTool(QStringList{QStringLiteral("mixer")} + device1);
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out[0], QStringLiteral("0 First Driver Version 5.2"));
     EXPECT_EQ(run.out[1], QStringLiteral("1 Second Driver Version 5.10"));
@@ -80,27 +72,27 @@ TEST(TavoMixer, DescribedDevicesAndTheirEdgeCases) {
         "MasterVolume present=1 line=0xffff0000 channels=6 control=1 items=0 uniform=0 "
         "active=1 min=0 max=65535 steps=0 stepunit=-")));
 
-    run = tavo(QStringList{QStringLiteral("mixer"), QStringLiteral("get"),
+    run = runTool(QStringList{QStringLiteral("mixer"), QStringLiteral("get"),
                            QStringLiteral("MasterVolume")} +
                device1);
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out[0], QStringLiteral("MasterVolume 1 2"));
     EXPECT_EQ(run.out[1], QStringLiteral("MixerControlDetails OK "));
 
-    run = tavo(QStringList{QStringLiteral("mixer"), QStringLiteral("set"),
+    run = runTool(QStringList{QStringLiteral("mixer"), QStringLiteral("set"),
                            QStringLiteral("MasterMute"), QStringLiteral("1"), QStringLiteral("1")} +
                device1);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err.trimmed(), QStringLiteral("Control is inactive!"));
 
-    run = tavo(QStringList{QStringLiteral("mixer"), QStringLiteral("set"),
+    run = runTool(QStringList{QStringLiteral("mixer"), QStringLiteral("set"),
                            QStringLiteral("CDVolume"), QStringLiteral("1"), QStringLiteral("1")} +
                device1);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err.trimmed(),
               QStringLiteral("Level control not supported by sound card driver!"));
 
-    run = tavo({QStringLiteral("mixer"), QStringLiteral("--sim-device"), file,
+    run = runTool({QStringLiteral("mixer"), QStringLiteral("--sim-device"), file,
                 QStringLiteral("--device"), QStringLiteral("2")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(
@@ -108,25 +100,25 @@ TEST(TavoMixer, DescribedDevicesAndTheirEdgeCases) {
 }
 
 TEST(TavoMixer, RefusesWhatItCannotDo) {
-    EXPECT_EQ(tavo({QStringLiteral("mixer"), QStringLiteral("get"), QStringLiteral("MasterMute"),
+    EXPECT_EQ(runTool({QStringLiteral("mixer"), QStringLiteral("get"), QStringLiteral("MasterMute"),
                     QStringLiteral("--simulate")})
                   .exitCode,
               2);
     QTemporaryDir dir;
-    const ToolRun bad = tavo({QStringLiteral("mixer"), QStringLiteral("--sim-device"),
+    const ToolRun bad = runTool({QStringLiteral("mixer"), QStringLiteral("--sim-device"),
                               writeFile(dir, R"({ "destinations": [ { "type": "SPEAKERS" } ] })")});
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_TRUE(bad.err.contains(QStringLiteral("destinations[0].type"))) << bad.err.toStdString();
 }
 
 TEST(TavoEndpoint, SetsTheSimulatedLevelAndRefusesOutOfRange) {
-    ToolRun run = tavo({QStringLiteral("endpoint"), QStringLiteral("set"), QStringLiteral("250"),
+    ToolRun run = runTool({QStringLiteral("endpoint"), QStringLiteral("set"), QStringLiteral("250"),
                         QStringLiteral("--simulate")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out[0], QStringLiteral("Master-Pegel 250/1000"));
-    run = tavo({QStringLiteral("endpoint"), QStringLiteral("set"), QStringLiteral("1200"),
+    run = runTool({QStringLiteral("endpoint"), QStringLiteral("set"), QStringLiteral("1200"),
                 QStringLiteral("--simulate")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("1200")));
-    EXPECT_EQ(tavo({QStringLiteral("endpoint"), QStringLiteral("set")}).exitCode, 2);
+    EXPECT_EQ(runTool({QStringLiteral("endpoint"), QStringLiteral("set")}).exitCode, 2);
 }

@@ -8,6 +8,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "support/TavoTool.h"
+
 #include <gtest/gtest.h>
 
 using namespace tavo;
@@ -15,26 +17,7 @@ using namespace tavo::storage;
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run tavoRun(const QStringList& arguments) {
-    QProcess process;
-    process.start(qEnvironmentVariable("TAVO_BUILD_DIR") + QStringLiteral("/src/cli/tavo"),
-                  arguments);
-    Run run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
+using testsupport::runTavo;
 
 // A test file's JSON written by hand, as a user would.
 QByteArray testJson() {
@@ -88,26 +71,26 @@ protected:
 
 TEST_F(TavoFiles, TestFileJsonRoundTripsUnchanged) {
     const QString json = write("a.json", testJson());
-    ASSERT_EQ(tavoRun({QStringLiteral("convert"), json, path("b.vkt")}).exitCode, 0);
+    ASSERT_EQ(runTavo({QStringLiteral("convert"), json, path("b.vkt")}).exitCode, 0);
     EXPECT_EQ(testsupport::contentsOf(path("b.vkt")).size(),
               18 + 60 + 10 + 10 + (2 + 1 + 2 + 1) + (10 + 3 + 10 + 4) + 4416);
-    ASSERT_EQ(tavoRun({QStringLiteral("convert"), path("b.vkt"), path("c.json")}).exitCode, 0);
+    ASSERT_EQ(runTavo({QStringLiteral("convert"), path("b.vkt"), path("c.json")}).exitCode, 0);
     const auto original = parseJsonObject(testJson());
     const auto again = parseJsonObject(testsupport::contentsOf(path("c.json")));
     ASSERT_TRUE(original && again);
     EXPECT_EQ(*again.value, *original.value);
     // Our own JSON text comes back byte for byte; extensions in any case.
-    ASSERT_EQ(tavoRun({QStringLiteral("convert"), path("c.json"), path("d.VKT")}).exitCode, 0);
-    ASSERT_EQ(tavoRun({QStringLiteral("convert"), path("d.VKT"), path("e.Json")}).exitCode, 0);
+    ASSERT_EQ(runTavo({QStringLiteral("convert"), path("c.json"), path("d.VKT")}).exitCode, 0);
+    ASSERT_EQ(runTavo({QStringLiteral("convert"), path("d.VKT"), path("e.Json")}).exitCode, 0);
     EXPECT_EQ(testsupport::contentsOf(path("e.Json")), testsupport::contentsOf(path("c.json")));
 }
 
 TEST_F(TavoFiles, CalibrationJsonRoundTripsUnchanged) {
     const QString json = write("a.json", calibrationJson());
-    ASSERT_EQ(tavoRun({QStringLiteral("convert"), json, path("b.vkk")}).exitCode, 0);
+    ASSERT_EQ(runTavo({QStringLiteral("convert"), json, path("b.vkk")}).exitCode, 0);
     EXPECT_EQ(testsupport::contentsOf(path("b.vkk")).size(),
               22 + 4 + 7 + 13 + 18 + 10 + 8 + 36 + 528);
-    ASSERT_EQ(tavoRun({QStringLiteral("convert"), path("b.vkk"), path("c.json")}).exitCode, 0);
+    ASSERT_EQ(runTavo({QStringLiteral("convert"), path("b.vkk"), path("c.json")}).exitCode, 0);
     const auto original = parseJsonObject(calibrationJson());
     const auto again = parseJsonObject(testsupport::contentsOf(path("c.json")));
     ASSERT_TRUE(original && again);
@@ -116,8 +99,8 @@ TEST_F(TavoFiles, CalibrationJsonRoundTripsUnchanged) {
 
 TEST_F(TavoFiles, TextExportHas1108CrLfLines) {
     write("a.json", testJson());
-    ASSERT_EQ(tavoRun({QStringLiteral("convert"), path("a.json"), path("b.vkt")}).exitCode, 0);
-    ASSERT_EQ(tavoRun({QStringLiteral("convert"), path("b.vkt"), path("b.txt")}).exitCode, 0);
+    ASSERT_EQ(runTavo({QStringLiteral("convert"), path("a.json"), path("b.vkt")}).exitCode, 0);
+    ASSERT_EQ(runTavo({QStringLiteral("convert"), path("b.vkt"), path("b.txt")}).exitCode, 0);
     const QByteArray text = testsupport::contentsOf(path("b.txt"));
     EXPECT_EQ(text.count("\r\n"), 1108);
     EXPECT_EQ(text.count('\n'), 1108);
@@ -148,22 +131,22 @@ TEST_F(TavoFiles, RefusedInputsLeaveTheOutputAlone) {
         {path("nothing.vkk"), path("new.json"), QStringLiteral("kann nicht geöffnet werden")},
     };
     for (const auto& [in, out, message] : cases) {
-        const auto run = tavoRun({QStringLiteral("convert"), in, out});
+        const auto run = runTavo({QStringLiteral("convert"), in, out});
         EXPECT_EQ(run.exitCode, 2) << in.toStdString();
         EXPECT_TRUE(run.err.contains(message)) << run.err.toStdString();
     }
     EXPECT_EQ(testsupport::contentsOf(path("old.vkt")), old);
     EXPECT_EQ(testsupport::filesIn(dir.path()).filter(QStringLiteral("new")), QStringList());
 
-    const auto wrongWay = tavoRun({QStringLiteral("convert"), path("old.vkt"), path("new.vkk")});
+    const auto wrongWay = runTavo({QStringLiteral("convert"), path("old.vkt"), path("new.vkk")});
     EXPECT_EQ(wrongWay.exitCode, 2);
-    EXPECT_FALSE(tavoRun({QStringLiteral("convert"), path("old.vkt")}).exitCode == 0);
+    EXPECT_FALSE(runTavo({QStringLiteral("convert"), path("old.vkt")}).exitCode == 0);
 }
 
 TEST_F(TavoFiles, ShowSummarisesBothKinds) {
     write("a.json", testJson());
-    ASSERT_EQ(tavoRun({QStringLiteral("convert"), path("a.json"), path("b.vkt")}).exitCode, 0);
-    const auto test = tavoRun({QStringLiteral("show"), path("b.vkt")});
+    ASSERT_EQ(runTavo({QStringLiteral("convert"), path("a.json"), path("b.vkt")}).exitCode, 0);
+    const auto test = runTavo({QStringLiteral("show"), path("b.vkt")});
     ASSERT_EQ(test.exitCode, 0) << test.err.toStdString();
     EXPECT_TRUE(test.out.contains(QStringLiteral("Testperson:          Jörg Müßig")));
     EXPECT_TRUE(test.out.contains(QStringLiteral("Testort:             Köln – 2 €")));
@@ -176,15 +159,15 @@ TEST_F(TavoFiles, ShowSummarisesBothKinds) {
     EXPECT_TRUE(test.out.contains(QStringLiteral("OSPL: 0 dB   OSPR: 0 dB   APV: 0 dB")));
 
     write("c.json", calibrationJson());
-    ASSERT_EQ(tavoRun({QStringLiteral("convert"), path("c.json"), path("c.vkk")}).exitCode, 0);
-    const auto cal = tavoRun({QStringLiteral("show"), path("c.vkk")});
+    ASSERT_EQ(runTavo({QStringLiteral("convert"), path("c.json"), path("c.vkk")}).exitCode, 0);
+    const auto cal = runTavo({QStringLiteral("show"), path("c.vkk")});
     ASSERT_EQ(cal.exitCode, 0);
     EXPECT_TRUE(cal.out.contains(QStringLiteral("Soundkarte:          HDA Intel PCH")));
     EXPECT_TRUE(cal.out.contains(QStringLiteral("Abgeschlossen:       07.12.2026 um 10:11:12")));
     EXPECT_TRUE(cal.out.contains(
         QStringLiteral("  rechts   8000     110     650      32           0  -2.5")));
 
-    const auto bad = tavoRun({QStringLiteral("show"), write("x.vkt", "nonsense")});
+    const auto bad = runTavo({QStringLiteral("show"), write("x.vkt", "nonsense")});
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.err.contains(QStringLiteral("Not a valid Calibration Data File")));
 }
