@@ -4,8 +4,8 @@
 #include "engine/LiveSettings.h"
 #include "engine/ProductInfo.h"
 #include "engine/TfrmTest.h"
-#include "hardware/TfrmBioCal.h"
 #include "hardware/MIXER_e.h"
+#include "hardware/TfrmBioCal.h"
 #include "hardware/TfrmCompatibilityTest.h"
 #include "platform/Platform.h"
 #include "platform/regfile/RegFileSettingsStore.h"
@@ -28,6 +28,7 @@ ProgramWindows::~ProgramWindows() {
         main->setLiveSettings(nullptr);
         main->attachDialogs(nullptr, nullptr);
         main->repaintTestGraph = {};
+        main->setCalibrationReader({});
     }
 }
 
@@ -42,8 +43,7 @@ void ensureSettingsStore(platform::SettingsStore& store, platform::Messages& mes
     }
 }
 
-std::unique_ptr<ProgramWindows> createWindows(engine::AppState& state,
-                                              platform::Platform& platform,
+std::unique_ptr<ProgramWindows> createWindows(engine::AppState& state, platform::Platform& platform,
                                               ProgramServices services,
                                               const QStringList& parameters) {
     auto windows = std::make_unique<ProgramWindows>();
@@ -53,14 +53,16 @@ std::unique_ptr<ProgramWindows> createWindows(engine::AppState& state,
         state, platform, services.settings, *windows->main, services.mixerDevices);
     windows->main->setLiveSettings(windows->settings.get());
     windows->creationOrder << QStringLiteral("TfrmSettings");
-    windows->password = std::make_unique<TfrmPassword>(
-        [settings = windows->settings.get()] { settings->show(); },
-        [main = windows->main.get()] { main->setEnabled(true); });
+    windows->password =
+        std::make_unique<TfrmPassword>([settings = windows->settings.get()] { settings->show(); },
+                                       [main = windows->main.get()] { main->setEnabled(true); });
     windows->main->attachDialogs(windows->settings.get(), windows->password.get());
     windows->creationOrder << QStringLiteral("TfrmPassword");
     windows->test = std::make_unique<engine::TfrmTest>(state);
     // A colour change in the settings repaints the live graph too.
-    windows->main->repaintTestGraph = [test = windows->test.get()] { test->GraphPaint(); };
+    windows->main->repaintTestGraph = [test = windows->test.get()] {
+        test->GraphPaint();
+    };
     windows->creationOrder << QStringLiteral("TfrmTest");
     // Its creation loads the start-up calibration, with the settings as
     // the settings dialog holds them.
