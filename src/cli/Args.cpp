@@ -5,7 +5,9 @@
 namespace tavo::cli {
 
 namespace {
-std::string utf8(const QString& text) { return text.toStdString(); }
+std::string utf8(const QString& text) {
+    return text.toStdString();
+}
 } // namespace
 
 std::optional<int> parseInteger(const QString& text) {
@@ -83,9 +85,8 @@ std::optional<int> Args::optionalInteger(const QString& name, int minimum, int m
     }
     const auto value = parseInteger(*raw);
     if (!value || *value < minimum || *value > maximum) {
-        throw UsageError("--" + utf8(name) + ": \"" + utf8(*raw) +
-                         "\" ist keine ganze Zahl von " + std::to_string(minimum) + " bis " +
-                         std::to_string(maximum) + ".");
+        throw UsageError("--" + utf8(name) + ": \"" + utf8(*raw) + "\" ist keine ganze Zahl von " +
+                         std::to_string(minimum) + " bis " + std::to_string(maximum) + ".");
     }
     return value;
 }

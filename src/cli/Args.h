@@ -26,7 +26,7 @@ public:
     bool flag(const QString& name) const { return has(name); }
     const QStringList& positional() const { return positional_; }
 
-    QString text(const QString& name) const;                     // required
+    QString text(const QString& name) const; // required
     std::optional<QString> optionalText(const QString& name) const;
     int integer(const QString& name, int minimum, int maximum) const; // required
     std::optional<int> optionalInteger(const QString& name, int minimum, int maximum) const;

@@ -1,5 +1,5 @@
-#include "cli/Command.h"
 #include "cli/Args.h"
+#include "cli/Command.h"
 #include "engine/DeviceList.h"
 #include "platform/Platform.h"
 
@@ -11,9 +11,8 @@ int runDevices(const QStringList& words) {
     if (!args.positional().isEmpty()) {
         throw UsageError("Unerwartetes Argument: " + args.positional().first().toStdString());
     }
-    auto platform = args.flag(QStringLiteral("simulate"))
-                        ? platform::makeSimulatedSoundPlatform()
-                        : platform::makeRealPlatform();
+    auto platform = args.flag(QStringLiteral("simulate")) ? platform::makeSimulatedSoundPlatform()
+                                                          : platform::makeRealPlatform();
     const QStringList entries = engine::waveOutDeviceEntries(*platform->wave);
     if (entries.isEmpty()) {
         err(QStringLiteral("tavo devices: keine Audiokarte gefunden."));

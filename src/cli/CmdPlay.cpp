@@ -19,9 +19,8 @@ int runPlay(const QStringList& words) {
     if (!args.positional().isEmpty()) {
         throw UsageError("Unerwartetes Argument: " + args.positional().first().toStdString());
     }
-    auto platform = args.flag(QStringLiteral("simulate"))
-                        ? platform::makeSimulatedSoundPlatform()
-                        : platform::makeRealPlatform();
+    auto platform = args.flag(QStringLiteral("simulate")) ? platform::makeSimulatedSoundPlatform()
+                                                          : platform::makeRealPlatform();
     if (device >= platform->wave->deviceCount()) {
         err(QStringLiteral("tavo play: Gerät %1 gibt es nicht (%2 Geräte).")
                 .arg(device)

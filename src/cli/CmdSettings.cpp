@@ -27,8 +27,8 @@ QString valueText(const storage::SettingRow& row, const storage::SettingsControl
     case storage::SettingKind::Device:
         return QString::number(controls.selection(control));
     case storage::SettingKind::Colour:
-        return QStringLiteral("%1").arg(state.Colours[static_cast<std::size_t>(row.colourSlot)], 8,
-                                        16, QLatin1Char('0'))
+        return QStringLiteral("%1")
+            .arg(state.Colours[static_cast<std::size_t>(row.colourSlot)], 8, 16, QLatin1Char('0'))
             .toUpper();
     }
     return {};
@@ -64,7 +64,8 @@ int runSettings(const QStringList& words) {
     engine::AppState state;
     const auto read = storage::readStoredSettings(store, controls, state, quiet);
     for (const auto& row : storage::settingsTable()) {
-        out(QString::fromLatin1(row.valueName) + QLatin1Char('=') + valueText(row, controls, state));
+        out(QString::fromLatin1(row.valueName) + QLatin1Char('=') +
+            valueText(row, controls, state));
     }
     out(read.ok ? QStringLiteral("read: ok") : QStringLiteral("read: failed at ") + read.failedAt);
     return 0;
@@ -73,18 +74,19 @@ int runSettings(const QStringList& words) {
 } // namespace
 
 Command settingsCommand() {
-    return {QStringLiteral("settings"), QStringLiteral("die gespeicherten Einstellungen zeigen"),
-            QStringLiteral(
-                "tavo settings [--store FILE] [--simulate]\n"
-                "\n"
-                "Zeigt, was das Programm beim Start aus den gespeicherten Einstellungen in die\n"
-                "Einstellungen übernimmt: eine Zeile NAME=WERT je Wert, in der Reihenfolge des\n"
-                "Lesens (Schalter als 0/1, Texte wie im Feld, Geräte als Listenposition, -1 für\n"
-                "keine, Farben als 8 Hexadezimalziffern), zuletzt \"read: ok\" oder \"read: failed\n"
-                "at NAME\" (der erste Wert, der nicht gelesen werden konnte). Ohne --store die\n"
-                "Einstellungsdatei des Programms. --simulate nimmt die simulierten Geräte für\n"
-                "die Gerätelisten. Ändert nichts."),
-            runSettings};
+    return {
+        QStringLiteral("settings"), QStringLiteral("die gespeicherten Einstellungen zeigen"),
+        QStringLiteral(
+            "tavo settings [--store FILE] [--simulate]\n"
+            "\n"
+            "Zeigt, was das Programm beim Start aus den gespeicherten Einstellungen in die\n"
+            "Einstellungen übernimmt: eine Zeile NAME=WERT je Wert, in der Reihenfolge des\n"
+            "Lesens (Schalter als 0/1, Texte wie im Feld, Geräte als Listenposition, -1 für\n"
+            "keine, Farben als 8 Hexadezimalziffern), zuletzt \"read: ok\" oder \"read: failed\n"
+            "at NAME\" (der erste Wert, der nicht gelesen werden konnte). Ohne --store die\n"
+            "Einstellungsdatei des Programms. --simulate nimmt die simulierten Geräte für\n"
+            "die Gerätelisten. Ändert nichts."),
+        runSettings};
 }
 
 } // namespace tavo::cli

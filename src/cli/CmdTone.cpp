@@ -35,8 +35,7 @@ int runTone(const QStringList& words) {
 } // namespace
 
 Command toneCommand() {
-    return {QStringLiteral("tone"),
-            QStringLiteral("einen Tonimpuls als WAV-Datei schreiben"),
+    return {QStringLiteral("tone"), QStringLiteral("einen Tonimpuls als WAV-Datei schreiben"),
             QStringLiteral(
                 "tavo tone --frequency HZ --level DB --pulse S --gap S --ear left|right\n"
                 "          [--second-run-offset] --out FILE.wav\n"

@@ -14,15 +14,9 @@ namespace {
 
 std::vector<tavo::cli::Command> commands() {
     return {
-        tavo::cli::toneCommand(),
-        tavo::cli::devicesCommand(),
-        tavo::cli::playCommand(),
-        tavo::cli::mixerCommand(),
-        tavo::cli::endpointCommand(),
-        tavo::cli::convertCommand(),
-        tavo::cli::showCommand(),
-        tavo::cli::settingsCommand(),
-        tavo::cli::renderCommand(),
+        tavo::cli::toneCommand(),  tavo::cli::devicesCommand(),  tavo::cli::playCommand(),
+        tavo::cli::mixerCommand(), tavo::cli::endpointCommand(), tavo::cli::convertCommand(),
+        tavo::cli::showCommand(),  tavo::cli::settingsCommand(), tavo::cli::renderCommand(),
     };
 }
 
@@ -66,13 +60,13 @@ int main(int argc, char* argv[]) {
         try {
             return command.run(rest);
         } catch (const tavo::cli::UsageError& error) {
-            tavo::cli::err(QStringLiteral("tavo %1: %2").arg(command.name,
-                                                           QString::fromStdString(error.what())));
+            tavo::cli::err(QStringLiteral("tavo %1: %2")
+                               .arg(command.name, QString::fromStdString(error.what())));
             tavo::cli::err(QStringLiteral("Hilfe: tavo %1 --help").arg(command.name));
             return 2;
         }
     }
-    tavo::cli::err(QStringLiteral("tavo: unbekannter Befehl \"%1\". Hilfe: tavo --help")
-                       .arg(words.first()));
+    tavo::cli::err(
+        QStringLiteral("tavo: unbekannter Befehl \"%1\". Hilfe: tavo --help").arg(words.first()));
     return 2;
 }

@@ -12,7 +12,7 @@ namespace tavo::engine {
 inline constexpr int kEars = 2;
 inline constexpr int kLeftEar = 0;
 inline constexpr int kRightEar = 1;
-inline constexpr int kSlots = 13;        // 0 trial, 1..11 test frequencies, 12 retest
+inline constexpr int kSlots = 13;         // 0 trial, 1..11 test frequencies, 12 retest
 inline constexpr int kResultIndexes = 12; // slot - 1
 inline constexpr int kMaxReversals = 20;
 inline constexpr int kTraceEntries = 201; // LiveTrace[0..200]

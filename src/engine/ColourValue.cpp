@@ -56,8 +56,7 @@ QColor toQColor(std::uint32_t value) {
 
 std::uint32_t fromQColor(const QColor& colour) {
     const QColor rgb = colour.toRgb();
-    return static_cast<std::uint32_t>(rgb.red()) |
-           (static_cast<std::uint32_t>(rgb.green()) << 8) |
+    return static_cast<std::uint32_t>(rgb.red()) | (static_cast<std::uint32_t>(rgb.green()) << 8) |
            (static_cast<std::uint32_t>(rgb.blue()) << 16);
 }
 

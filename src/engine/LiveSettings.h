@@ -35,14 +35,14 @@ public:
     virtual QString maxTestTimeText() const { return QStringLiteral("30"); }  // TestTimeEdit
     virtual QString minReversalsText() const { return QStringLiteral("6"); }  // ReverseEdit
 
-    virtual bool trialRun() const { return true; }            // Trial
-    virtual bool leftEarFirst() const { return true; }        // FirstEar
+    virtual bool trialRun() const { return true; }                  // Trial
+    virtual bool leftEarFirst() const { return true; }              // FirstEar
     virtual bool resetLevelOnNewFrequency() const { return false; } // cboNewFreq0dB
     virtual bool resetLevelOnNewSide() const { return false; }      // cboNewSide0dB
-    virtual bool practiceDeviation() const { return true; }   // chkPraxisabweichung
-    virtual bool joystickResponse() const { return false; }   // rdoJoystick
-    virtual int waveOutDevice() const { return 0; }           // WaveOutDevice's selection
-    virtual QString waveOutDeviceText() const { return {}; }  // its shown entry
+    virtual bool practiceDeviation() const { return true; }         // chkPraxisabweichung
+    virtual bool joystickResponse() const { return false; }         // rdoJoystick
+    virtual int waveOutDevice() const { return 0; }                 // WaveOutDevice's selection
+    virtual QString waveOutDeviceText() const { return {}; }        // its shown entry
 
     // Graph options.
     virtual bool reject1st() const { return true; }      // Reject1st

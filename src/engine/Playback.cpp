@@ -27,8 +27,7 @@ ToneOutput::~ToneOutput() {
     }
 }
 
-void ToneOutput::pointHeaderAt(const ToneBuffer& buffer, std::uint32_t flags,
-                               std::uint32_t loops) {
+void ToneOutput::pointHeaderAt(const ToneBuffer& buffer, std::uint32_t flags, std::uint32_t loops) {
     header_.data = buffer.data();
     header_.bufferLength = static_cast<std::uint32_t>(buffer.size());
     header_.bytesRecorded = 0;

@@ -40,15 +40,15 @@ public:
     void FinishPlay();
 
     // Per-pulse playback of a run.
-    platform::WaveResult openForRun(int device);          // once per run
+    platform::WaveResult openForRun(int device);               // once per run
     platform::WaveResult startPulse(const ToneBuffer& buffer); // prepare and write
     // Repeats `eachRound` (poll the button, process events, wait 50 ms)
     // until the buffer is done. Never hangs: a device that fails, or that
     // has not completed the buffer after twice its duration plus one
     // second, ends the wait with an error (and the buffer is returned).
     BufferWait waitForPulse(const std::function<void()>& eachRound);
-    void releasePulse();                                  // unprepare
-    void closeRun();                                      // reset and close
+    void releasePulse(); // unprepare
+    void closeRun();     // reset and close
 
     bool isOpen() const { return wave_.isOpen(); }
     const platform::WaveFormat& waveFormat() const { return format_; }

@@ -30,8 +30,8 @@ std::int16_t toneSample(std::int64_t q, std::int64_t n, double omega, double amp
     const double t = static_cast<double>(q) / static_cast<double>(n);
     double envelope = 1.0;
     if (t < 0.25 || t > 0.75) {
-        const double e = std::sin(2.0 * std::numbers::pi * static_cast<double>(q) /
-                                  static_cast<double>(n));
+        const double e =
+            std::sin(2.0 * std::numbers::pi * static_cast<double>(q) / static_cast<double>(n));
         envelope = e * e;
     }
     // std::nearbyint rounds to nearest with ties to even (default rounding mode).

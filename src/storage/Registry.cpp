@@ -10,8 +10,12 @@ namespace tavo::storage {
 
 namespace {
 
-QString nameOf(const SettingRow& row) { return QString::fromLatin1(row.valueName); }
-QString controlOf(const SettingRow& row) { return QString::fromLatin1(row.control); }
+QString nameOf(const SettingRow& row) {
+    return QString::fromLatin1(row.valueName);
+}
+QString controlOf(const SettingRow& row) {
+    return QString::fromLatin1(row.control);
+}
 
 void applyColour(int slot, std::uint32_t colour, SettingsControls& controls,
                  engine::AppState& state) {

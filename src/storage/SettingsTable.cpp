@@ -78,9 +78,13 @@ const std::array<const SettingRow*, kRows> kWriteOrder = makeWriteOrder();
 
 } // namespace
 
-std::span<const SettingRow> settingsTable() { return kTable; }
+std::span<const SettingRow> settingsTable() {
+    return kTable;
+}
 
-std::span<const SettingRow* const> settingsWriteOrder() { return kWriteOrder; }
+std::span<const SettingRow* const> settingsWriteOrder() {
+    return kWriteOrder;
+}
 
 const SettingRow* findSetting(const QString& valueName) {
     for (const auto& row : kTable) {

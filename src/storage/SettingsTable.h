@@ -19,10 +19,10 @@ enum class SettingKind {
 struct SettingRow {
     const char* valueName;
     SettingKind kind;
-    const char* control; // object name of the control; empty for colours
-    int colourSlot;      // for colours
-    bool designChecked;  // booleans
-    const char* designText; // texts
+    const char* control;       // object name of the control; empty for colours
+    int colourSlot;            // for colours
+    bool designChecked;        // booleans
+    const char* designText;    // texts
     std::uint32_t errorColour; // colours: what a failed read sets (slots 3, 4: see below)
 };
 

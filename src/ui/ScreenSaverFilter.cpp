@@ -10,12 +10,13 @@ ScreenSaverFilter::ScreenSaverFilter(const engine::AppState& state,
                                      platform::ScreenSaver& screenSaver, QObject* parent)
     : QObject(parent), state_(state), screenSaver_(screenSaver) {}
 
-ScreenSaverFilter::~ScreenSaverFilter() { screenSaver_.release(); }
+ScreenSaverFilter::~ScreenSaverFilter() {
+    screenSaver_.release();
+}
 
 void ScreenSaverFilter::update() {
-    const bool optionTicked =
-        settings_ == nullptr ? engine::DesignSettings().disableScreenSaver()
-                             : settings_->disableScreenSaver();
+    const bool optionTicked = settings_ == nullptr ? engine::DesignSettings().disableScreenSaver()
+                                                   : settings_->disableScreenSaver();
     if (!state_.StopRequested && optionTicked) {
         screenSaver_.inhibit();
     } else {

@@ -56,8 +56,7 @@ struct ProgramServices {
 // password, real-time audiogram, calibration information, calibration by
 // ear, compatibility test. Each window's creation work runs as it is
 // created, so the main window's runs before the settings dialog exists.
-std::unique_ptr<ProgramWindows> createWindows(engine::AppState& state,
-                                              platform::Platform& platform,
+std::unique_ptr<ProgramWindows> createWindows(engine::AppState& state, platform::Platform& platform,
                                               ProgramServices services,
                                               const QStringList& parameters);
 

@@ -62,7 +62,7 @@ private:
 };
 
 QAction* menuItem(QMenu* menu, const char* name, const char* caption,
-                   const QKeySequence& shortcut = {}) {
+                  const QKeySequence& shortcut = {}) {
     auto* action = named(menu->addAction(QString::fromUtf8(caption)), name);
     if (!shortcut.isEmpty()) {
         action->setShortcut(shortcut);
@@ -113,16 +113,15 @@ void TfrmMain::buildMenus() {
 
     Calibration2 = named(menuBar()->addMenu(QStringLiteral("Calibration")), "Calibration2");
     EarCalibration1 = menuItem(Calibration2, "EarCalibration1", "New Calibration by &Ear",
-                                QKeySequence(Qt::Key_F3));
+                               QKeySequence(Qt::Key_F3));
     Calibration2->addSeparator();
     LoadCalibration1 = menuItem(Calibration2, "LoadCalibration1", "&Load Calibration Data",
-                                 QKeySequence(Qt::Key_F2));
-    CheckorRecalibratebyEar1 =
-        menuItem(Calibration2, "CheckorRecalibratebyEar1", "Check or &Recalibrate by Ear",
-                  QKeySequence(Qt::Key_F4));
+                                QKeySequence(Qt::Key_F2));
+    CheckorRecalibratebyEar1 = menuItem(Calibration2, "CheckorRecalibratebyEar1",
+                                        "Check or &Recalibrate by Ear", QKeySequence(Qt::Key_F4));
     Calibration2->addSeparator();
     CalInfo1 = menuItem(Calibration2, "CalInfo1", "Calibration &Information",
-                         QKeySequence(Qt::CTRL | Qt::Key_I));
+                        QKeySequence(Qt::CTRL | Qt::Key_I));
     TestCompatibility1 =
         menuItem(Calibration2, "TestCompatibility1", "Test Hardware &Compatibility");
 
@@ -160,8 +159,8 @@ void TfrmMain::buildResultsArea() {
     connect(pbxAudiogram, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu1->popup(pbxAudiogram->mapToGlobal(at)); });
 
-    grpThreshold = named(new QGroupBox(QStringLiteral(" Threshold levels [dB] "), client),
-                         "grpThreshold");
+    grpThreshold =
+        named(new QGroupBox(QStringLiteral(" Threshold levels [dB] "), client), "grpThreshold");
     grpThreshold->setGeometry(4, 347, 1002, 78);
     pbxResults = named(
         new PaintBoxWidget(grpThreshold,
@@ -171,8 +170,8 @@ void TfrmMain::buildResultsArea() {
 
     buildDataBox();
 
-    lblDateTime = named(new QLabel(QStringLiteral("Tested on 01/01/98 at 0:00:00"), client),
-                        "lblDateTime");
+    lblDateTime =
+        named(new QLabel(QStringLiteral("Tested on 01/01/98 at 0:00:00"), client), "lblDateTime");
     lblDateTime->move(8, 545);
     lblDateTime->adjustSize();
     lblCalFilename = named(new QLabel(QStringLiteral(".cal"), client), "lblCalFilename");
@@ -227,19 +226,19 @@ void TfrmMain::buildDataBox() {
     txtAPV->setStyleSheet(QStringLiteral("color: blue"));
 
     summaryLabel("lblResult", QStringLiteral("Ergebnis"), 150, 55);
-    chkErstpruefung = named(new QCheckBox(QStringLiteral("Erstprüfung"), grpData),
-                            "chkErstpruefung");
+    chkErstpruefung =
+        named(new QCheckBox(QStringLiteral("Erstprüfung"), grpData), "chkErstpruefung");
     chkErstpruefung->move(17, 56);
-    chkScreening = named(new QCheckBox(QStringLiteral("Überwachungsprüfung"), grpData),
-                         "chkScreening");
+    chkScreening =
+        named(new QCheckBox(QStringLiteral("Überwachungsprüfung"), grpData), "chkScreening");
     chkScreening->move(17, 79);
     rdoOK = named(new QRadioButton(QStringLiteral("IO"), grpData), "rdoOK");
     rdoOK->move(214, 56);
     rdoNOK = named(new QRadioButton(QStringLiteral("NIO"), grpData), "rdoNOK");
     rdoNOK->move(214, 79);
     rdoOK->setChecked(true);
-    for (QWidget* box : std::initializer_list<QWidget*>{chkErstpruefung, chkScreening, rdoOK,
-                                                        rdoNOK}) {
+    for (QWidget* box :
+         std::initializer_list<QWidget*>{chkErstpruefung, chkScreening, rdoOK, rdoNOK}) {
         box->adjustSize();
     }
 
@@ -344,7 +343,9 @@ void TfrmMain::New1Click() {
     }
 }
 
-void TfrmMain::Exit1Click() { close(); }
+void TfrmMain::Exit1Click() {
+    close();
+}
 
 void TfrmMain::attachDialogs(storage::TfrmSettings* settings, TfrmPassword* password) {
     settings_ = settings;
@@ -407,14 +408,18 @@ void TfrmMain::setAudiogramAreaColour(std::uint32_t colour) {
     pbxAudiogram->update();
 }
 
-void TfrmMain::setAudiogramGroupColour(std::uint32_t colour) { fillBackground(grpGraph, colour); }
+void TfrmMain::setAudiogramGroupColour(std::uint32_t colour) {
+    fillBackground(grpGraph, colour);
+}
 
 void TfrmMain::setWindowColour(std::uint32_t colour) {
     windowColour_ = colour;
     fillBackground(centralWidget(), colour);
 }
 
-bool TfrmMain::calibrationMenuEnabled() const { return Calibration2->menuAction()->isEnabled(); }
+bool TfrmMain::calibrationMenuEnabled() const {
+    return Calibration2->menuAction()->isEnabled();
+}
 
 void TfrmMain::restoreMainWindow() {
     if (isMinimized()) {

@@ -51,7 +51,9 @@ void TfrmPassword::btnOKClick() {
     close();
 }
 
-void TfrmPassword::btnCancelClick() { close(); }
+void TfrmPassword::btnCancelClick() {
+    close();
+}
 
 void TfrmPassword::hideEvent(QHideEvent* event) {
     if (enableMainWindow_) {

@@ -78,7 +78,8 @@ TEST(TavoSettings, ReportsWhereReadingStopped) {
     EXPECT_TRUE(damaged.lines.contains(QStringLiteral("Test 250Hz=1"))); // the design value
     EXPECT_TRUE(damaged.lines.contains(QStringLiteral("Wave Out Device Number=0")));
 
-    const auto missing = settings({QStringLiteral("--store"), dir.filePath(QStringLiteral("nix.reg"))});
+    const auto missing =
+        settings({QStringLiteral("--store"), dir.filePath(QStringLiteral("nix.reg"))});
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_FALSE(missing.err.isEmpty());
     EXPECT_TRUE(missing.lines.isEmpty());

@@ -28,13 +28,14 @@ QByteArray readAll(const QString& path) {
 TEST(TavoTone, WritesTheHeaderAndExactlyTheSynthesizedFrames) {
     QTemporaryDir dir;
     for (const bool right : {false, true}) {
-        const QString path = dir.filePath(right ? QStringLiteral("r.wav") : QStringLiteral("l.wav"));
-        const auto run = runTavo({QStringLiteral("tone"), QStringLiteral("--frequency"),
-                               QStringLiteral("1000"), QStringLiteral("--level"),
-                               QStringLiteral("-20"), QStringLiteral("--pulse"), QStringLiteral("1"),
-                               QStringLiteral("--gap=0.5"), QStringLiteral("--ear"),
-                               right ? QStringLiteral("right") : QStringLiteral("left"),
-                               QStringLiteral("--out"), path});
+        const QString path =
+            dir.filePath(right ? QStringLiteral("r.wav") : QStringLiteral("l.wav"));
+        const auto run =
+            runTavo({QStringLiteral("tone"), QStringLiteral("--frequency"), QStringLiteral("1000"),
+                     QStringLiteral("--level"), QStringLiteral("-20"), QStringLiteral("--pulse"),
+                     QStringLiteral("1"), QStringLiteral("--gap=0.5"), QStringLiteral("--ear"),
+                     right ? QStringLiteral("right") : QStringLiteral("left"),
+                     QStringLiteral("--out"), path});
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
 
         engine::AppState state;
@@ -65,18 +66,19 @@ TEST(TavoTone, CanonicalHeaderFields) {
 
 TEST(TavoTone, SecondRunOffsetPlaysFiveDecibelsLouder) {
     QTemporaryDir dir;
-    const auto common = QStringList{QStringLiteral("tone"), QStringLiteral("--frequency"),
-                                    QStringLiteral("500"), QStringLiteral("--pulse"),
-                                    QStringLiteral("0.2"), QStringLiteral("--gap"),
-                                    QStringLiteral("0"), QStringLiteral("--ear"),
-                                    QStringLiteral("left")};
-    ASSERT_EQ(runTavo(common + QStringList{QStringLiteral("--level"), QStringLiteral("-30"),
-                                        QStringLiteral("--second-run-offset"),
-                                        QStringLiteral("--out"), dir.filePath(QStringLiteral("a.wav"))})
-                  .exitCode,
-              0);
+    const auto common = QStringList{
+        QStringLiteral("tone"),    QStringLiteral("--frequency"), QStringLiteral("500"),
+        QStringLiteral("--pulse"), QStringLiteral("0.2"),         QStringLiteral("--gap"),
+        QStringLiteral("0"),       QStringLiteral("--ear"),       QStringLiteral("left")};
+    ASSERT_EQ(
+        runTavo(common + QStringList{QStringLiteral("--level"), QStringLiteral("-30"),
+                                     QStringLiteral("--second-run-offset"), QStringLiteral("--out"),
+                                     dir.filePath(QStringLiteral("a.wav"))})
+            .exitCode,
+        0);
     ASSERT_EQ(runTavo(common + QStringList{QStringLiteral("--level"), QStringLiteral("-25"),
-                                        QStringLiteral("--out"), dir.filePath(QStringLiteral("b.wav"))})
+                                           QStringLiteral("--out"),
+                                           dir.filePath(QStringLiteral("b.wav"))})
                   .exitCode,
               0);
     EXPECT_EQ(readAll(dir.filePath(QStringLiteral("a.wav"))),
@@ -94,8 +96,8 @@ TEST(TavoArguments, BadArgumentsAreRefusedWithExitCodeTwo) {
          QStringLiteral("left"), QStringLiteral("--out"), out},
         {QStringLiteral("tone"), QStringLiteral("--frequency"), QStringLiteral("1000"),
          QStringLiteral("--level"), QStringLiteral("-20"), QStringLiteral("--pulse"),
-         QStringLiteral("-1"), QStringLiteral("--gap"), QStringLiteral("1"), QStringLiteral("--ear"),
-         QStringLiteral("left"), QStringLiteral("--out"), out},
+         QStringLiteral("-1"), QStringLiteral("--gap"), QStringLiteral("1"),
+         QStringLiteral("--ear"), QStringLiteral("left"), QStringLiteral("--out"), out},
         {QStringLiteral("tone"), QStringLiteral("--frequency"), QStringLiteral("1000"),
          QStringLiteral("--level"), QStringLiteral("-20"), QStringLiteral("--pulse"),
          QStringLiteral("1"), QStringLiteral("--gap"), QStringLiteral("1"), QStringLiteral("--ear"),
@@ -132,19 +134,17 @@ TEST(TavoDevices, ListsTheSimulatedDeviceAsTheSettingsWould) {
 }
 
 TEST(TavoPlay, PlaysOnTheSimulatedDevice) {
-    const auto run = runTavo({QStringLiteral("play"), QStringLiteral("--simulate"),
-                           QStringLiteral("--device"), QStringLiteral("0"),
-                           QStringLiteral("--frequency"), QStringLiteral("1000"),
-                           QStringLiteral("--level"), QStringLiteral("-40"), QStringLiteral("--ear"),
-                           QStringLiteral("right"), QStringLiteral("--seconds"),
-                           QStringLiteral("0.1")});
+    const auto run =
+        runTavo({QStringLiteral("play"), QStringLiteral("--simulate"), QStringLiteral("--device"),
+                 QStringLiteral("0"), QStringLiteral("--frequency"), QStringLiteral("1000"),
+                 QStringLiteral("--level"), QStringLiteral("-40"), QStringLiteral("--ear"),
+                 QStringLiteral("right"), QStringLiteral("--seconds"), QStringLiteral("0.1")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const auto missing = runTavo({QStringLiteral("play"), QStringLiteral("--simulate"),
-                               QStringLiteral("--device"), QStringLiteral("3"),
-                               QStringLiteral("--frequency"), QStringLiteral("1000"),
-                               QStringLiteral("--level"), QStringLiteral("-40"),
-                               QStringLiteral("--ear"), QStringLiteral("right"),
-                               QStringLiteral("--seconds"), QStringLiteral("0.1")});
+    const auto missing =
+        runTavo({QStringLiteral("play"), QStringLiteral("--simulate"), QStringLiteral("--device"),
+                 QStringLiteral("3"), QStringLiteral("--frequency"), QStringLiteral("1000"),
+                 QStringLiteral("--level"), QStringLiteral("-40"), QStringLiteral("--ear"),
+                 QStringLiteral("right"), QStringLiteral("--seconds"), QStringLiteral("0.1")});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("Gerät 3")));
 }

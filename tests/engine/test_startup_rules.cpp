@@ -10,11 +10,12 @@ TEST(CommandLineFile, JoinsParametersEachFollowedByOneSpace) {
     EXPECT_EQ(joinCommandLine({}), QString());
     EXPECT_EQ(joinCommandLine({QStringLiteral("a.aud")}), QStringLiteral("a.aud "));
     // A path with spaces that arrived as several parameters.
-    const QString joined = joinCommandLine(
-        {QStringLiteral("/home/Prüfer/Meine"), QStringLiteral("Tests/Herr"),
-         QStringLiteral("Meier.AUD")});
+    const QString joined =
+        joinCommandLine({QStringLiteral("/home/Prüfer/Meine"), QStringLiteral("Tests/Herr"),
+                         QStringLiteral("Meier.AUD")});
     EXPECT_EQ(joined, QStringLiteral("/home/Prüfer/Meine Tests/Herr Meier.AUD "));
-    EXPECT_EQ(commandLineFileName(joined), QStringLiteral("/home/Prüfer/Meine Tests/Herr Meier.AUD"));
+    EXPECT_EQ(commandLineFileName(joined),
+              QStringLiteral("/home/Prüfer/Meine Tests/Herr Meier.AUD"));
     EXPECT_EQ(commandLineFileName(QString()), QString());
 }
 

@@ -73,27 +73,29 @@ TEST(TavoMixer, DescribedDevicesAndTheirEdgeCases) {
         "active=1 min=0 max=65535 steps=0 stepunit=-")));
 
     run = runTool(QStringList{QStringLiteral("mixer"), QStringLiteral("get"),
-                           QStringLiteral("MasterVolume")} +
-               device1);
+                              QStringLiteral("MasterVolume")} +
+                  device1);
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out[0], QStringLiteral("MasterVolume 1 2"));
     EXPECT_EQ(run.out[1], QStringLiteral("MixerControlDetails OK "));
 
     run = runTool(QStringList{QStringLiteral("mixer"), QStringLiteral("set"),
-                           QStringLiteral("MasterMute"), QStringLiteral("1"), QStringLiteral("1")} +
-               device1);
+                              QStringLiteral("MasterMute"), QStringLiteral("1"),
+                              QStringLiteral("1")} +
+                  device1);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err.trimmed(), QStringLiteral("Control is inactive!"));
 
-    run = runTool(QStringList{QStringLiteral("mixer"), QStringLiteral("set"),
-                           QStringLiteral("CDVolume"), QStringLiteral("1"), QStringLiteral("1")} +
-               device1);
+    run =
+        runTool(QStringList{QStringLiteral("mixer"), QStringLiteral("set"),
+                            QStringLiteral("CDVolume"), QStringLiteral("1"), QStringLiteral("1")} +
+                device1);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err.trimmed(),
               QStringLiteral("Level control not supported by sound card driver!"));
 
     run = runTool({QStringLiteral("mixer"), QStringLiteral("--sim-device"), file,
-                QStringLiteral("--device"), QStringLiteral("2")});
+                   QStringLiteral("--device"), QStringLiteral("2")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(
         run.err.contains(QStringLiteral("Sound card driver problem: Invalid Device Number !")));
@@ -101,23 +103,24 @@ TEST(TavoMixer, DescribedDevicesAndTheirEdgeCases) {
 
 TEST(TavoMixer, RefusesWhatItCannotDo) {
     EXPECT_EQ(runTool({QStringLiteral("mixer"), QStringLiteral("get"), QStringLiteral("MasterMute"),
-                    QStringLiteral("--simulate")})
+                       QStringLiteral("--simulate")})
                   .exitCode,
               2);
     QTemporaryDir dir;
-    const ToolRun bad = runTool({QStringLiteral("mixer"), QStringLiteral("--sim-device"),
-                              writeFile(dir, R"({ "destinations": [ { "type": "SPEAKERS" } ] })")});
+    const ToolRun bad =
+        runTool({QStringLiteral("mixer"), QStringLiteral("--sim-device"),
+                 writeFile(dir, R"({ "destinations": [ { "type": "SPEAKERS" } ] })")});
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_TRUE(bad.err.contains(QStringLiteral("destinations[0].type"))) << bad.err.toStdString();
 }
 
 TEST(TavoEndpoint, SetsTheSimulatedLevelAndRefusesOutOfRange) {
     ToolRun run = runTool({QStringLiteral("endpoint"), QStringLiteral("set"), QStringLiteral("250"),
-                        QStringLiteral("--simulate")});
+                           QStringLiteral("--simulate")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out[0], QStringLiteral("Master-Pegel 250/1000"));
     run = runTool({QStringLiteral("endpoint"), QStringLiteral("set"), QStringLiteral("1200"),
-                QStringLiteral("--simulate")});
+                   QStringLiteral("--simulate")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("1200")));
     EXPECT_EQ(runTool({QStringLiteral("endpoint"), QStringLiteral("set")}).exitCode, 2);

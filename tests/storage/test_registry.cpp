@@ -18,7 +18,8 @@ using storage::PlainSettingsControls;
 
 namespace {
 
-const QString kReadFailed = QStringLiteral("Fehler beim Lesen der Registry! Benutze Standardwerte.");
+const QString kReadFailed =
+    QStringLiteral("Fehler beim Lesen der Registry! Benutze Standardwerte.");
 const QString kFirstStart = QStringLiteral(
     "Da Sie das Programm zum ersten mal starten, überprüfen und bestätigen Sie bitte auch die "
     "Einstellungen für Soundkarte und Joystick.");
@@ -30,9 +31,7 @@ struct Rig {
     engine::AppState state;
     platform::SimMessages messages;
 
-    storage::RegistryRead read() {
-        return storage::ReadRegistry(store, controls, state, messages);
-    }
+    storage::RegistryRead read() { return storage::ReadRegistry(store, controls, state, messages); }
     void write(const std::function<void(platform::SettingsStore&)>& values) {
         store.openKey(true);
         values(store);
@@ -67,8 +66,8 @@ TEST(ReadRegistry, AnEmptyKeyFailsAtTheFirstValueAndKeepsTheDesign) {
     EXPECT_EQ(rig.controls.text(QStringLiteral("BeepTimeEdit")), QStringLiteral("1"));
     EXPECT_TRUE(rig.controls.isChecked(QStringLiteral("rdoCTRL")));
     // Colours get their defaults; the backgrounds the current colours.
-    const engine::ColourTable expected = {0x800000, 0x000080, 0x808080, 0x123456,
-                                          storage::kButtonFace, 0xFF0000, 0x0000FF};
+    const engine::ColourTable expected = {
+        0x800000, 0x000080, 0x808080, 0x123456, storage::kButtonFace, 0xFF0000, 0x0000FF};
     EXPECT_EQ(rig.state.Colours, expected);
     EXPECT_EQ(rig.controls.areaColour, 0x123456u);
     EXPECT_EQ(rig.controls.selection(QStringLiteral("WaveOutDevice")), 0);
@@ -125,7 +124,8 @@ TEST(ReadRegistry, RadioButtonsAreSetInTheirOrder) {
         rig.read();
         EXPECT_EQ(rig.controls.isChecked(QStringLiteral("rdoJoystick")), expectJoystick)
             << joystick << ctrl;
-        EXPECT_EQ(rig.controls.isChecked(QStringLiteral("rdoCTRL")), expectCtrl) << joystick << ctrl;
+        EXPECT_EQ(rig.controls.isChecked(QStringLiteral("rdoCTRL")), expectCtrl)
+            << joystick << ctrl;
     }
 }
 
@@ -201,7 +201,8 @@ TEST(SettingsSeed, IsTheDesignWithColourDefaultsAndFirstDevices) {
             break;
         }
     }
-    EXPECT_EQ(rig.controls.text(QStringLiteral("Label24")), QStringLiteral("Keine Datei ausgewählt"));
+    EXPECT_EQ(rig.controls.text(QStringLiteral("Label24")),
+              QStringLiteral("Keine Datei ausgewählt"));
 }
 
 TEST(WriteRegistry, RoundTripsEveryValueWithItsType) {
@@ -236,7 +237,8 @@ TEST(WriteRegistry, RoundTripsEveryValueWithItsType) {
     EXPECT_TRUE(read.ok);
     for (const auto& row : storage::settingsTable()) {
         const QString control = QString::fromLatin1(row.control);
-        EXPECT_EQ(back.controls.isChecked(control), rig.controls.isChecked(control)) << row.valueName;
+        EXPECT_EQ(back.controls.isChecked(control), rig.controls.isChecked(control))
+            << row.valueName;
         EXPECT_EQ(back.controls.text(control), rig.controls.text(control)) << row.valueName;
         EXPECT_EQ(back.controls.selection(control), rig.controls.selection(control))
             << row.valueName;

@@ -179,7 +179,8 @@ TEST(SettingsDialog, OkStoresAndRepaints) {
     EXPECT_EQ(rig.host.audiogramPaints, paints + 1);
     EXPECT_FALSE(rig.dialog->isVisible());
     EXPECT_EQ(rig.stored(QStringLiteral("Level Steps (dB)")), QStringLiteral("5"));
-    EXPECT_EQ(rig.stored(QStringLiteral("Cal Filename")), QStringLiteral("/kal/Kopfhörer DT48.vkk"));
+    EXPECT_EQ(rig.stored(QStringLiteral("Cal Filename")),
+              QStringLiteral("/kal/Kopfhörer DT48.vkk"));
     EXPECT_TRUE(rig.dialog->reloadCalibrationAtStart());
     EXPECT_EQ(rig.dialog->levelStepText(), QStringLiteral("5"));
 }
@@ -188,7 +189,9 @@ TEST(SettingsDialog, AudiogramBackgroundChangeThenCancel) {
     Rig rig;
     rig.dialog->show();
     rig.dialog->ColourList->setCurrentIndex(3);
-    rig.dialog->pickColour = [](const QColor&) { return QColor(10, 20, 30); };
+    rig.dialog->pickColour = [](const QColor&) {
+        return QColor(10, 20, 30);
+    };
     rig.dialog->ChangeClick();
     const std::uint32_t chosen = 0x1E140A;
     EXPECT_EQ(rig.state.Colours[3], chosen);
@@ -217,7 +220,9 @@ TEST(SettingsDialog, ColourEntriesActWhereTheyBelong) {
     EXPECT_EQ(rig.host.window, 0x0000FFu);
     EXPECT_EQ(rig.host.graphPaints, 1);
     // A cancelled colour dialog changes nothing.
-    rig.dialog->pickColour = [](const QColor&) { return std::optional<QColor>(); };
+    rig.dialog->pickColour = [](const QColor&) {
+        return std::optional<QColor>();
+    };
     rig.dialog->ColourList->setCurrentIndex(6);
     rig.dialog->ChangeClick();
     EXPECT_EQ(rig.state.Colours[6], 0x0000FFu);
@@ -352,10 +357,11 @@ TEST(FirstStart, ShowsOneMessageThePasswordAndThenTheHardwarePage) {
         EXPECT_FALSE(windows->password->isVisible()); // not before the main window
         ui::showProgramWindows(*windows);
         EXPECT_TRUE(windows->main->isVisible());
-        EXPECT_EQ(sim.messages->texts(),
-                  QStringList{QStringLiteral("Da Sie das Programm zum ersten mal starten, überprüfen "
-                                             "und bestätigen Sie bitte auch die Einstellungen für "
-                                             "Soundkarte und Joystick.")});
+        EXPECT_EQ(
+            sim.messages->texts(),
+            QStringList{QStringLiteral("Da Sie das Programm zum ersten mal starten, überprüfen "
+                                       "und bestätigen Sie bitte auch die Einstellungen für "
+                                       "Soundkarte und Joystick.")});
         EXPECT_TRUE(windows->password->isVisible());
         EXPECT_FALSE(windows->main->isEnabled());
         windows->password->txtPassword->setText(QStringLiteral("qmz47"));

@@ -96,7 +96,7 @@ TEST(SettingsStore, RegistryTypingRules) {
     EXPECT_FALSE(store.readInteger(QStringLiteral("Missing")));
     EXPECT_EQ(store.readText(QStringLiteral("Text")), QStringLiteral("sieben"));
     EXPECT_EQ(store.readText(QStringLiteral("Missing")), QString()); // missing text: empty
-    EXPECT_FALSE(store.readText(QStringLiteral("Number")));            // wrong type
+    EXPECT_FALSE(store.readText(QStringLiteral("Number")));          // wrong type
     EXPECT_FALSE(store.readText(QStringLiteral("Blob")));
     EXPECT_TRUE(store.closeKey());
     EXPECT_EQ(readFile(path), kHeader + "\"Number\"=dword:00000007\n\"Text\"=\"sieben\"\n"

@@ -31,7 +31,8 @@ bool SinkRecorder::serverAnswers() {
 }
 
 bool SinkRecorder::start() {
-    file_ = QDir::temp().filePath(QStringLiteral("tavo-sink-%1.wav").arg(QCoreApplication::applicationPid()));
+    file_ = QDir::temp().filePath(
+        QStringLiteral("tavo-sink-%1.wav").arg(QCoreApplication::applicationPid()));
     QFile::remove(file_);
     process_ = std::make_unique<QProcess>();
     process_->start(QStringLiteral("parecord"),

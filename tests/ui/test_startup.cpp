@@ -3,9 +3,9 @@
 
 #include "engine/AppState.h"
 #include "engine/ColourValue.h"
+#include "engine/LiveSettings.h"
 #include "engine/TfrmTest.h"
 #include "storage/TfrmSettings.h"
-#include "engine/LiveSettings.h"
 #include "support/TestPlatform.h"
 #include "ui/Startup.h"
 #include "ui/TfrmMain.h"
@@ -144,7 +144,8 @@ TEST(Startup, ATestFileOnTheCommandLineIsOpened) {
     testsupport::TestPlatform sim;
     engine::AppState state;
     QStringList opened;
-    ui::MainWindowContext context{state, sim.bundle,
+    ui::MainWindowContext context{state,
+                                  sim.bundle,
                                   {QStringLiteral("/daten/Meine"), QStringLiteral("Tests/a.AUD")},
                                   [&](const QString& name) {
                                       opened << name;
@@ -164,8 +165,10 @@ TEST(Startup, OtherFilesOnTheCommandLineAreNotOpenedAsTestFiles) {
         testsupport::TestPlatform sim;
         engine::AppState state;
         int opened = 0;
-        ui::MainWindowContext context{state, sim.bundle, {QString::fromLatin1(name)},
-                                      [&](const QString&) { ++opened; }};
+        ui::MainWindowContext context{
+            state, sim.bundle, {QString::fromLatin1(name)}, [&](const QString&) {
+                ++opened;
+            }};
         ui::TfrmMain main(context);
         EXPECT_EQ(opened, 0) << name;
         EXPECT_EQ(state.Test1Result.Thresholds[1][11], engine::kNoThreshold) << name;
@@ -254,7 +257,9 @@ TEST(Startup, ColourChangesInTheSettingsReachTheLiveGraph) {
     const QPoint onTrace(35, 130);
     EXPECT_EQ(windows->test->graphImage().pixelColor(onTrace), engine::toQColor(state.Colours[0]));
     windows->settings->ColourList->setCurrentIndex(0);
-    windows->settings->pickColour = [](const QColor&) { return QColor(0, 200, 0); };
+    windows->settings->pickColour = [](const QColor&) {
+        return QColor(0, 200, 0);
+    };
     windows->settings->ChangeClick();
     EXPECT_EQ(windows->test->graphImage().pixelColor(onTrace), QColor(0, 200, 0));
 }

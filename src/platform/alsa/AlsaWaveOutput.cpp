@@ -44,8 +44,7 @@ bool configure(snd_pcm_t* pcm, const WaveFormat& format, unsigned long& periodFr
         // Start as soon as one period is there; a short buffer is started
         // explicitly when it has been written completely.
         snd_pcm_sw_params_set_start_threshold(pcm, sw, period) < 0 ||
-        snd_pcm_sw_params_set_avail_min(pcm, sw, period) < 0 ||
-        snd_pcm_sw_params(pcm, sw) < 0) {
+        snd_pcm_sw_params_set_avail_min(pcm, sw, period) < 0 || snd_pcm_sw_params(pcm, sw) < 0) {
         return false;
     }
     (void)buffer;
@@ -70,7 +69,9 @@ const std::vector<alsa::PlaybackDevice>& AlsaWaveOutput::devices() {
     return *devices_;
 }
 
-int AlsaWaveOutput::deviceCount() { return static_cast<int>(devices().size()); }
+int AlsaWaveOutput::deviceCount() {
+    return static_cast<int>(devices().size());
+}
 
 WaveResult AlsaWaveOutput::deviceCaps(int device, WaveOutCaps& caps) {
     if (device < 0 || device >= deviceCount()) {

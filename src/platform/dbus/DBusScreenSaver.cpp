@@ -12,7 +12,9 @@ const char* const kPath = "/org/freedesktop/ScreenSaver";
 const char* const kInterface = "org.freedesktop.ScreenSaver";
 } // namespace
 
-DBusScreenSaver::~DBusScreenSaver() { release(); }
+DBusScreenSaver::~DBusScreenSaver() {
+    release();
+}
 
 void DBusScreenSaver::inhibit() {
     if (inhibited_) {
@@ -28,9 +30,8 @@ void DBusScreenSaver::inhibit() {
     if (!screenSaver.isValid()) {
         return;
     }
-    const QDBusReply<std::uint32_t> reply =
-        screenSaver.call(QStringLiteral("Inhibit"), QStringLiteral("Vorlandt Klarovent"),
-                         QStringLiteral("Hörtest"));
+    const QDBusReply<std::uint32_t> reply = screenSaver.call(
+        QStringLiteral("Inhibit"), QStringLiteral("Vorlandt Klarovent"), QStringLiteral("Hörtest"));
     if (reply.isValid()) {
         cookie_ = reply.value();
         haveCookie_ = true;

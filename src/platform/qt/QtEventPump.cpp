@@ -7,7 +7,9 @@
 
 namespace tavo::platform {
 
-QtEventPump::QtEventPump() { clock_.start(); }
+QtEventPump::QtEventPump() {
+    clock_.start();
+}
 
 void QtEventPump::processEvents() {
     if (QCoreApplication::instance() != nullptr) {
@@ -30,6 +32,8 @@ void QtEventPump::wait(int ms) {
     loop.exec(QEventLoop::AllEvents);
 }
 
-std::int64_t QtEventPump::nowMs() const { return clock_.elapsed(); }
+std::int64_t QtEventPump::nowMs() const {
+    return clock_.elapsed();
+}
 
 } // namespace tavo::platform

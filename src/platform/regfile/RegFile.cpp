@@ -103,7 +103,8 @@ std::optional<Values> parse(const QByteArray& file) {
     if (lines.isEmpty() || lines.first() != QLatin1String("REGEDIT4")) {
         return std::nullopt;
     }
-    const QString header = QLatin1Char('[') + kRoot + QLatin1Char('\\') + keyPath() + QLatin1Char(']');
+    const QString header =
+        QLatin1Char('[') + kRoot + QLatin1Char('\\') + keyPath() + QLatin1Char(']');
     bool inKey = false;
     Values values;
     for (qsizetype i = 1; i < lines.size(); ++i) {

@@ -22,7 +22,9 @@ QString RegFileSettingsStore::defaultPath() {
     return config + QStringLiteral("/Ardel Kanvo/Vorlandt Klarovent.reg");
 }
 
-bool RegFileSettingsStore::exists() const { return QFileInfo::exists(path_); }
+bool RegFileSettingsStore::exists() const {
+    return QFileInfo::exists(path_);
+}
 
 bool RegFileSettingsStore::openKey(bool create) {
     values_.clear();
@@ -33,7 +35,8 @@ bool RegFileSettingsStore::openKey(bool create) {
     if (!file.exists()) {
         openError_ = QStringLiteral("%1 gibt es nicht.").arg(path_);
     } else if (!file.open(QIODevice::ReadOnly)) {
-        openError_ = QStringLiteral("%1 kann nicht gelesen werden: %2").arg(path_, file.errorString());
+        openError_ =
+            QStringLiteral("%1 kann nicht gelesen werden: %2").arg(path_, file.errorString());
     } else if (auto parsed = regfile::parse(file.readAll())) {
         values_ = std::move(*parsed);
         open_ = true;
