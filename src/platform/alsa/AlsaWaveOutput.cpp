@@ -3,6 +3,7 @@
 #include <alsa/asoundlib.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 
 namespace tavo::platform {
@@ -14,6 +15,8 @@ constexpr unsigned kPeriodTimeUs = 25000;  // written in 25 ms pieces
 constexpr int kBytesPerFrame = 4;
 
 using Clock = std::chrono::steady_clock;
+// A device that takes no data for this long has stopped: the buffer fails.
+constexpr auto kStallLimit = std::chrono::seconds(2);
 
 bool configure(snd_pcm_t* pcm, const WaveFormat& format, unsigned long& periodFrames) {
     snd_pcm_hw_params_t* hw = nullptr;
@@ -100,7 +103,11 @@ WaveResult AlsaWaveOutput::open(int device, const WaveFormat& format) {
         return WaveResult::BadFormat;
     }
     snd_pcm_t* pcm = nullptr;
-    if (snd_pcm_open(&pcm, pcmName(device).c_str(), SND_PCM_STREAM_PLAYBACK, 0) < 0) {
+    // Non-blocking: the playback thread waits for room itself, a little at
+    // a time, so it sees a reset at once and notices a device that stopped
+    // taking data instead of hanging in a write.
+    if (snd_pcm_open(&pcm, pcmName(device).c_str(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) <
+        0) {
         return WaveResult::NoDriver;
     }
     if (!configure(pcm, format, periodFrames_)) {
@@ -259,6 +266,7 @@ AlsaWaveOutput::Played AlsaWaveOutput::play(WaveHeader& header) {
         wake_.wait(lock, [this] { return resetRequested_ || quit_; });
         return Played::Reset;
     }
+    auto lastProgress = Clock::now();
     for (std::uint64_t pass = 0; forever || pass < loops; ++pass) {
         snd_pcm_uframes_t offset = 0;
         while (offset < frames) {
@@ -267,6 +275,17 @@ AlsaWaveOutput::Played AlsaWaveOutput::play(WaveHeader& header) {
             }
             const auto chunk = std::min<snd_pcm_uframes_t>(periodFrames_, frames - offset);
             auto written = snd_pcm_writei(pcm_, header.data + offset * kBytesPerFrame, chunk);
+            if (written == -EAGAIN) {
+                // The ring buffer is full: wait for room.
+                if (Clock::now() - lastProgress > kStallLimit) {
+                    return Played::Failed;
+                }
+                if (snd_pcm_state(pcm_) == SND_PCM_STATE_PREPARED) {
+                    snd_pcm_start(pcm_);
+                }
+                snd_pcm_wait(pcm_, 10);
+                continue;
+            }
             if (written < 0) {
                 written = snd_pcm_recover(pcm_, static_cast<int>(written), 1);
                 if (written < 0) {
@@ -274,6 +293,7 @@ AlsaWaveOutput::Played AlsaWaveOutput::play(WaveHeader& header) {
                 }
                 continue;
             }
+            lastProgress = Clock::now();
             offset += static_cast<snd_pcm_uframes_t>(written);
         }
     }
