@@ -116,7 +116,7 @@ WaveResult AlsaWaveOutput::open(int device, const WaveFormat& format) {
     }
     pcm_ = pcm;
     quit_ = false;
-    resetRequested_ = false;
+    dropRequested_ = false;
     thread_ = std::thread([this] { run(); });
     return WaveResult::Ok;
 }
@@ -139,14 +139,39 @@ WaveResult AlsaWaveOutput::write(WaveHeader& header) {
     if ((header.flags.load() & kHeaderPrepared) == 0) {
         return WaveResult::Unprepared;
     }
+    Entry entry;
+    entry.header = &header;
+    entry.frames = std::make_shared<const std::vector<std::uint8_t>>(
+        header.data, header.data + header.bufferLength);
+    const bool looping = (header.flags.load() & kHeaderBeginLoop) != 0;
+    entry.forever = looping && header.loops == kLoopUntilReset;
+    entry.loops = looping ? std::max<std::uint32_t>(header.loops, 1) : 1;
     {
         std::lock_guard lock(mutex_);
+        finished_.erase(&header);
+        entry.id = nextId_++;
         header.flags.fetch_and(~(kHeaderDone | kHeaderFailed));
         header.flags.fetch_or(kHeaderInQueue);
-        queue_.push_back(&header);
+        queue_.push_back(std::move(entry));
     }
     wake_.notify_all();
     return WaveResult::Ok;
+}
+
+void AlsaWaveOutput::collect(WaveHeader& header) {
+    const auto it = finished_.find(&header);
+    if (it == finished_.end()) {
+        return;
+    }
+    header.flags.fetch_and(~kHeaderInQueue);
+    header.flags.fetch_or(it->second);
+    finished_.erase(it);
+}
+
+bool AlsaWaveOutput::isDone(WaveHeader& header) {
+    std::lock_guard lock(mutex_);
+    collect(header);
+    return header.done();
 }
 
 WaveResult AlsaWaveOutput::reset() {
@@ -154,10 +179,24 @@ WaveResult AlsaWaveOutput::reset() {
         return WaveResult::InvalidHandle;
     }
     std::unique_lock lock(mutex_);
-    resetRequested_ = true;
+    // Every buffer comes back at once, played or not; the thread works on
+    // copies, so the callers may free theirs whatever the device does.
+    for (auto& [header, result] : finished_) {
+        auto* writable = const_cast<WaveHeader*>(header);
+        writable->flags.fetch_and(~kHeaderInQueue);
+        writable->flags.fetch_or(result);
+    }
+    finished_.clear();
+    for (auto& entry : queue_) {
+        auto* writable = const_cast<WaveHeader*>(entry.header);
+        writable->flags.fetch_and(~kHeaderInQueue);
+        writable->flags.fetch_or(kHeaderDone);
+    }
+    queue_.clear();
+    dropRequested_ = true;
     wake_.notify_all();
-    // The playback thread notices within one period write (about 25 ms).
-    if (!resetDone_.wait_for(lock, std::chrono::seconds(2), [this] { return !resetRequested_; })) {
+    // The playback thread stops the PCM within one period (about 25 ms).
+    if (!dropDone_.wait_for(lock, std::chrono::seconds(2), [this] { return !dropRequested_; })) {
         return WaveResult::Error;
     }
     return WaveResult::Ok;
@@ -167,6 +206,8 @@ WaveResult AlsaWaveOutput::unprepareHeader(WaveHeader& header) {
     if (!isOpen()) {
         return WaveResult::InvalidHandle;
     }
+    std::lock_guard lock(mutex_);
+    collect(header);
     if ((header.flags.load() & kHeaderInQueue) != 0) {
         return WaveResult::StillPlaying;
     }
@@ -190,72 +231,61 @@ WaveResult AlsaWaveOutput::close() {
     snd_pcm_drop(pcm_);
     snd_pcm_close(pcm_);
     pcm_ = nullptr;
+    finished_.clear();
     return WaveResult::Ok;
 }
 
-bool AlsaWaveOutput::resetPending() {
+bool AlsaWaveOutput::dropPending() {
     std::lock_guard lock(mutex_);
-    return resetRequested_;
-}
-
-// Runs on the playback thread: stop the PCM at once and return every
-// queued buffer.
-void AlsaWaveOutput::finishReset() {
-    snd_pcm_drop(pcm_);
-    snd_pcm_prepare(pcm_);
-    {
-        std::lock_guard lock(mutex_);
-        for (auto* header : queue_) {
-            header->flags.fetch_and(~kHeaderInQueue);
-            header->flags.fetch_or(kHeaderDone);
-        }
-        queue_.clear();
-        resetRequested_ = false;
-    }
-    resetDone_.notify_all();
+    return dropRequested_;
 }
 
 void AlsaWaveOutput::run() {
     for (;;) {
-        WaveHeader* header = nullptr;
+        Entry entry;
         {
             std::unique_lock lock(mutex_);
-            wake_.wait(lock, [this] { return quit_ || resetRequested_ || !queue_.empty(); });
-            if (resetRequested_) {
+            wake_.wait(lock, [this] { return quit_ || dropRequested_ || !queue_.empty(); });
+            if (dropRequested_) {
                 lock.unlock();
-                finishReset();
+                // Stop the PCM at once; the buffers went back with the reset.
+                snd_pcm_drop(pcm_);
+                snd_pcm_prepare(pcm_);
+                lock.lock();
+                dropRequested_ = false;
+                dropDone_.notify_all();
                 continue;
             }
             if (quit_) {
                 return;
             }
-            header = queue_.front();
+            entry = queue_.front();
         }
-        const Played played = play(*header);
+        const Played played = play(entry);
         if (played == Played::Reset) {
-            finishReset();
             continue;
         }
         std::lock_guard lock(mutex_);
-        if (!queue_.empty() && queue_.front() == header) {
+        // A reset meanwhile has returned the buffer already.
+        if (!queue_.empty() && queue_.front().id == entry.id) {
             queue_.pop_front();
+            // A failed buffer is not "done": the waiting side sees the
+            // failure and reports it instead of waiting for a buffer that
+            // never ends.
+            finished_[entry.header] = played == Played::Done ? kHeaderDone : kHeaderFailed;
         }
-        header->flags.fetch_and(~kHeaderInQueue);
-        // A failed buffer is not "done": the waiting side sees the failure
-        // flag and reports it instead of waiting for a buffer that never ends.
-        header->flags.fetch_or(played == Played::Done ? kHeaderDone : kHeaderFailed);
     }
 }
 
-AlsaWaveOutput::Played AlsaWaveOutput::play(WaveHeader& header) {
+AlsaWaveOutput::Played AlsaWaveOutput::play(const Entry& entry) {
     const auto state = snd_pcm_state(pcm_);
     if (state == SND_PCM_STATE_XRUN || state == SND_PCM_STATE_SETUP) {
         snd_pcm_prepare(pcm_);
     }
-    const auto frames = static_cast<snd_pcm_uframes_t>(header.bufferLength / kBytesPerFrame);
-    const bool looping = (header.flags.load() & kHeaderBeginLoop) != 0;
-    const bool forever = looping && header.loops == kLoopUntilReset;
-    const std::uint64_t loops = looping ? std::max<std::uint32_t>(header.loops, 1) : 1;
+    const auto frames = static_cast<snd_pcm_uframes_t>(entry.frames->size() / kBytesPerFrame);
+    const std::uint8_t* data = entry.frames->data();
+    const bool forever = entry.forever;
+    const std::uint64_t loops = entry.loops;
 
     if (frames == 0) {
         if (!forever) {
@@ -263,18 +293,18 @@ AlsaWaveOutput::Played AlsaWaveOutput::play(WaveHeader& header) {
         }
         // Nothing to repeat: just wait for the reset.
         std::unique_lock lock(mutex_);
-        wake_.wait(lock, [this] { return resetRequested_ || quit_; });
+        wake_.wait(lock, [this] { return dropRequested_ || quit_; });
         return Played::Reset;
     }
     auto lastProgress = Clock::now();
     for (std::uint64_t pass = 0; forever || pass < loops; ++pass) {
         snd_pcm_uframes_t offset = 0;
         while (offset < frames) {
-            if (resetPending()) {
+            if (dropPending()) {
                 return Played::Reset;
             }
             const auto chunk = std::min<snd_pcm_uframes_t>(periodFrames_, frames - offset);
-            auto written = snd_pcm_writei(pcm_, header.data + offset * kBytesPerFrame, chunk);
+            auto written = snd_pcm_writei(pcm_, data + offset * kBytesPerFrame, chunk);
             if (written == -EAGAIN) {
                 // The ring buffer is full: wait for room.
                 if (Clock::now() - lastProgress > kStallLimit) {
@@ -314,7 +344,7 @@ AlsaWaveOutput::Played AlsaWaveOutput::waitForPlayout() {
     const auto deadline =
         Clock::now() + std::chrono::milliseconds(std::max<snd_pcm_sframes_t>(delay, 0) / 44 + 500);
     for (;;) {
-        if (resetPending()) {
+        if (dropPending()) {
             return Played::Reset;
         }
         const auto state = snd_pcm_state(pcm_);
