@@ -38,6 +38,11 @@ void ToneOutput::pointHeaderAt(const ToneBuffer& buffer, std::uint32_t flags, st
 }
 
 WaveResult ToneOutput::PreparePlay(int device, const ToneBuffer& stream, std::int32_t loops) {
+    // The one channel is busy with a tone that was not finished: leave its
+    // header alone.
+    if (wave_.isOpen()) {
+        return WaveResult::Allocated;
+    }
     format_ = makeWaveFormat();
     const std::uint32_t flags =
         loops == 1 ? 0u : (platform::kHeaderBeginLoop | platform::kHeaderEndLoop);
@@ -74,6 +79,10 @@ WaveResult ToneOutput::openForRun(int device) {
 }
 
 WaveResult ToneOutput::startPulse(const ToneBuffer& buffer) {
+    // The previous pulse must have been released first.
+    if ((header_.flags.load() & platform::kHeaderInQueue) != 0) {
+        return WaveResult::StillPlaying;
+    }
     pointHeaderAt(buffer, 0, 1);
     written_ = false;
     writeFailed_ = true;

@@ -184,6 +184,10 @@ void TfrmSettings::CancelClick() {
     close();
 }
 
+void TfrmSettings::reject() {
+    CancelClick();
+}
+
 void TfrmSettings::ChangeClick() {
     const int entry = ColourList->currentIndex();
     if (entry < 0 || entry >= engine::kColourSlots || !pickColour) {
@@ -324,8 +328,10 @@ void TfrmSettings::hideEvent(QHideEvent* event) {
 }
 
 void TfrmSettings::closeEvent(QCloseEvent* event) {
+    // Closing only hides the dialog; QDialog would treat it as Cancel.
     joystickTimer_->stop();
-    QDialog::closeEvent(event);
+    event->accept();
+    QWidget::closeEvent(event);
 }
 
 void TfrmSettings::changeEvent(QEvent* event) {

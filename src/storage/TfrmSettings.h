@@ -177,6 +177,9 @@ public:
     QLabel* Label24 = nullptr;
     QCheckBox* chkPrintCal = nullptr;
 
+    // Escape: the same as Cancel.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;

@@ -165,3 +165,24 @@ TEST(PulsePlayback, ADeviceThatCannotOpenIsReported) {
     EXPECT_EQ(rig.output.openForRun(0), WaveResult::BadDeviceId);
     EXPECT_FALSE(rig.output.isOpen());
 }
+
+TEST(ToneOutputGuards, ABusyChannelKeepsItsHeader) {
+    Rig rig;
+    const auto first = tone(1.0, 0.0);
+    const auto second = tone(0.1, 0.0);
+    ASSERT_EQ(rig.output.PreparePlay(0, first, -1), WaveResult::Ok);
+    ASSERT_EQ(rig.output.WriteHeader(), WaveResult::Ok);
+    // A second tone without FinishPlay is refused and the first one's
+    // header still points at the first buffer.
+    EXPECT_EQ(rig.output.PreparePlay(0, second, -1), WaveResult::Allocated);
+    EXPECT_EQ(rig.output.header().data, first.data());
+    EXPECT_EQ(rig.output.header().bufferLength, first.size());
+    rig.output.FinishPlay();
+
+    ASSERT_EQ(rig.output.openForRun(0), WaveResult::Ok);
+    ASSERT_EQ(rig.output.startPulse(first), WaveResult::Ok);
+    EXPECT_EQ(rig.output.startPulse(second), WaveResult::StillPlaying);
+    EXPECT_EQ(rig.output.header().data, first.data());
+    EXPECT_EQ(rig.wave.written().size(), 2u);
+    rig.output.closeRun();
+}

@@ -165,6 +165,22 @@ TEST(SettingsDialog, CancelUndoesUnsavedChanges) {
     EXPECT_TRUE(rig.host.mainEnabled);
 }
 
+TEST(SettingsDialog, EscapeIsCancelButClosingTheWindowOnlyHidesIt) {
+    Rig rig;
+    rig.dialog->show();
+    rig.dialog->BeepTimeEdit->setText(QStringLiteral("2"));
+    QTest::keyClick(rig.dialog.get(), Qt::Key_Escape);
+    EXPECT_FALSE(rig.dialog->isVisible());
+    EXPECT_EQ(rig.dialog->BeepTimeEdit->text(), QStringLiteral("1"));
+    EXPECT_TRUE(rig.host.mainEnabled);
+
+    rig.dialog->show();
+    rig.dialog->BeepTimeEdit->setText(QStringLiteral("3"));
+    rig.dialog->close();
+    EXPECT_FALSE(rig.dialog->isVisible());
+    EXPECT_EQ(rig.dialog->BeepTimeEdit->text(), QStringLiteral("3")); // the live value stays
+}
+
 TEST(SettingsDialog, OkStoresAndRepaints) {
     Rig rig;
     rig.dialog->show();
