@@ -187,6 +187,11 @@ void MIXER_e::discover(std::uint32_t destinationKind) {
             if (call(handle_->lineControls(source.lineId, controls)) != pm::MixerResult::Ok) {
                 continue;
             }
+            // A source line without a component type matches no source row;
+            // it must not be taken for the destination either.
+            if (source.componentType == 0) {
+                continue;
+            }
             for (const auto& c : controls) {
                 offer(source, c, destinationKind, source.componentType);
             }

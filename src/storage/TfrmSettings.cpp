@@ -77,8 +77,8 @@ TfrmSettings::TfrmSettings(engine::AppState& state, platform::Platform& platform
 
     joystickTimer_ = new QTimer(this);
     joystickTimer_->setInterval(50);
-    pickColour = [](const QColor& start) -> std::optional<QColor> {
-        const QColor chosen = QColorDialog::getColor(start);
+    pickColour = [this](const QColor& start) -> std::optional<QColor> {
+        const QColor chosen = QColorDialog::getColor(start, this);
         return chosen.isValid() ? std::optional<QColor>(chosen) : std::nullopt;
     };
     lastPicked_ = engine::toQColor(kButtonFace);
@@ -156,6 +156,9 @@ void TfrmSettings::FormCreate() {
 }
 
 void TfrmSettings::FormActivate() {
+    if (ownDialogOpen_) {
+        return;
+    }
     ColourList->setCurrentIndex(0);
     fillSample(state_.Colours[0]);
     if (!host_.calibrationMenuEnabled()) {
@@ -193,7 +196,11 @@ void TfrmSettings::ChangeClick() {
     if (entry < 0 || entry >= engine::kColourSlots || !pickColour) {
         return;
     }
+    // The colour dialog's closing gives this dialog the focus back: that is
+    // no new activation (which would turn the list back to its first entry).
+    ownDialogOpen_ = true;
     const auto chosen = pickColour(lastPicked_);
+    QTimer::singleShot(0, this, [this] { ownDialogOpen_ = false; });
     if (!chosen) {
         return;
     }

@@ -213,6 +213,7 @@ private:
     QTimer* joystickTimer_ = nullptr;
     QColor lastPicked_;
     bool firstStartPending_ = false;
+    bool ownDialogOpen_ = false;
     std::uint32_t lightColour_ = 0;
     QFileSystemModel* directories_ = nullptr;
 };

@@ -374,3 +374,11 @@ TEST(MixerDirectory, NamedSlotsAndIndexesAgree) {
     EXPECT_EQ(&rig.mixer.slot(hardware::kMixerSlots - 1), &rig.mixer.RecordMicOnOff);
     EXPECT_FALSE(MIXER_e::slotIndex(QStringLiteral("NoSuchSlot")).has_value());
 }
+
+TEST(MixerDiscovery, ASourceLineWithoutTypeFillsNoMasterSlot) {
+    Rig rig(R"({ "productName": "Odd Card", "destinations": [
+      { "type": "DST_SPEAKERS", "controls": [ { "type": "VOLUME", "maximum": 100, "steps": 100 } ],
+        "sources": [ { "type": 0, "controls": [ { "type": "VOLUME", "maximum": 7, "steps": 7 } ] } ] } ] })");
+    ASSERT_TRUE(rig.mixer.MasterVolume.Present);
+    EXPECT_EQ(rig.mixer.MasterVolume.Maximum, 100);
+}

@@ -38,6 +38,8 @@ bool SdlGameController::query(JoystickState& state) {
         started_ = true;
     }
     SDL_PumpEvents(); // notices controllers plugged in or out
+    // Nobody reads SDL's event queue; keep it from filling up.
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     SDL_JoystickUpdate();
     if (joystick_ != nullptr && SDL_JoystickGetAttached(joystick_) == SDL_FALSE) {
         SDL_JoystickClose(joystick_);
