@@ -143,6 +143,9 @@ int setLevel(hardware::MIXER_e& mixer, std::size_t index, std::int64_t left, std
         failed = mixer.SetUnsignedLevel(
             static_cast<hardware::TMixUnsignedControl&>(mixer.slot(index)), left, right);
     } else if (info.slotClass == hardware::MixSlotClass::Switch) {
+        if ((left != 0 && left != 1) || (right != 0 && right != 1)) {
+            throw UsageError("Ein Schalter nimmt nur 0 (aus) oder 1 (ein).");
+        }
         auto toSwitch = [](std::int64_t v) {
             return v == 1 ? 1 : 0;
         };

@@ -111,7 +111,9 @@ QByteArray pngBytes(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    if (!image.save(&buffer, "PNG")) {
+        return {}; // an empty picture is refused below
+    }
     return bytes;
 }
 
@@ -197,7 +199,12 @@ int runRender(const QStringList& words) {
         if (!target) {
             continue;
         }
-        if (const QString failure = storage::saveBytes(*target, bytes()); !failure.isEmpty()) {
+        const QByteArray encoded = bytes();
+        if (encoded.isEmpty()) {
+            err(QStringLiteral("tavo render: %1 kann nicht erzeugt werden.").arg(*target));
+            return 1;
+        }
+        if (const QString failure = storage::saveBytes(*target, encoded); !failure.isEmpty()) {
             err(QStringLiteral("tavo render: %1").arg(failure));
             return 1;
         }

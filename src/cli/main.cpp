@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -58,7 +59,15 @@ int main(int argc, char* argv[]) {
             return 0;
         }
         try {
-            return command.run(rest);
+            const int status = command.run(rest);
+            // Output that did not arrive (a full disk, a closed pipe) is a failure.
+            if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+                tavo::cli::err(
+                    QStringLiteral("tavo %1: die Ausgabe konnte nicht geschrieben werden.")
+                        .arg(command.name));
+                return status == 0 ? 1 : status;
+            }
+            return status;
         } catch (const tavo::cli::UsageError& error) {
             tavo::cli::err(QStringLiteral("tavo %1: %2")
                                .arg(command.name, QString::fromStdString(error.what())));

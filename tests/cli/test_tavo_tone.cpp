@@ -148,3 +148,14 @@ TEST(TavoPlay, PlaysOnTheSimulatedDevice) {
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("Gerät 3")));
 }
+
+TEST(TavoOutput, OutputThatCannotBeWrittenIsAFailure) {
+    // stdout on a full device: the tool must not report success.
+    QProcess process;
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(qEnvironmentVariable("TAVO_BUILD_DIR") + QStringLiteral("/src/cli/tavo"),
+                  {QStringLiteral("devices"), QStringLiteral("--simulate")});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_FALSE(process.readAllStandardError().isEmpty());
+}
