@@ -36,7 +36,9 @@ inline const QString kOpenCalibrationTitle = QStringLiteral("Open Calibration Da
 inline const QString kSaveCalibrationTitle = QStringLiteral("Save Calibration Data File");
 
 inline constexpr qsizetype kCalibrationPointsSize = 2 * kCalibratedSlots * 24;
-inline constexpr qsizetype kMaxCalibrationFileSize = 22 + 6 * (255 + 6) + kCalibrationPointsSize;
+// The signature is a counted record too, and a reader takes any count up to
+// 257 for it as long as its text is the signature.
+inline constexpr qsizetype kMaxCalibrationFileSize = 7 * (255 + 6) + kCalibrationPointsSize;
 
 // The calibration file's bytes: the signature record, six string records
 // (texts cut to 255 characters, pad bytes 0), then the 22 points, left ear

@@ -3,9 +3,13 @@
 
 #include "ByteVectors.h"
 #include "storage/CalibrationFile.h"
+#include "storage/FileOutput.h"
 #include "storage/TestFile.h"
 
 #include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
 
 using namespace tavo;
 using namespace tavo::storage;
@@ -92,6 +96,32 @@ TEST(CalibrationFileLayout, TextsCutTo255AndInWindows1252) {
     EXPECT_EQ(read.value->person, contents.person);
     EXPECT_EQ(read.value->headphones, contents.headphones);
     EXPECT_EQ(read.value->comment, QString(255, QLatin1Char('c')));
+}
+
+TEST(CalibrationFileLayout, ALongSignatureRecordAndLongTextsFitTheReadLimit) {
+    CalibrationFileContents contents;
+    for (QString* text : {&contents.person, &contents.headphones, &contents.soundcard,
+                          &contents.comment, &contents.date, &contents.time}) {
+        *text = QString(255, QLatin1Char('x'));
+    }
+    contents.points[1][10].WaveSteps = 77; // the very last point
+    QByteArray bytes = encodeCalibrationFile(contents);
+    // The signature's record with the largest count a reader takes.
+    bytes.replace(0, 22,
+                  le32(257) + QByteArray(1, '\x10') + QByteArray("Calibration Data") +
+                      QByteArray(240, '\0'));
+    ASSERT_EQ(bytes.size(), kMaxCalibrationFileSize);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("lang.vkk"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    const auto head = readFileHead(path, kMaxCalibrationFileSize);
+    ASSERT_TRUE(head);
+    const auto read = decodeCalibrationFile(*head.value);
+    ASSERT_TRUE(read) << read.error.toStdString();
+    EXPECT_EQ(read.value->points[1][10].WaveSteps, 77);
 }
 
 TEST(CalibrationFileRejection, WrongSignatureCountsAndLengths) {
