@@ -30,6 +30,11 @@ inline ResponseSource responseSourceFrom(bool joystickChosen) {
 // Taking the latch empties it, so one tap counts for one poll only, and the
 // flag itself is never kept up by the latch: the wait for release still ends
 // as soon as the key is up.
+//
+// A tap belongs to the pulse it was made in: the test procedure empties the
+// latch (ResponseWindow::takeLatchedPress, result ignored) when a pulse
+// starts and when the wait for release ends, so a tap after the last poll of
+// one pulse or frequency is not counted for the next.
 class ResponseKeys {
 public:
     explicit ResponseKeys(AppState& state) : state_(state) {}

@@ -226,6 +226,15 @@ void TfrmTest::keyReleaseEvent(QKeyEvent* event) {
     QDialog::keyReleaseEvent(event);
 }
 
+void TfrmTest::changeEvent(QEvent* event) {
+    // A window that loses the keyboard never sees CTRL come up: count the
+    // button as released rather than held for good.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+        FormKeyUp(Qt::Key_Control, Qt::NoModifier);
+    }
+    QDialog::changeEvent(event);
+}
+
 void TfrmTest::closeEvent(QCloseEvent* event) {
     FormClose();
     QDialog::closeEvent(event);

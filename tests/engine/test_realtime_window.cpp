@@ -345,6 +345,23 @@ TEST(RealTimeWindowKeys, CtrlSetsAndAnyKeyUpClearsThroughTheButtonAndTheWindow) 
     }
 }
 
+TEST(RealTimeWindowKeys, LosingTheKeyboardCountsAsARelease) {
+    Rig rig;
+    TfrmTest& w = *rig.window;
+    QWidget other;
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QApplication::processEvents();
+    sendKey(w.Next, QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
+    ASSERT_TRUE(rig.state.ResponsePressed);
+    // Focus goes elsewhere while CTRL is down: its release will never come.
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QApplication::processEvents();
+    EXPECT_FALSE(rig.state.ResponsePressed);
+    w.takeLatchedPress();
+}
+
 namespace {
 
 // The procedure's wait loop on a virtual clock: poll, process events, wait
