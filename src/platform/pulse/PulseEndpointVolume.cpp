@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <memory>
 #include <string>
 
 namespace tavo::platform {
@@ -49,6 +50,10 @@ public:
     Connection& operator=(const Connection&) = delete;
 
     bool ready() const { return ready_; }
+    // Still connected (the server may have gone away since).
+    bool alive() const {
+        return ready_ && context_ != nullptr && pa_context_get_state(context_) == PA_CONTEXT_READY;
+    }
     pa_context* context() const { return context_; }
 
     template <typename Done> bool iterateUntil(Done done) {
@@ -99,10 +104,25 @@ public:
         if (!(level >= 0.0f && level <= 1.0f)) {
             return false;
         }
-        Connection connection;
-        if (!connection.ready()) {
-            return false;
+        // One connection for the whole session (the level changes before
+        // every frequency and with every slider step); a connection the
+        // server has dropped is made again, once.
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            if (!connection_ || !connection_->alive()) {
+                connection_ = std::make_unique<Connection>();
+            }
+            if (connection_->ready() && apply(*connection_, level)) {
+                return true;
+            }
+            if (connection_->alive()) {
+                return false; // the server answered and refused
+            }
         }
+        return false;
+    }
+
+private:
+    static bool apply(Connection& connection, float level) {
         SinkQuery query;
         auto* info = pa_context_get_server_info(
             connection.context(),
@@ -145,6 +165,8 @@ public:
             &query);
         return connection.finish(set) && query.succeeded;
     }
+
+    std::unique_ptr<Connection> connection_;
 };
 
 } // namespace
