@@ -120,8 +120,7 @@ void TfrmSettings::connectHandlers() {
         }
     });
     // Only the user's choice opens another mixer device.
-    connect(MixerDevice, &QComboBox::activated, this,
-            [this](int index) { mixer_.OpenMixerDevice(index); });
+    connect(MixerDevice, &QComboBox::activated, this, [this](int index) { openMixer(index); });
 }
 
 void TfrmSettings::fillDeviceLists() {
@@ -145,7 +144,7 @@ void TfrmSettings::FormCreate() {
     // The device check: a stored mixer device that is no longer there.
     const int chosen = MixerDevice->currentIndex();
     if (chosen < MixerDevice->count()) {
-        mixer_.OpenMixerDevice(chosen);
+        openMixer(chosen);
     } else {
         platform_.messages->show(QStringLiteral(
             "Previously used Sound Device no longer present. Please select new Device!"));
@@ -184,7 +183,18 @@ void TfrmSettings::OKClick() {
 
 void TfrmSettings::CancelClick() {
     ReadRegistry(store_, *this, state_, *platform_.messages);
+    // A mixer device chosen and then cancelled must not stay the one the
+    // program drives while the list shows the stored one again.
+    const int stored = MixerDevice->currentIndex();
+    if (stored >= 0 && stored != openedMixer_) {
+        openMixer(stored);
+    }
     close();
+}
+
+void TfrmSettings::openMixer(int index) {
+    mixer_.OpenMixerDevice(index);
+    openedMixer_ = index;
 }
 
 void TfrmSettings::reject() {

@@ -201,6 +201,7 @@ private:
     void checkField(QLineEdit* field);
     void showJoystickItems();
     void setLight(std::uint32_t colour);
+    void openMixer(int index);
     void joystickTick();
     void fillSample(std::uint32_t colour);
     void startProgram(const QStringList& candidates, const QStringList& arguments);
@@ -214,6 +215,7 @@ private:
     QColor lastPicked_;
     bool firstStartPending_ = false;
     bool ownDialogOpen_ = false;
+    int openedMixer_ = -1;
     std::uint32_t lightColour_ = 0;
     QFileSystemModel* directories_ = nullptr;
 };

@@ -333,6 +333,10 @@ TEST(SettingsDialog, ChoosingAMixerDeviceOpensItAtOnce) {
     EXPECT_EQ(sim.mixerLayer->openedIndex(), 0u);
     Q_EMIT dialog.MixerDevice->activated(1); // the user's choice
     EXPECT_EQ(sim.mixerLayer->openedIndex(), 1u);
+    // Cancelled: the stored device is the open one again.
+    dialog.CancelClick();
+    EXPECT_EQ(dialog.MixerDevice->currentIndex(), 0);
+    EXPECT_EQ(sim.mixerLayer->openedIndex(), 0u);
 }
 
 TEST(PasswordDialog, OnlyTheExactPasswordOpensTheSettings) {
