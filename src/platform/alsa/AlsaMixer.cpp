@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <string>
+#include <utility>
 
 namespace tavo::platform {
 
@@ -48,7 +50,7 @@ public:
         }
         for (snd_mixer_elem_t* e = snd_mixer_first_elem(mixer_); e != nullptr;
              e = snd_mixer_elem_next(e)) {
-            elements_.push_back(e);
+            ids_.emplace_back(snd_mixer_selem_get_name(e), snd_mixer_selem_get_index(e));
             infos_.push_back(describe(e));
         }
     }
@@ -62,7 +64,18 @@ public:
 
     bool loaded() const { return mixer_ != nullptr; }
     snd_mixer_t* handle() const { return mixer_; }
-    const std::vector<snd_mixer_elem_t*>& elements() const { return elements_; }
+    // Element i of the load, looked up again by name and index: handling the
+    // card's events may have removed or replaced it. Nothing when it is gone.
+    snd_mixer_elem_t* element(std::size_t i) const {
+        if (i >= ids_.size()) {
+            return nullptr;
+        }
+        snd_mixer_selem_id_t* id = nullptr;
+        snd_mixer_selem_id_alloca(&id);
+        snd_mixer_selem_id_set_name(id, ids_[i].first.c_str());
+        snd_mixer_selem_id_set_index(id, ids_[i].second);
+        return snd_mixer_find_selem(mixer_, id);
+    }
     const std::vector<ElementInfo>& infos() const { return infos_; }
 
 private:
@@ -119,7 +132,7 @@ public:
 
 private:
     snd_mixer_t* mixer_ = nullptr;
-    std::vector<snd_mixer_elem_t*> elements_;
+    std::vector<std::pair<std::string, unsigned>> ids_;
     std::vector<ElementInfo> infos_;
 };
 
@@ -167,7 +180,10 @@ protected:
         }
         // Take in what changed on the card since the last look.
         snd_mixer_handle_events(mixer_->handle());
-        snd_mixer_elem_t* e = mixer_->elements()[c->element];
+        snd_mixer_elem_t* e = mixer_->element(c->element);
+        if (e == nullptr) {
+            return MixerResult::InvalidControl;
+        }
         std::vector<std::uint32_t> read(values.size(), 0);
 
         if (c->access == Access::CaptureSelect) {
@@ -214,7 +230,11 @@ protected:
         if (const auto refused = check(request, c); refused != MixerResult::Ok) {
             return refused;
         }
-        snd_mixer_elem_t* e = mixer_->elements()[c->element];
+        snd_mixer_handle_events(mixer_->handle());
+        snd_mixer_elem_t* e = mixer_->element(c->element);
+        if (e == nullptr) {
+            return MixerResult::InvalidControl;
+        }
 
         if (c->access == Access::CaptureSelect) {
             const auto chosen =
