@@ -113,7 +113,7 @@ void MIXER_e::ReadMixerCaps(std::uint32_t index) {
     }
     // The product name field holds 31 characters and its terminator.
     MixerCaps.ProductName =
-        QString::fromStdString(pm::cutMixerText(caps.productName, pm::kMixerProductNameChars));
+        QString::fromStdString(pm::cutUtf8(caps.productName, pm::kMixerProductNameChars));
     MixerCaps.DriverVersion = engine::driverVersionText(caps.driverVersion);
     MixerCaps.DestinationCount = static_cast<std::int32_t>(caps.destinations);
     MixerCaps.DestinationsText = QString::number(MixerCaps.DestinationCount);

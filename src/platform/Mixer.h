@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Utf8Cut.h"
+
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -201,8 +203,5 @@ public:
     // service must outlive it.
     virtual MixerResult open(std::uint32_t device, std::unique_ptr<MixerDevice>& opened) = 0;
 };
-
-// Cuts a text to `chars` characters without splitting a UTF-8 sequence.
-std::string cutMixerText(const std::string& text, std::size_t chars);
 
 } // namespace tavo::platform

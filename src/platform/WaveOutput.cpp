@@ -1,5 +1,7 @@
 #include "platform/WaveOutput.h"
 
+#include "platform/Utf8Cut.h"
+
 namespace tavo::platform {
 
 const char* waveResultName(WaveResult result) {
@@ -31,26 +33,7 @@ const char* waveResultName(WaveResult result) {
 }
 
 std::string cutDeviceName(const std::string& name) {
-    constexpr int kMaxChars = 31;
-    int chars = 0;
-    std::size_t i = 0;
-    while (i < name.size() && chars < kMaxChars) {
-        const auto lead = static_cast<unsigned char>(name[i]);
-        std::size_t len = 1;
-        if (lead >= 0xF0) {
-            len = 4;
-        } else if (lead >= 0xE0) {
-            len = 3;
-        } else if (lead >= 0xC0) {
-            len = 2;
-        }
-        if (i + len > name.size()) {
-            break;
-        }
-        i += len;
-        ++chars;
-    }
-    return name.substr(0, i);
+    return cutUtf8(name, 31);
 }
 
 } // namespace tavo::platform

@@ -323,7 +323,7 @@ std::string productNameOf(const std::string& ctlName) {
     if (ctlName == "default") {
         name += " (default)";
     }
-    return cutMixerText(name, kMixerProductNameChars);
+    return cutUtf8(name, kMixerProductNameChars);
 }
 
 } // namespace

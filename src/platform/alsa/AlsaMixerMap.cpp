@@ -124,7 +124,7 @@ MappedControl makeControl(const ElementInfo& e, std::size_t elementIndex, Access
     c.element = elementIndex;
     c.access = access;
     c.info.type = controlType;
-    c.info.shortName = cutMixerText(e.name, kMixerShortNameChars);
+    c.info.shortName = cutUtf8(e.name, kMixerShortNameChars);
     bool joined = false;
     unsigned channels = 1;
     const char* kind = "Switch";
@@ -169,8 +169,8 @@ MappedControl makeControl(const ElementInfo& e, std::size_t elementIndex, Access
     if (!e.active) {
         c.info.flags |= control::FlagDisabled;
     }
-    c.info.name = cutMixerText(
-        access == A::CaptureSelect ? e.name : controlName(e.name, side, kind), kMixerNameChars);
+    c.info.name = cutUtf8(access == A::CaptureSelect ? e.name : controlName(e.name, side, kind),
+                          kMixerNameChars);
     if (access == A::PlaybackVolume || access == A::CaptureVolume) {
         // One step is one raw step of the card.
         const std::int32_t range = clampToInt32(c.rawRange);
@@ -220,8 +220,8 @@ public:
         }
         MappedLine s;
         s.info.componentType = type;
-        s.info.shortName = cutMixerText(name, kMixerShortNameChars);
-        s.info.name = cutMixerText(name, kMixerNameChars);
+        s.info.shortName = cutUtf8(name, kMixerShortNameChars);
+        s.info.name = cutUtf8(name, kMixerNameChars);
         d.sources.push_back(std::move(s));
         return d.sources.back();
     }

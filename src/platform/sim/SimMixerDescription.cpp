@@ -108,7 +108,7 @@ std::string textField(const QJsonObject& object, const char* key, const QString&
     if (!value.isString()) {
         fail(where + QLatin1Char('.') + QLatin1String(key), QStringLiteral("Text erwartet"));
     }
-    return cutMixerText(value.toString().toStdString(), chars);
+    return cutUtf8(value.toString().toStdString(), chars);
 }
 
 MixerResult resultField(const QJsonObject& object, const char* key, const QString& where) {
