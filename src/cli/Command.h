@@ -26,6 +26,7 @@ Command convertCommand();
 Command showCommand();
 Command settingsCommand();
 Command renderCommand();
+Command simulateCommand();
 
 // Output helpers: UTF-8 lines on stdout and stderr.
 void out(const QString& line);

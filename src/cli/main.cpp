@@ -3,21 +3,34 @@
 #include "cli/Args.h"
 #include "cli/Command.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <vector>
 
 namespace {
 
+// The windows of `simulate` and the drawing of `render` run on Qt's
+// offscreen platform, which comments on every window operation it cannot
+// do; the tool's output is its own lines.
+void quietQt(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+        std::abort();
+    }
+}
+
 std::vector<tavo::cli::Command> commands() {
     return {
         tavo::cli::toneCommand(),  tavo::cli::devicesCommand(),  tavo::cli::playCommand(),
         tavo::cli::mixerCommand(), tavo::cli::endpointCommand(), tavo::cli::convertCommand(),
         tavo::cli::showCommand(),  tavo::cli::settingsCommand(), tavo::cli::renderCommand(),
+        tavo::cli::simulateCommand(),
     };
 }
 
@@ -35,14 +48,24 @@ void printOverview(bool refused) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // Drawing needs fonts, hence a GUI application, but never a display.
+    // Drawing needs fonts, hence a GUI application, and the simulated test
+    // runs the program's own windows; neither ever needs a display.
     const bool drawing = argc > 1 && std::strcmp(argv[1], "render") == 0;
-    if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    const bool windows = argc > 1 && std::strcmp(argv[1], "simulate") == 0;
+    if ((drawing || windows) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    const std::unique_ptr<QCoreApplication> app =
-        drawing ? std::make_unique<QGuiApplication>(argc, argv)
-                : std::make_unique<QCoreApplication>(argc, argv);
+    if (drawing || windows) {
+        qInstallMessageHandler(quietQt);
+    }
+    std::unique_ptr<QCoreApplication> app;
+    if (windows) {
+        app = std::make_unique<QApplication>(argc, argv);
+    } else if (drawing) {
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     const QStringList words = QCoreApplication::arguments().mid(1);
     if (words.isEmpty() || words.first() == QLatin1String("--help") ||
         words.first() == QLatin1String("-h") || words.first() == QLatin1String("help")) {

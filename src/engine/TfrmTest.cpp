@@ -96,6 +96,25 @@ void TfrmTest::FormCreate() {
     Next->setText(QStringLiteral("Weiter ->"));
 }
 
+void TfrmTest::showTestWindow() {
+    show();
+    raise();
+    // The button, and with it the CTRL key, work without a click first.
+    activateWindow();
+}
+
+void TfrmTest::hideTestWindow() {
+    hide();
+}
+
+bool TfrmTest::testWindowVisible() const {
+    return isVisible();
+}
+
+void TfrmTest::setButtonCaption(const QString& caption) {
+    Next->setText(caption);
+}
+
 void TfrmTest::SetCaption(const QString& caption) {
     setWindowTitle(caption);
 }

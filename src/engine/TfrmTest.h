@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/ResponseButton.h"
+#include "engine/TestWindowView.h"
 
 #include <QColor>
 #include <QDialog>
@@ -23,22 +23,26 @@ struct AppState;
 // The graph is drawn into a picture the window keeps (`graphImage`), so the
 // segments drawn one by one during a run stay until the next frequency
 // clears them; GraphPaint draws it all again from the application state.
-class TfrmTest final : public QDialog, public ResponseWindow {
+class TfrmTest final : public QDialog, public TestWindowView {
     Q_OBJECT
 public:
     explicit TfrmTest(AppState& state, QWidget* parent = nullptr);
 
     // --- Operations of the test procedure ---
-    void SetCaption(const QString& caption);
+    void showTestWindow() override;
+    void hideTestWindow() override;
+    bool testWindowVisible() const override;
+    void setButtonCaption(const QString& caption) override;
+    void SetCaption(const QString& caption) override;
     // Start of a frequency: clear the graph and draw the grid, put the pen at
     // (25, y(CurrentLevel)) in the colour of CurrentEar, LiveTrace[0] := y.
-    void StartTrace();
+    void StartTrace() override;
     // After PulseCount has been counted up: the segment from the previous
     // point to (25 + PulseCount x TraceStep, y(CurrentLevel)), and
     // LiveTrace[PulseCount] := y while the trace has room.
-    void DrawPulse();
+    void DrawPulse() override;
     // lblLevel := round(CurrentLevel + 100).
-    void SetLevel(double currentLevel);
+    void SetLevel(double currentLevel) override;
 
     // --- Drawing ---
     // Clears the graph and draws grid and axes; the trace's pen keeps its

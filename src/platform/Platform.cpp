@@ -9,7 +9,10 @@
 #include "platform/sdl/SdlGameController.h"
 #include "platform/sim/ScriptedGameController.h"
 #include "platform/sim/SimEndpointVolume.h"
+#include "platform/sim/SimEventPump.h"
+#include "platform/sim/SimMessages.h"
 #include "platform/sim/SimMixer.h"
+#include "platform/sim/SimScreenSaver.h"
 #include "platform/sim/SimWaveOutput.h"
 
 namespace tavo::platform {
@@ -32,6 +35,19 @@ std::unique_ptr<Platform> makeSimulatedSoundPlatform() {
     platform->wave = std::make_unique<SimWaveOutput>(*platform->pump);
     platform->messages = std::make_unique<QtMessages>();
     platform->screenSaver = std::make_unique<DBusScreenSaver>();
+    platform->endpoint = std::make_unique<SimEndpointVolumeService>();
+    platform->mixer = std::make_unique<SimMixerService>();
+    platform->controller = std::make_unique<ScriptedGameController>();
+    platform->simulatedSound = true;
+    return platform;
+}
+
+std::unique_ptr<Platform> makeVirtualPlatform() {
+    auto platform = std::make_unique<Platform>();
+    platform->pump = std::make_unique<SimEventPump>(true);
+    platform->wave = std::make_unique<SimWaveOutput>(*platform->pump);
+    platform->messages = std::make_unique<SimMessages>();
+    platform->screenSaver = std::make_unique<SimScreenSaver>();
     platform->endpoint = std::make_unique<SimEndpointVolumeService>();
     platform->mixer = std::make_unique<SimMixerService>();
     platform->controller = std::make_unique<ScriptedGameController>();

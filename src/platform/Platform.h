@@ -34,4 +34,9 @@ std::unique_ptr<Platform> makeRealPlatform();
 // loop, message boxes and screen saver: the program's `--simulate` mode.
 std::unique_ptr<Platform> makeSimulatedSoundPlatform();
 
+// Every seam simulated, on a virtual clock (SimEventPump delivering Qt's
+// events), with scripted message boxes that answer OK: what tests and
+// `tavo simulate` run a whole hearing test on in a moment.
+std::unique_ptr<Platform> makeVirtualPlatform();
+
 } // namespace tavo::platform

@@ -13,11 +13,13 @@
 #include "storage/TfrmCalibrationInfo.h"
 #include "storage/TfrmSettings.h"
 #include "ui/MixerDeviceList.h"
+#include "ui/TestCommand.h"
 #include "ui/TfrmMain.h"
 #include "ui/TfrmPassword.h"
 #include "ui/TfrmSplash.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace tavo::ui {
 
@@ -28,6 +30,7 @@ ProgramWindows::~ProgramWindows() {
         main->setLiveSettings(nullptr);
         main->attachDialogs(nullptr, nullptr);
         main->repaintTestGraph = {};
+        main->attachTestWindow(nullptr, nullptr);
         main->setCalibrationReader({});
     }
 }
@@ -63,6 +66,7 @@ std::unique_ptr<ProgramWindows> createWindows(engine::AppState& state, platform:
     windows->main->repaintTestGraph = [test = windows->test.get()] {
         test->GraphPaint();
     };
+    windows->main->attachTestWindow(windows->test.get(), &services.mixer);
     windows->creationOrder << QStringLiteral("TfrmTest");
     // Its creation loads the start-up calibration, with the settings as
     // the settings dialog holds them.
@@ -92,7 +96,7 @@ void showProgramWindows(ProgramWindows& windows) {
 }
 
 int runProgram(QApplication& app, platform::Platform& platform, engine::AppState& state,
-               const QStringList& parameters) {
+               const QStringList& parameters, const ProgramOptions& options) {
     {
         TfrmSplash splash;
         runSplash(splash, *platform.pump);
@@ -102,10 +106,16 @@ int runProgram(QApplication& app, platform::Platform& platform, engine::AppState
     ensureSettingsStore(settings, *platform.messages);
     hardware::MIXER_e mixer(*platform.mixer, *platform.messages);
     MixerDeviceList mixerDevices(mixer);
-    auto windows = createWindows(state, platform, {settings, mixerDevices}, parameters);
+    auto windows = createWindows(state, platform, {settings, mixerDevices, mixer}, parameters);
     // A new calibration names the sound card of the mixer device opened last.
     windows->calibrationInfo->setSoundCardName([&mixer] { return mixer.MixerCaps.ProductName; });
     showProgramWindows(*windows);
+    if (options.listener && windows->main->testCommand() != nullptr) {
+        windows->main->testCommand()->attachListener(*options.listener);
+        QTimer::singleShot(0, windows->main.get(), [main = windows->main.get()] {
+            main->NewTest1Click();
+        });
+    }
     // Closing the main window ends the program, whatever dialog is open.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(windows->main.get(), &TfrmMain::closed, &app, &QApplication::quit);

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "engine/ListenerDescription.h"
+
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class QApplication;
 
@@ -16,6 +19,7 @@ class TfrmSettings;
 class TfrmCalibrationInfo;
 } // namespace tavo::storage
 namespace tavo::hardware {
+class MIXER_e;
 class TfrmBioCal;
 class TfrmCompatibilityTest;
 } // namespace tavo::hardware
@@ -50,6 +54,7 @@ struct ProgramWindows {
 struct ProgramServices {
     platform::SettingsStore& settings;
     storage::MixerDevices& mixerDevices;
+    hardware::MIXER_e& mixer;
 };
 
 // Creates the windows in their fixed order: main window, settings,
@@ -69,9 +74,16 @@ void showProgramWindows(ProgramWindows& windows);
 // goes on with the design values.
 void ensureSettingsStore(platform::SettingsStore& store, platform::Messages& messages);
 
+// How the program was asked to run besides its parameters.
+struct ProgramOptions {
+    // The demonstration: a simulated listener answers, and the New Test
+    // command starts as soon as the main window is up.
+    std::optional<engine::ListenerDescription> listener;
+};
+
 // The whole program: splash, application title, windows, the main window
 // shown maximized, the event loop until the main window closes.
 int runProgram(QApplication& app, platform::Platform& platform, engine::AppState& state,
-               const QStringList& parameters);
+               const QStringList& parameters, const ProgramOptions& options = {});
 
 } // namespace tavo::ui

@@ -12,6 +12,7 @@
 #include "storage/TfrmSettings.h"
 #include "ui/AudiogramPainter.h"
 #include "ui/ScreenSaverFilter.h"
+#include "ui/TestCommand.h"
 #include "ui/TfrmPassword.h"
 
 #include <QAction>
@@ -139,6 +140,7 @@ void TfrmMain::buildMenus() {
     connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
     connect(Options1, &QAction::triggered, this, [this] { Options1Click(); });
     connect(Settings1, &QAction::triggered, this, [this] { Settings1Click(); });
+    connect(NewTest1, &QAction::triggered, this, [this] { NewTest1Click(); });
 }
 
 void TfrmMain::buildResultsArea() {
@@ -347,6 +349,48 @@ void TfrmMain::Exit1Click() {
     close();
 }
 
+void TfrmMain::attachTestWindow(engine::TfrmTest* window, hardware::MIXER_e* mixer) {
+    testCommand_.reset();
+    if (window == nullptr || mixer == nullptr) {
+        return;
+    }
+    static const engine::DesignSettings designSettings;
+    TestCommandHost host;
+    host.repaintAudiogram = [this] { repaintAudiogram(); };
+    host.CalcAVP = [this] { CalcAVP(); };
+    host.setMainWindowEnabled = [this](bool enabled) { setEnabled(enabled); };
+    host.setCommandsEnabled = [this](bool enabled) { setCommandsEnabled(enabled); };
+    testCommand_ = std::make_unique<TestCommand>(
+        context_.state, context_.platform, *mixer, EndpointVolume.get(), *window,
+        liveSettings_ != nullptr ? *liveSettings_ : designSettings, std::move(host));
+}
+
+void TfrmMain::NewTest1Click() {
+    if (testCommand_ == nullptr || testCommand_->running()) {
+        return;
+    }
+    testCommand_->run();
+    if (closeAfterTest_) {
+        closeAfterTest_ = false;
+        close();
+    }
+}
+
+void TfrmMain::setCommandsEnabled(bool enabled) {
+    if (!enabled) {
+        refusedCommands_.clear();
+        for (QAction* action : findChildren<QAction*>()) {
+            refusedCommands_.emplace_back(action, action->isEnabled());
+            action->setEnabled(false);
+        }
+        return;
+    }
+    for (const auto& [action, wasEnabled] : refusedCommands_) {
+        action->setEnabled(wasEnabled);
+    }
+    refusedCommands_.clear();
+}
+
 void TfrmMain::attachDialogs(storage::TfrmSettings* settings, TfrmPassword* password) {
     settings_ = settings;
     password_ = password;
@@ -513,6 +557,14 @@ void TfrmMain::FormResize() {
 void TfrmMain::closeEvent(QCloseEvent* event) {
     // FormClose: a running test ends at its next check.
     context_.state.StopRequested = true;
+    if (testCommand_ != nullptr && testCommand_->running()) {
+        // The test is still on the call stack: let it stop after its
+        // current pulse, then the command closes the window for good.
+        testCommand_->requestQuit();
+        closeAfterTest_ = true;
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
     if (event->isAccepted()) {
         Q_EMIT closed();

@@ -6,6 +6,8 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -19,7 +21,11 @@ class QRadioButton;
 namespace tavo::engine {
 struct AppState;
 class LiveSettings;
+class TfrmTest;
 } // namespace tavo::engine
+namespace tavo::hardware {
+class MIXER_e;
+}
 namespace tavo::platform {
 struct Platform;
 class EndpointVolume;
@@ -32,6 +38,7 @@ class TfrmSettings;
 namespace tavo::ui {
 
 class ScreenSaverFilter;
+class TestCommand;
 class TfrmPassword;
 
 // What the main window is given when it is created.
@@ -59,6 +66,12 @@ public:
     // The dialogs the commands open; they are created after the main window.
     void attachDialogs(storage::TfrmSettings* settings, TfrmPassword* password);
 
+    // The real-time window and the mixer layer the hearing test plays
+    // through; nothing detaches them (before those go).
+    void attachTestWindow(engine::TfrmTest* window, hardware::MIXER_e* mixer);
+    // The New Test command, once the test window is attached.
+    TestCommand* testCommand() const { return testCommand_.get(); }
+
     // The settings the screen-saver filter and the audiogram read (the
     // settings dialog's controls once that dialog exists; until then the
     // design values).
@@ -72,6 +85,7 @@ public:
     void Exit1Click();
     void Options1Click();  // the settings, behind the password
     void Settings1Click(); // the graph settings, without the password
+    void NewTest1Click();  // the hearing test
 
     // What the settings dialog asks of the main window.
     void repaintAudiogram() override;
@@ -166,6 +180,9 @@ private:
     void FormCreate();
     void FormResize();
     void setGermanCaptions();
+    // Refuses every menu command and shortcut while a test runs, and gives
+    // each back its earlier state afterwards.
+    void setCommandsEnabled(bool enabled);
     // The paint handler of the two paint boxes: draws the box being painted
     // and sets the date line.
     void pbxAudiogramPaint(QPainter* audiogram, QPainter* table);
@@ -179,6 +196,10 @@ private:
     std::function<bool(const QString& fileName)> calibrationReader_;
     ScreenSaverFilter* screenSaverFilter_ = nullptr;
     std::unique_ptr<platform::EndpointVolume> EndpointVolume;
+    std::unique_ptr<TestCommand> testCommand_;
+    std::vector<std::pair<QAction*, bool>> refusedCommands_;
+    // The window was closed while a test ran: close once it has stopped.
+    bool closeAfterTest_ = false;
 };
 
 } // namespace tavo::ui

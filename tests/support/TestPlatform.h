@@ -24,22 +24,14 @@ namespace tavo::testsupport {
 // settings store in a temporary folder (none there at first) and the mixer
 // layer on the simulated mixer.
 struct TestPlatform {
-    TestPlatform() {
-        bundle.pump = std::make_unique<platform::SimEventPump>(true);
+    TestPlatform() : owned(platform::makeVirtualPlatform()), bundle(*owned) {
         pump = static_cast<platform::SimEventPump*>(bundle.pump.get());
-        bundle.wave = std::make_unique<platform::SimWaveOutput>(*pump);
         wave = static_cast<platform::SimWaveOutput*>(bundle.wave.get());
-        bundle.messages = std::make_unique<platform::SimMessages>();
         messages = static_cast<platform::SimMessages*>(bundle.messages.get());
-        bundle.screenSaver = std::make_unique<platform::SimScreenSaver>();
         screenSaver = static_cast<platform::SimScreenSaver*>(bundle.screenSaver.get());
-        bundle.endpoint = std::make_unique<platform::SimEndpointVolumeService>();
         endpoint = static_cast<platform::SimEndpointVolumeService*>(bundle.endpoint.get());
-        bundle.mixer = std::make_unique<platform::SimMixerService>();
         mixer = static_cast<platform::SimMixerService*>(bundle.mixer.get());
-        bundle.controller = std::make_unique<platform::ScriptedGameController>();
         controller = static_cast<platform::ScriptedGameController*>(bundle.controller.get());
-        bundle.simulatedSound = true;
         settings = std::make_unique<platform::RegFileSettingsStore>(settingsPath());
         mixerLayer = std::make_unique<hardware::MIXER_e>(*mixer, *messages);
         mixerDevices = std::make_unique<ui::MixerDeviceList>(*mixerLayer);
@@ -55,10 +47,11 @@ struct TestPlatform {
     }
 
     QString settingsPath() const { return folder.filePath(QStringLiteral("settings.reg")); }
-    ui::ProgramServices services() { return {*settings, *mixerDevices}; }
+    ui::ProgramServices services() { return {*settings, *mixerDevices, *mixerLayer}; }
 
     QTemporaryDir folder;
-    platform::Platform bundle;
+    std::unique_ptr<platform::Platform> owned;
+    platform::Platform& bundle;
     platform::SimEventPump* pump;
     platform::SimWaveOutput* wave;
     platform::SimMessages* messages;

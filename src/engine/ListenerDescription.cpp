@@ -1,0 +1,241 @@
+#include "engine/ListenerDescription.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+
+namespace tavo::engine {
+
+namespace {
+
+constexpr std::array<int, 11> kTestFrequencies = {125,  250,  500,  750,  1000, 1500,
+                                                  2000, 3000, 4000, 6000, 8000};
+
+// Reading fails by throwing the German reason; parseListener turns it into
+// its result.
+struct Refused {
+    QString reason;
+};
+
+[[noreturn]] void refuse(const QString& place, const QString& what) {
+    throw Refused{QStringLiteral("%1: %2").arg(place, what)};
+}
+
+void onlyKnownKeys(const QJsonObject& object, const QString& place,
+                   std::initializer_list<const char*> known) {
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        bool found = false;
+        for (const char* key : known) {
+            found = found || it.key() == QLatin1String(key);
+        }
+        if (!found) {
+            refuse(place.isEmpty() ? it.key() : place + QLatin1Char('.') + it.key(),
+                   QStringLiteral("unbekannter Eintrag"));
+        }
+    }
+}
+
+double number(const QJsonValue& value, const QString& place, double minimum, double maximum) {
+    if (!value.isDouble() || !std::isfinite(value.toDouble())) {
+        refuse(place, QStringLiteral("eine Zahl erwartet"));
+    }
+    const double x = value.toDouble();
+    if (x < minimum || x > maximum) {
+        refuse(place, QStringLiteral("%1 liegt nicht zwischen %2 und %3")
+                          .arg(x)
+                          .arg(minimum)
+                          .arg(maximum));
+    }
+    return x;
+}
+
+int integer(const QJsonValue& value, const QString& place, int minimum, int maximum) {
+    const double x = number(value, place, minimum, maximum);
+    if (x != std::floor(x)) {
+        refuse(place, QStringLiteral("eine ganze Zahl erwartet"));
+    }
+    return static_cast<int>(x);
+}
+
+QJsonObject object(const QJsonValue& value, const QString& place) {
+    if (!value.isObject()) {
+        refuse(place, QStringLiteral("ein Objekt erwartet"));
+    }
+    return value.toObject();
+}
+
+int ear(const QJsonValue& value, const QString& place) {
+    if (value == QJsonValue(QStringLiteral("left"))) {
+        return 0;
+    }
+    if (value == QJsonValue(QStringLiteral("right"))) {
+        return 1;
+    }
+    refuse(place, QStringLiteral("\"left\" oder \"right\" erwartet"));
+}
+
+// {"left": [11 numbers], "right": [11 numbers]}
+std::array<ListenerDescription::PerFrequency, 2> perEar(const QJsonValue& value,
+                                                        const QString& place, double minimum,
+                                                        double maximum) {
+    const QJsonObject ears = object(value, place);
+    onlyKnownKeys(ears, place, {"left", "right"});
+    std::array<ListenerDescription::PerFrequency, 2> result{};
+    for (int e = 0; e < 2; ++e) {
+        const QString key = e == 0 ? QStringLiteral("left") : QStringLiteral("right");
+        const QString at = place + QLatin1Char('.') + key;
+        if (!ears.contains(key)) {
+            refuse(at, QStringLiteral("fehlt"));
+        }
+        const QJsonValue list = ears.value(key);
+        if (!list.isArray() || list.toArray().size() != 11) {
+            refuse(at, QStringLiteral("eine Liste von 11 Zahlen erwartet (125 bis 8000 Hz)"));
+        }
+        for (int i = 0; i < 11; ++i) {
+            result[static_cast<std::size_t>(e)][static_cast<std::size_t>(i)] =
+                number(list.toArray().at(i), at + QStringLiteral("[%1]").arg(i), minimum, maximum);
+        }
+    }
+    return result;
+}
+
+ListenerPulse pulse(const QJsonObject& entry, const QString& place,
+                    std::initializer_list<const char*> known) {
+    onlyKnownKeys(entry, place, known);
+    for (const char* key : {"run", "ear", "frequency", "pulse"}) {
+        if (!entry.contains(QLatin1String(key))) {
+            refuse(place + QLatin1Char('.') + QLatin1String(key), QStringLiteral("fehlt"));
+        }
+    }
+    ListenerPulse at;
+    at.run = integer(entry.value(QStringLiteral("run")), place + QStringLiteral(".run"), 1, 2);
+    at.ear = ear(entry.value(QStringLiteral("ear")), place + QStringLiteral(".ear"));
+    at.frequency = integer(entry.value(QStringLiteral("frequency")),
+                           place + QStringLiteral(".frequency"), 1, 100000);
+    if (!testFrequencyIndex(at.frequency)) {
+        refuse(place + QStringLiteral(".frequency"),
+               QStringLiteral("%1 Hz ist keine Testfrequenz").arg(at.frequency));
+    }
+    at.pulse =
+        integer(entry.value(QStringLiteral("pulse")), place + QStringLiteral(".pulse"), 1, 100000);
+    if (entry.contains(QStringLiteral("trial"))) {
+        const QJsonValue trial = entry.value(QStringLiteral("trial"));
+        if (!trial.isBool()) {
+            refuse(place + QStringLiteral(".trial"), QStringLiteral("true oder false erwartet"));
+        }
+        at.trial = trial.toBool();
+    }
+    return at;
+}
+
+bool pressed(const QJsonValue& value, const QString& place) {
+    if (value.isBool()) {
+        return value.toBool();
+    }
+    return integer(value, place, 0, 1) == 1;
+}
+
+ListenerDescription read(const QJsonObject& root, const QString& folder) {
+    onlyKnownKeys(root, {},
+                  {"thresholds", "second_run_shift", "trial_pulses", "stop", "responses",
+                   "calibration"});
+    ListenerDescription d;
+    if (!root.contains(QStringLiteral("thresholds"))) {
+        refuse(QStringLiteral("thresholds"), QStringLiteral("fehlt"));
+    }
+    d.thresholds = perEar(root.value(QStringLiteral("thresholds")), QStringLiteral("thresholds"),
+                          -20.0, 200.0);
+    if (root.contains(QStringLiteral("second_run_shift"))) {
+        d.secondRunShift = perEar(root.value(QStringLiteral("second_run_shift")),
+                                  QStringLiteral("second_run_shift"), -100.0, 100.0);
+    }
+    if (root.contains(QStringLiteral("trial_pulses"))) {
+        d.trialPulses = integer(root.value(QStringLiteral("trial_pulses")),
+                                QStringLiteral("trial_pulses"), 1, 100000);
+    }
+    if (root.contains(QStringLiteral("stop"))) {
+        d.stop = pulse(object(root.value(QStringLiteral("stop")), QStringLiteral("stop")),
+                       QStringLiteral("stop"), {"run", "ear", "frequency", "pulse", "trial"});
+    }
+    if (root.contains(QStringLiteral("responses"))) {
+        const QJsonValue list = root.value(QStringLiteral("responses"));
+        if (!list.isArray()) {
+            refuse(QStringLiteral("responses"), QStringLiteral("eine Liste erwartet"));
+        }
+        for (qsizetype i = 0; i < list.toArray().size(); ++i) {
+            const QString place = QStringLiteral("responses[%1]").arg(i);
+            const QJsonObject entry = object(list.toArray().at(i), place);
+            ListenerResponse response;
+            response.at =
+                pulse(entry, place, {"run", "ear", "frequency", "pulse", "trial", "pressed"});
+            if (!entry.contains(QStringLiteral("pressed"))) {
+                refuse(place + QStringLiteral(".pressed"), QStringLiteral("fehlt"));
+            }
+            response.pressed =
+                pressed(entry.value(QStringLiteral("pressed")), place + QStringLiteral(".pressed"));
+            d.responses.push_back(response);
+        }
+    }
+    if (root.contains(QStringLiteral("calibration"))) {
+        const QJsonValue file = root.value(QStringLiteral("calibration"));
+        if (!file.isString() || file.toString().isEmpty()) {
+            refuse(QStringLiteral("calibration"), QStringLiteral("ein Dateiname erwartet"));
+        }
+        d.calibration = QDir(folder).absoluteFilePath(file.toString());
+    }
+    return d;
+}
+
+} // namespace
+
+std::optional<int> testFrequencyIndex(int frequency) {
+    for (std::size_t i = 0; i < kTestFrequencies.size(); ++i) {
+        if (kTestFrequencies[i] == frequency) {
+            return static_cast<int>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<ListenerDescription> parseListener(const QByteArray& json, const QString& folder,
+                                                 QString& error) {
+    QJsonParseError parseError{};
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        error = QStringLiteral("kein gültiges JSON (Fehler bei Zeichen %1)").arg(parseError.offset);
+        return std::nullopt;
+    }
+    if (!document.isObject()) {
+        error = QStringLiteral("ein JSON-Objekt erwartet");
+        return std::nullopt;
+    }
+    try {
+        return read(document.object(), folder);
+    } catch (const Refused& refused) {
+        error = refused.reason;
+        return std::nullopt;
+    }
+}
+
+std::optional<ListenerDescription> loadListener(const QString& fileName, QString& error) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("Die Hörerdatei \"%1\" kann nicht gelesen werden.").arg(fileName);
+        return std::nullopt;
+    }
+    // A listener file is a few hundred bytes; anything far larger is not one.
+    const QByteArray bytes = file.read(1 << 20);
+    QString reason;
+    auto description = parseListener(bytes, QFileInfo(fileName).absolutePath(), reason);
+    if (!description) {
+        error = QStringLiteral("Die Hörerdatei \"%1\" ist ungültig: %2").arg(fileName, reason);
+    }
+    return description;
+}
+
+} // namespace tavo::engine

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "engine/ResponseButton.h"
+
+#include <QString>
+
+namespace tavo::engine {
+
+// The real-time audiogram window as the test procedure drives it. TfrmTest
+// is the program's; tests may give their own.
+class TestWindowView : public ResponseWindow {
+public:
+    // Shown (stays on top) and hidden again at the end of a run.
+    virtual void showTestWindow() = 0;
+    virtual void hideTestWindow() = 0;
+    // False once the user closed the window: the wait for release ends then.
+    virtual bool testWindowVisible() const = 0;
+    virtual void SetCaption(const QString& caption) = 0;
+    // The caption of the window's one button ("Abbrechen" once the real test
+    // starts).
+    virtual void setButtonCaption(const QString& caption) = 0;
+    // Start of a frequency; one segment per pulse; the level label.
+    virtual void StartTrace() = 0;
+    virtual void DrawPulse() = 0;
+    virtual void SetLevel(double currentLevel) = 0;
+};
+
+} // namespace tavo::engine

@@ -1,0 +1,310 @@
+#include "engine/TrackingTest.h"
+
+#include "engine/Evaluation.h"
+#include "engine/LiveSettings.h"
+#include "engine/StartupRules.h"
+#include "engine/TestServices.h"
+#include "engine/TestWindowView.h"
+#include "platform/EventPump.h"
+
+#include <algorithm>
+
+namespace tavo::engine {
+
+using platform::MessageAnswer;
+using platform::MessageButtons;
+using platform::MessageType;
+
+const QString TrackingTest::kNeedsCalibration =
+    QStringLiteral("Das Audiometer muß zunächst kalibriert werden.");
+const QString TrackingTest::kFirstRun = QStringLiteral("Erster Testdurchlauf");
+const QString TrackingTest::kSecondRun = QStringLiteral("Zweiter Messdurchlauf");
+const QString TrackingTest::kTestFinished = QStringLiteral("Kompletten Test beendet");
+const QString TrackingTest::kTestCancelled = QStringLiteral("Test wurde abgebrochen.");
+const QString TrackingTest::kPrepareTrial =
+    QStringLiteral("Bitte bereiten Sie die Testperson vor und starten die Übungsphase mit OK");
+const QString TrackingTest::kPrepareTest = QStringLiteral(
+    "Bitte bereiten Sie die Testperson vor und starten den Test mit OK. Falls Sie sich selbst "
+    "testen, drücken Sie bitte jetzt den Reaktionstaster. Beim Loslassen startet der "
+    "eigentliche Test sofort.");
+const QString TrackingTest::kRunInterrupted = QStringLiteral("Testprozedur unterbrochen!");
+const QString TrackingTest::kDeviceFailed =
+    QStringLiteral("Die Soundkarte antwortet nicht. Der Test wurde abgebrochen.");
+const QString TrackingTest::kStopCaption = QStringLiteral("Abbrechen");
+
+TrackingTest::TrackingTest(TrackingTestContext context) : context_(std::move(context)) {}
+
+void TrackingTest::addObserver(PulseObserver* observer) {
+    if (observer != nullptr && std::find(observers_.begin(), observers_.end(), observer) ==
+                                   observers_.end()) {
+        observers_.push_back(observer);
+    }
+}
+
+void TrackingTest::removeObserver(PulseObserver* observer) {
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer),
+                     observers_.end());
+}
+
+void TrackingTest::requestQuit() {
+    quitting_ = true;
+    context_.state.StopRequested = true;
+}
+
+void TrackingTest::clearStop() {
+    context_.state.StopRequested = quitting_;
+}
+
+MessageAnswer TrackingTest::say(const QString& text, MessageType type, MessageButtons buttons,
+                                const QString& caption) {
+    if (quitting_) {
+        return MessageAnswer::Closed;
+    }
+    return context_.messages.show(platform::Message{text, caption, type, buttons, 0});
+}
+
+void TrackingTest::NewTest1Click() {
+    if (running_) {
+        return;
+    }
+    auto& state = context_.state;
+    // A.1
+    if (!state.CalibrationLoaded) {
+        say(kNeedsCalibration, MessageType::Plain, MessageButtons::Ok,
+            QStringLiteral("Information"));
+        return;
+    }
+    // Settings no run can work with are refused before anything changes.
+    if (const auto read = readTestParameters(context_.settings);
+        std::holds_alternative<QString>(read)) {
+        say(std::get<QString>(read), MessageType::Warning, MessageButtons::Ok);
+        return;
+    }
+    outcomes_ = {RunOutcome::NotRun, RunOutcome::NotRun};
+    runNumber_ = 0;
+    for (auto* observer : observers_) {
+        observer->testStarted();
+    }
+
+    // A.2, A.3
+    clearResult(state.Test1Result);
+    clearResult(state.Test2Result);
+    context_.host.repaintAudiogram();
+
+    // A.4: slot 12, the 1000 Hz retest, is never part of a New Test.
+    FrequencyEnable enable{};
+    for (int ear = 0; ear < kEars; ++ear) {
+        auto& flags = enable[static_cast<std::size_t>(ear)];
+        flags[0] = context_.settings.trialRun();
+        for (int slot = 1; slot <= 11; ++slot) {
+            flags[static_cast<std::size_t>(slot)] = context_.settings.testFrequency(slot);
+        }
+        flags[12] = false;
+    }
+
+    // A.5, A.6
+    say(kFirstRun, MessageType::Warning, MessageButtons::Ok);
+    state.SecondRunOffset = false;
+    bool cancelled = RunTest(state.Test1Result, enable);
+    outcomes_[0] = cancelled ? RunOutcome::Interrupted : RunOutcome::Completed;
+
+    // A.7
+    if (!cancelled) {
+        enable[0][0] = false;
+        enable[1][0] = false;
+        say(kSecondRun, MessageType::Plain, MessageButtons::Ok);
+        state.SecondRunOffset = context_.settings.practiceDeviation();
+        cancelled = RunTest(state.Test2Result, enable);
+        outcomes_[1] = cancelled ? RunOutcome::Interrupted : RunOutcome::Completed;
+        if (!cancelled) {
+            context_.host.CalcAVP();
+        }
+        say(kTestFinished, MessageType::Plain, MessageButtons::Ok);
+    }
+    // A.8
+    if (cancelled) {
+        say(kTestCancelled, MessageType::Plain, MessageButtons::Ok);
+    }
+}
+
+bool TrackingTest::RunTest(TTestResult& result, const FrequencyEnable& enable) {
+    if (running_) {
+        return true;
+    }
+    Run run;
+    run.result = &result;
+    run.enable = enable;
+    if (const auto read = readTestParameters(context_.settings);
+        std::holds_alternative<QString>(read)) {
+        say(std::get<QString>(read), MessageType::Warning, MessageButtons::Ok);
+        return true;
+    } else {
+        run.params = std::get<TestParameters>(read);
+    }
+    running_ = true;
+    deviceFailed_ = false;
+    ++runNumber_;
+
+    {
+        ToneOutput tone(context_.wave, context_.pump);
+        if (setUpRun(run, tone)) {
+            earLoop(run, tone);
+        }
+        // G.1
+        tone.closeRun();
+        run.buffer = ToneBuffer();
+    }
+    endRun(run);
+    running_ = false;
+    return context_.state.StopRequested;
+}
+
+// B. Everything before the first pulse. False when the device cannot be
+// opened (the run then ends at once).
+bool TrackingTest::setUpRun(Run& run, ToneOutput& tone) {
+    auto& state = context_.state;
+    auto& window = context_.window;
+    // B.1, B.2
+    state.PulseCount = 0;
+    clearStop();
+    state.ResultsValid = false;
+    context_.host.CalcAVP();
+    // B.3
+    window.showTestWindow();
+    context_.pump.processEvents();
+    // B.4, B.5: the source is read once for the whole run.
+    run.source = responseSourceFrom(run.params.joystick);
+    ResetResponseButton(state, window);
+    // B.6
+    state.TraceStep = run.params.traceStep();
+
+    // B.7: the trial runs at the first frequency the left ear tests; with
+    // none at all there is nothing to practise on and the trial is skipped.
+    if (run.enable[0][0]) {
+        const auto& left = run.enable[0];
+        const auto first = std::find(left.begin() + 1, left.end(), true);
+        if (first == left.end()) {
+            run.enable[0][0] = false;
+            run.enable[1][0] = false;
+        } else {
+            const auto s = static_cast<std::size_t>(first - left.begin());
+            // The retest slot plays the 1000 Hz calibration (see B.10).
+            const std::size_t from = s == 12 ? 5 : s;
+            state.Calibration[0][0] = state.Calibration[0][from];
+            state.Calibration[1][0] = state.Calibration[1][from];
+            state.TestFrequencies[0] = state.TestFrequencies[s];
+        }
+    }
+    if (run.enable[0][0]) {
+        say(kPrepareTrial, MessageType::Plain, MessageButtons::Ok);
+    } else {
+        // B.8
+        say(kPrepareTest, MessageType::Plain, MessageButtons::Ok);
+        waitForRelease(run);
+        window.setButtonCaption(kStopCaption);
+    }
+    // B.9, B.10
+    context_.soundCard.prepare();
+    state.Calibration[0][12] = state.Calibration[0][5];
+    state.Calibration[1][12] = state.Calibration[1][5];
+    // B.11
+    if (tone.openForRun(run.params.waveOutDevice) != platform::WaveResult::Ok) {
+        deviceFailed_ = true;
+        state.StopRequested = true;
+        return false;
+    }
+    // B.12
+    state.CurrentLevel = run.params.levelStart - 100;
+    return true;
+}
+
+// B.8.2: a listener who holds the button to start the test himself starts
+// it by letting go; closing the test window ends the wait too.
+void TrackingTest::waitForRelease(const Run& run) {
+    auto& state = context_.state;
+    bool ignored = false;
+    do {
+        context_.pump.processEvents();
+        context_.pump.wait(50);
+        PollResponseButton(run.source, context_.controller, state, context_.window, ignored);
+    } while (state.ResponsePressed && context_.window.testWindowVisible());
+    // A tap during the wait belongs to no pulse.
+    context_.window.takeLatchedPress();
+}
+
+// C. Both ears in the chosen order.
+void TrackingTest::earLoop(Run& run, ToneOutput& tone) {
+    auto& state = context_.state;
+    for (int j = 0; j < kEars; ++j) {
+        state.CurrentEar = run.params.leftEarFirst ? j : 1 - j;
+        if (run.params.resetOnNewSide) {
+            state.CurrentLevel = run.params.levelStart - 100;
+        }
+        state.LeftChannelGain = state.CurrentEar == kLeftEar ? 1 : 0;
+        state.RightChannelGain = state.CurrentEar == kRightEar ? 1 : 0;
+        context_.soundCard.silence();
+        slotLoop(run, tone);
+        if (state.StopRequested) {
+            break;
+        }
+    }
+}
+
+// D. The slots of one ear.
+void TrackingTest::slotLoop(Run& run, ToneOutput& tone) {
+    auto& state = context_.state;
+    for (run.slot = 0; run.slot < kSlots; ++run.slot) {
+        context_.window.showTestWindow();
+        state.PulseCount = 0;
+        run.pulseNumber = 0;
+        const bool retestOrTrial = run.slot == 0 || run.slot == 12;
+        const bool enabled = run.enable[static_cast<std::size_t>(state.CurrentEar)]
+                                       [static_cast<std::size_t>(run.slot)];
+        if (enabled && !(state.CurrentEar == kRightEar && retestOrTrial)) {
+            testFrequency(run, tone);
+        }
+        if (state.StopRequested) {
+            break;
+        }
+    }
+    // The slot the loop ended at decides what the end of the run does.
+    run.slot = std::min(run.slot, kSlots - 1);
+}
+
+void TrackingTest::clearTestedCells(Run& run) {
+    for (int ear = 0; ear < kEars; ++ear) {
+        for (int slot = 1; slot <= 12; ++slot) {
+            if (run.enable[static_cast<std::size_t>(ear)][static_cast<std::size_t>(slot)]) {
+                auto& cell = run.result->Reversals[static_cast<std::size_t>(ear)]
+                                                  [static_cast<std::size_t>(slot - 1)];
+                cell.Count = 0;
+                run.result->Thresholds[static_cast<std::size_t>(ear)]
+                                      [static_cast<std::size_t>(slot - 1)] = kNoThreshold;
+            }
+        }
+    }
+}
+
+// G. The end of the run (the device is closed already).
+void TrackingTest::endRun(Run& run) {
+    auto& state = context_.state;
+    // G.2. A device that failed ends the run like a stop, at whatever slot.
+    if (deviceFailed_ || (run.slot >= 1 && state.StopRequested)) {
+        say(deviceFailed_ ? kDeviceFailed : kRunInterrupted,
+            deviceFailed_ ? MessageType::Error : MessageType::Plain, MessageButtons::Ok);
+        state.ResultsValid = false;
+        clearTestedCells(run);
+        context_.host.repaintAudiogram();
+    } else if (run.slot >= 1) {
+        state.ResultsValid = true;
+        const QDateTime now = context_.now ? context_.now() : QDateTime::currentDateTime();
+        run.result->TestDate =
+            formatTestDate(now.date().day(), now.date().month(), now.date().year());
+        run.result->TestTime = formatTestTime(now.time().hour(), now.time().minute());
+    }
+    // G.5
+    context_.window.hideTestWindow();
+    context_.host.setMainWindowEnabled(true);
+}
+
+} // namespace tavo::engine

@@ -1,0 +1,138 @@
+#pragma once
+
+#include "engine/AppState.h"
+#include "engine/Playback.h"
+#include "engine/PulseObserver.h"
+#include "engine/ResponseButton.h"
+#include "engine/TestParameters.h"
+#include "platform/Messages.h"
+
+#include <QDateTime>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+namespace tavo::platform {
+class EventPump;
+class GameController;
+class WaveOutput;
+} // namespace tavo::platform
+
+namespace tavo::engine {
+
+class LiveSettings;
+class TestHost;
+class TestSoundCard;
+class TestWindowView;
+
+// Which slots a run tests, per ear: [ear][0] the trial, [ear][1..11] the
+// test frequencies, [ear][12] the 1000 Hz retest.
+using FrequencyEnable = std::array<std::array<bool, kSlots>, kEars>;
+
+// Everything the hearing test works with.
+struct TrackingTestContext {
+    AppState& state;
+    const LiveSettings& settings;
+    platform::EventPump& pump;
+    platform::Messages& messages;
+    platform::WaveOutput& wave;
+    platform::GameController* controller; // may be absent: no controller, button up
+    TestWindowView& window;
+    TestHost& host;
+    TestSoundCard& soundCard;
+    // The date and time a finished run is stamped with; absent: now.
+    std::function<QDateTime()> now;
+};
+
+// How a run of the last New Test ended.
+enum class RunOutcome { NotRun, Completed, Interrupted };
+
+// The self-recording hearing test: the New Test command with its two runs,
+// and RunTest, one run over both ears. Runs on the GUI thread; its waits go
+// through the event pump, so with the simulated pump a whole test runs on
+// a virtual clock.
+class TrackingTest {
+public:
+    explicit TrackingTest(TrackingTestContext context);
+    TrackingTest(const TrackingTest&) = delete;
+    TrackingTest& operator=(const TrackingTest&) = delete;
+
+    // The New Test command. Refused without a calibration, with settings a
+    // run cannot work with, and while a test runs already.
+    void NewTest1Click();
+    // One run over both ears into `result`; returns whether it was
+    // cancelled (the final StopRequested).
+    bool RunTest(TTestResult& result, const FrequencyEnable& enable);
+
+    bool running() const { return running_; }
+    // The program is closing: the test stops at its next check and shows no
+    // more messages; no later pulse, message or button clears the request.
+    void requestQuit();
+
+    void addObserver(PulseObserver* observer);
+    void removeObserver(PulseObserver* observer);
+
+    // How the two runs of the last New Test ended.
+    const std::array<RunOutcome, 2>& outcomes() const { return outcomes_; }
+    // The last run ended because the sound device failed.
+    bool deviceFailed() const { return deviceFailed_; }
+
+    // Texts the procedure shows.
+    static const QString kNeedsCalibration;
+    static const QString kFirstRun;
+    static const QString kSecondRun;
+    static const QString kTestFinished;
+    static const QString kTestCancelled;
+    static const QString kPrepareTrial;
+    static const QString kPrepareTest;
+    static const QString kRunInterrupted;
+    static const QString kDeviceFailed;
+    static const QString kStopCaption;
+
+private:
+    // The working values of one run.
+    struct Run {
+        TTestResult* result = nullptr;
+        FrequencyEnable enable{};
+        TestParameters params;
+        ResponseSource source = ResponseSource::Ctrl;
+        ToneBuffer buffer;
+        int slot = 0;
+        bool rising = true;
+        int reversalCount = 0;
+        bool pressedInPulse = false;
+        bool overLimit = false;
+        int pulseNumber = 0; // for the observers: not reset by the trial's wrap
+    };
+
+    bool setUpRun(Run& run, ToneOutput& tone);
+    void earLoop(Run& run, ToneOutput& tone);
+    void slotLoop(Run& run, ToneOutput& tone);
+    void testFrequency(Run& run, ToneOutput& tone);
+    void playPulse(Run& run, ToneOutput& tone, const TCalibrationPoint& point);
+    bool reversalDue(const Run& run) const;
+    void recordReversal(Run& run);
+    bool frequencyEnds(const Run& run) const;
+    void endFrequency(Run& run);
+    void endRun(Run& run);
+    void waitForRelease(const Run& run);
+    void clearTestedCells(Run& run);
+    PulseInfo pulseInfo(const Run& run, const TCalibrationPoint& point) const;
+    // StopRequested as a new pulse or run starts: cleared, unless the
+    // program is closing.
+    void clearStop();
+    // A message, unless the program is closing (then nothing is shown).
+    platform::MessageAnswer say(const QString& text, platform::MessageType type,
+                                platform::MessageButtons buttons, const QString& caption = {});
+
+    TrackingTestContext context_;
+    std::vector<PulseObserver*> observers_;
+    std::array<RunOutcome, 2> outcomes_{RunOutcome::NotRun, RunOutcome::NotRun};
+    int runNumber_ = 0;
+    bool running_ = false;
+    bool quitting_ = false;
+    bool deviceFailed_ = false;
+};
+
+} // namespace tavo::engine

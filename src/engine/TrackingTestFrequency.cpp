@@ -1,0 +1,201 @@
+// One frequency of a run: the pulse loop with its reversal rule and end
+// conditions, and what the end of the frequency stores.
+
+#include "engine/Evaluation.h"
+#include "engine/LiveTrace.h"
+#include "engine/ToneSynthesis.h"
+#include "engine/TestServices.h"
+#include "engine/TestWindowView.h"
+#include "engine/TrackingTest.h"
+#include "platform/EventPump.h"
+
+namespace tavo::engine {
+
+using platform::MessageAnswer;
+using platform::MessageButtons;
+using platform::MessageType;
+
+namespace {
+
+// D.4
+QString frequencyCaption(int ear, int slot, std::int32_t frequency) {
+    const QString f = QString::number(frequency);
+    if (slot == 0) {
+        return QStringLiteral("Audiogramm - Probelauf linkes Ohr bei ") + f +
+               QStringLiteral(" Hz ");
+    }
+    if (slot == 12) {
+        return QStringLiteral("Audiogramm - Testwiederholung bei 1000 Hz ");
+    }
+    return (ear == kLeftEar ? QStringLiteral("Audiogramm - Hörtest linkes Ohr bei ")
+                            : QStringLiteral("Audiogramm - Hörtest rechtes Ohr bei ")) +
+           f + QStringLiteral(" Hz ");
+}
+
+} // namespace
+
+PulseInfo TrackingTest::pulseInfo(const Run& run, const TCalibrationPoint& point) const {
+    const auto& state = context_.state;
+    PulseInfo info;
+    info.run = runNumber_;
+    info.ear = state.CurrentEar;
+    info.slot = run.slot;
+    info.frequency = state.TestFrequencies[static_cast<std::size_t>(run.slot)];
+    info.pulse = run.pulseNumber;
+    info.level = state.CurrentLevel;
+    info.reference = point.Reference;
+    info.secondRunOffset = state.SecondRunOffset;
+    return info;
+}
+
+// D.3 to D.8 and F.
+void TrackingTest::testFrequency(Run& run, ToneOutput& tone) {
+    auto& state = context_.state;
+    auto& window = context_.window;
+    const auto slotIndex = static_cast<std::size_t>(run.slot);
+    if (run.params.resetOnNewFrequency) {
+        state.CurrentLevel = run.params.levelStart - 100;
+    }
+    window.SetCaption(
+        frequencyCaption(state.CurrentEar, run.slot, state.TestFrequencies[slotIndex]));
+    context_.pump.processEvents();
+    run.rising = true;
+    run.reversalCount = 0;
+    window.StartTrace();
+
+    const TCalibrationPoint point =
+        state.Calibration[static_cast<std::size_t>(state.CurrentEar)][slotIndex];
+    context_.soundCard.setVolumes(state.CurrentEar, point);
+
+    for (;;) {
+        playPulse(run, tone, point);
+        if (!reversalDue(run)) {
+            continue;
+        }
+        recordReversal(run);
+        if (frequencyEnds(run)) {
+            break;
+        }
+    }
+    endFrequency(run);
+}
+
+// E.1 to E.7: one pulse, played and waited for while the button is polled.
+void TrackingTest::playPulse(Run& run, ToneOutput& tone, const TCalibrationPoint& point) {
+    auto& state = context_.state;
+    auto& window = context_.window;
+    state.PulseCount += 1;
+    run.pulseNumber += 1;
+    run.pressedInPulse = false;
+    clearStop();
+    run.overLimit = false;
+    // A tap made before this pulse began is not an answer to it.
+    window.takeLatchedPress();
+
+    state.CurrentLevel += run.rising ? run.params.levelStep : -run.params.levelStep;
+    // Above 100 dB HL: still played, then the frequency ends.
+    if (state.CurrentLevel > 0.0) {
+        run.overLimit = true;
+    }
+
+    run.buffer.clear();
+    CreateSound(state, state.TestFrequencies[static_cast<std::size_t>(run.slot)], run.buffer,
+                state.CurrentLevel - point.Reference, run.params.pulse, run.params.gap);
+    tone.startPulse(run.buffer);
+    const PulseInfo info = pulseInfo(run, point);
+    for (auto* observer : observers_) {
+        observer->pulseStarted(info);
+    }
+
+    window.DrawPulse();
+    window.SetLevel(state.CurrentLevel);
+    // E.6: the trial's trace starts again at the left edge, without clearing.
+    if (run.slot == 0 && liveTraceFull(state.PulseCount, state.TraceStep)) {
+        state.PulseCount = 0;
+        recordTracePoint(state, 0, traceY(state.CurrentLevel));
+    }
+
+    const BufferWait waited = tone.waitForPulse([this, &run] {
+        PollResponseButton(run.source, context_.controller, context_.state, context_.window,
+                           run.pressedInPulse);
+        context_.pump.processEvents();
+        context_.pump.wait(50);
+    });
+    if (waited != BufferWait::Done) {
+        // The device failed or stopped playing: the run ends as if stopped.
+        deviceFailed_ = true;
+        state.StopRequested = true;
+    }
+    tone.releasePulse();
+    run.buffer.clear();
+    context_.pump.processEvents();
+    for (auto* observer : observers_) {
+        observer->pulseFinished(info, run.pressedInPulse);
+    }
+}
+
+// E.8, in its order: time up, the listener's answer (pressed while rising,
+// never pressed while falling), a stop, a level above the limit.
+bool TrackingTest::reversalDue(const Run& run) const {
+    const auto& state = context_.state;
+    return state.PulseCount * run.params.pulsePeriod() >= run.params.maxTime ||
+           run.pressedInPulse == run.rising || state.StopRequested || run.overLimit;
+}
+
+// E.9
+void TrackingTest::recordReversal(Run& run) {
+    auto& state = context_.state;
+    run.rising = !run.rising;
+    run.reversalCount += 1;
+    if (run.slot >= 1 && run.reversalCount <= kMaxReversals) {
+        run.result->Reversals[static_cast<std::size_t>(state.CurrentEar)]
+                             [static_cast<std::size_t>(run.slot - 1)]
+                                 .Levels[static_cast<std::size_t>(run.reversalCount - 1)] =
+            levelDbHl(state.CurrentLevel);
+    }
+    if (state.CurrentLevel > 0.0) {
+        state.CurrentLevel = run.params.levelStart - 100;
+    }
+}
+
+// E.10. The trial ignores the time and reversal limits: it ends by the
+// window's button or by passing the level limit.
+bool TrackingTest::frequencyEnds(const Run& run) const {
+    const auto& state = context_.state;
+    const bool limitReached = state.PulseCount * run.params.pulsePeriod() >= run.params.maxTime ||
+                              run.reversalCount >= run.params.minReversals;
+    return (limitReached && run.slot >= 1) || state.StopRequested || run.overLimit;
+}
+
+// F.
+void TrackingTest::endFrequency(Run& run) {
+    auto& state = context_.state;
+    if (run.slot == 0) {
+        if (deviceFailed_) {
+            return;
+        }
+        // F.1: Cancel leaves StopRequested as it is.
+        if (say(kPrepareTest, MessageType::Warning, MessageButtons::OkCancel) ==
+            MessageAnswer::Ok) {
+            clearStop();
+            waitForRelease(run);
+            context_.window.setButtonCaption(kStopCaption);
+        }
+        return;
+    }
+    // F.2; otherwise (F.3) the cell keeps what it had.
+    if (state.StopRequested || run.reversalCount <= 1 || run.overLimit) {
+        return;
+    }
+    const auto ear = static_cast<std::size_t>(state.CurrentEar);
+    const auto index = static_cast<std::size_t>(run.slot - 1);
+    auto& list = run.result->Reversals[ear][index];
+    list.Count = std::min(run.reversalCount, kMaxReversals);
+    run.result->Thresholds[ear][index] = thresholdOf(list, run.params.reject1st);
+    list.Spread = Spread(list, run.params.reject1st);
+    if (run.params.realTimeCalc) {
+        context_.host.repaintAudiogram();
+    }
+}
+
+} // namespace tavo::engine

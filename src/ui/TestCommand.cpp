@@ -1,0 +1,97 @@
+#include "ui/TestCommand.h"
+
+#include "engine/SimulatedListener.h"
+#include "engine/TfrmTest.h"
+#include "engine/TrackingTest.h"
+#include "hardware/TestVolumes.h"
+#include "platform/Platform.h"
+#include "platform/sim/ScriptedGameController.h"
+
+#include <QPushButton>
+
+namespace tavo::ui {
+
+TestCommand::TestCommand(engine::AppState& state, platform::Platform& platform,
+                         hardware::MIXER_e& mixer, platform::EndpointVolume* endpoint,
+                         engine::TfrmTest& window, const engine::LiveSettings& settings,
+                         TestCommandHost host)
+    : window_(window), platform_(platform), host_(std::move(host)),
+      soundCard_(std::make_unique<hardware::MixerTestSoundCard>(state, mixer, endpoint)) {
+    test_ = std::make_unique<engine::TrackingTest>(engine::TrackingTestContext{
+        state, settings, *platform.pump, *platform.messages, *platform.wave,
+        platform.controller.get(), window, *this, *soundCard_, {}});
+}
+
+TestCommand::~TestCommand() = default;
+
+void TestCommand::run() {
+    if (test_->running()) {
+        return;
+    }
+    if (host_.setCommandsEnabled) {
+        host_.setCommandsEnabled(false);
+    }
+    test_->NewTest1Click();
+    if (host_.setCommandsEnabled) {
+        host_.setCommandsEnabled(true);
+    }
+}
+
+bool TestCommand::running() const {
+    return test_->running();
+}
+
+void TestCommand::requestQuit() {
+    test_->requestQuit();
+}
+
+void TestCommand::attachListener(engine::ListenerDescription description) {
+    if (listener_) {
+        test_->removeObserver(listener_.get());
+    }
+    auto* controller = dynamic_cast<platform::ScriptedGameController*>(platform_.controller.get());
+    engine::ListenerHands hands;
+    hands.setResponseButton = [this, controller](bool down) {
+        // Both sources at once, so the listener works whichever the settings
+        // choose: the first controller's button 1 and the CTRL key.
+        if (controller != nullptr) {
+            if (down) {
+                controller->press(0);
+            } else {
+                controller->releaseAll();
+            }
+        }
+        if (down) {
+            window_.FormKeyDown(Qt::Key_Control, Qt::ControlModifier);
+        } else {
+            window_.FormKeyUp(Qt::Key_Control, Qt::NoModifier);
+        }
+    };
+    hands.pressWindowButton = [this] { window_.Next->click(); };
+    listener_ = std::make_unique<engine::SimulatedListener>(std::move(description), hands);
+    test_->addObserver(listener_.get());
+}
+
+void TestCommand::addObserver(engine::PulseObserver* observer) {
+    test_->addObserver(observer);
+}
+
+void TestCommand::repaintAudiogram() {
+    if (host_.repaintAudiogram) {
+        host_.repaintAudiogram();
+    }
+}
+
+void TestCommand::CalcAVP() {
+    if (host_.CalcAVP) {
+        host_.CalcAVP();
+    }
+}
+
+void TestCommand::setMainWindowEnabled(bool enabled) {
+    if (host_.setMainWindowEnabled) {
+        host_.setMainWindowEnabled(enabled);
+    }
+}
+
+} // namespace tavo::ui
