@@ -69,8 +69,8 @@ int fail(const QString& message) {
 int run(const QStringList& words) {
     const Args args(words,
                     {QStringLiteral("settings"), QStringLiteral("calibration"),
-                     QStringLiteral("listener"), QStringLiteral("out"),
-                     QStringLiteral("pulses"), QStringLiteral("second-run-offset")},
+                     QStringLiteral("listener"), QStringLiteral("out"), QStringLiteral("pulses"),
+                     QStringLiteral("second-run-offset")},
                     {});
     if (!args.positional().isEmpty()) {
         throw UsageError("unerwartetes Argument \"" + args.positional().first().toStdString() +
@@ -109,9 +109,8 @@ int run(const QStringList& words) {
 
     auto platform = platform::makeVirtualPlatform();
     auto& messages = static_cast<platform::SimMessages&>(*platform->messages);
-    messages.setOnShow([](const platform::Message& message) {
-        out(QStringLiteral("Meldung: ") + message.text);
-    });
+    messages.setOnShow(
+        [](const platform::Message& message) { out(QStringLiteral("Meldung: ") + message.text); });
     platform::RegFileSettingsStore store(storeCopy);
     hardware::MIXER_e mixer(*platform->mixer, *platform->messages);
     ui::MixerDeviceList mixerDevices(mixer);

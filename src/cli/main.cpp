@@ -27,9 +27,9 @@ void quietQt(QtMsgType type, const QMessageLogContext&, const QString& message) 
 
 std::vector<tavo::cli::Command> commands() {
     return {
-        tavo::cli::toneCommand(),  tavo::cli::devicesCommand(),  tavo::cli::playCommand(),
-        tavo::cli::mixerCommand(), tavo::cli::endpointCommand(), tavo::cli::convertCommand(),
-        tavo::cli::showCommand(),  tavo::cli::settingsCommand(), tavo::cli::renderCommand(),
+        tavo::cli::toneCommand(),     tavo::cli::devicesCommand(),  tavo::cli::playCommand(),
+        tavo::cli::mixerCommand(),    tavo::cli::endpointCommand(), tavo::cli::convertCommand(),
+        tavo::cli::showCommand(),     tavo::cli::settingsCommand(), tavo::cli::renderCommand(),
         tavo::cli::simulateCommand(),
     };
 }

@@ -46,10 +46,9 @@ double number(const QJsonValue& value, const QString& place, double minimum, dou
     }
     const double x = value.toDouble();
     if (x < minimum || x > maximum) {
-        refuse(place, QStringLiteral("%1 liegt nicht zwischen %2 und %3")
-                          .arg(x)
-                          .arg(minimum)
-                          .arg(maximum));
+        refuse(
+            place,
+            QStringLiteral("%1 liegt nicht zwischen %2 und %3").arg(x).arg(minimum).arg(maximum));
     }
     return x;
 }
@@ -80,9 +79,8 @@ int ear(const QJsonValue& value, const QString& place) {
 }
 
 // {"left": [11 numbers], "right": [11 numbers]}
-std::array<ListenerDescription::PerFrequency, 2> perEar(const QJsonValue& value,
-                                                        const QString& place, double minimum,
-                                                        double maximum) {
+std::array<ListenerDescription::PerFrequency, 2>
+perEar(const QJsonValue& value, const QString& place, double minimum, double maximum) {
     const QJsonObject ears = object(value, place);
     onlyKnownKeys(ears, place, {"left", "right"});
     std::array<ListenerDescription::PerFrequency, 2> result{};
@@ -141,9 +139,9 @@ bool pressed(const QJsonValue& value, const QString& place) {
 }
 
 ListenerDescription read(const QJsonObject& root, const QString& folder) {
-    onlyKnownKeys(root, {},
-                  {"thresholds", "second_run_shift", "trial_pulses", "stop", "responses",
-                   "calibration"});
+    onlyKnownKeys(
+        root, {},
+        {"thresholds", "second_run_shift", "trial_pulses", "stop", "responses", "calibration"});
     ListenerDescription d;
     if (!root.contains(QStringLiteral("thresholds"))) {
         refuse(QStringLiteral("thresholds"), QStringLiteral("fehlt"));

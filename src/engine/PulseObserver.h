@@ -6,9 +6,9 @@ namespace tavo::engine {
 
 // One pulse of a run as it is played.
 struct PulseInfo {
-    int run = 0;            // 1 first run, 2 second run (counted per New Test)
-    int ear = 0;            // 0 left, 1 right
-    int slot = 0;           // 0 trial, 1..11, 12 retest
+    int run = 0;  // 1 first run, 2 second run (counted per New Test)
+    int ear = 0;  // 0 left, 1 right
+    int slot = 0; // 0 trial, 1..11, 12 retest
     std::int32_t frequency = 0;
     int pulse = 0;          // number at this frequency from 1; the trial's wraps do not restart it
     double level = 0.0;     // CurrentLevel: dB HL - 100

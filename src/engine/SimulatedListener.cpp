@@ -24,8 +24,8 @@ bool SimulatedListener::hears(const PulseInfo& pulse) const {
     if (pulse.run == 2) {
         threshold += description_.secondRunShift[ear][i];
     }
-    const double played = pulse.level + 100.0 - pulse.reference +
-                          (pulse.secondRunOffset ? kSecondRunOffsetDb : 0.0);
+    const double played =
+        pulse.level + 100.0 - pulse.reference + (pulse.secondRunOffset ? kSecondRunOffsetDb : 0.0);
     return played >= threshold;
 }
 

@@ -13,13 +13,13 @@ class LiveSettings;
 // settings when the run starts and checked once, so that nothing later in
 // the run can divide by zero, overrun the reversal list or play for ever.
 struct TestParameters {
-    double pulse = 1.0;      // s, BeepTimeEdit
-    double gap = 1.0;        // s, PauseTimeEdit
-    double maxTime = 30.0;   // s per frequency, TestTimeEdit
-    int minReversals = 6;    // ReverseEdit
-    double levelStep = 3.0;  // dB, LevelStep
-    int levelStart = 0;      // dB HL, LevelStart
-    bool trial = true;       // Trial
+    double pulse = 1.0;     // s, BeepTimeEdit
+    double gap = 1.0;       // s, PauseTimeEdit
+    double maxTime = 30.0;  // s per frequency, TestTimeEdit
+    int minReversals = 6;   // ReverseEdit
+    double levelStep = 3.0; // dB, LevelStep
+    int levelStart = 0;     // dB HL, LevelStart
+    bool trial = true;      // Trial
     bool leftEarFirst = true;
     bool resetOnNewFrequency = false;
     bool resetOnNewSide = false;

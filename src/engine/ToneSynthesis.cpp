@@ -1,6 +1,7 @@
 #include "engine/ToneSynthesis.h"
 
 #include "engine/AppState.h"
+#include "platform/VectorState.h"
 
 #include <cmath>
 #include <numbers>
@@ -53,6 +54,7 @@ void CreateSound(const AppState& state, std::int32_t frequency, ToneBuffer& stre
                  double pulse, double gap) {
     const std::int64_t toneFrames = framesFor(pulse);
     const std::int64_t gapFrames = framesFor(gap);
+    platform::settleVectorState();
     if (state.SecondRunOffset) {
         level += 5.0;
     }

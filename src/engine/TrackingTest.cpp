@@ -35,15 +35,14 @@ const QString TrackingTest::kStopCaption = QStringLiteral("Abbrechen");
 TrackingTest::TrackingTest(TrackingTestContext context) : context_(std::move(context)) {}
 
 void TrackingTest::addObserver(PulseObserver* observer) {
-    if (observer != nullptr && std::find(observers_.begin(), observers_.end(), observer) ==
-                                   observers_.end()) {
+    if (observer != nullptr &&
+        std::find(observers_.begin(), observers_.end(), observer) == observers_.end()) {
         observers_.push_back(observer);
     }
 }
 
 void TrackingTest::removeObserver(PulseObserver* observer) {
-    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer),
-                     observers_.end());
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
 }
 
 void TrackingTest::requestQuit() {
@@ -64,11 +63,11 @@ MessageAnswer TrackingTest::say(const QString& text, MessageType type, MessageBu
 }
 
 void TrackingTest::NewTest1Click() {
-    if (running_) {
+    if (running()) {
         return;
     }
     auto& state = context_.state;
-    // A.1
+    // Nothing can be tested before the audiometer is calibrated.
     if (!state.CalibrationLoaded) {
         say(kNeedsCalibration, MessageType::Plain, MessageButtons::Ok,
             QStringLiteral("Information"));
@@ -82,16 +81,18 @@ void TrackingTest::NewTest1Click() {
     }
     outcomes_ = {RunOutcome::NotRun, RunOutcome::NotRun};
     runNumber_ = 0;
+    commandActive_ = true;
     for (auto* observer : observers_) {
         observer->testStarted();
     }
 
-    // A.2, A.3
+    // Both runs start empty.
     clearResult(state.Test1Result);
     clearResult(state.Test2Result);
     context_.host.repaintAudiogram();
 
-    // A.4: slot 12, the 1000 Hz retest, is never part of a New Test.
+    // Both ears test what the settings tick; the 1000 Hz retest (slot 12)
+    // is never part of a New Test.
     FrequencyEnable enable{};
     for (int ear = 0; ear < kEars; ++ear) {
         auto& flags = enable[static_cast<std::size_t>(ear)];
@@ -102,13 +103,12 @@ void TrackingTest::NewTest1Click() {
         flags[12] = false;
     }
 
-    // A.5, A.6
     say(kFirstRun, MessageType::Warning, MessageButtons::Ok);
     state.SecondRunOffset = false;
     bool cancelled = RunTest(state.Test1Result, enable);
     outcomes_[0] = cancelled ? RunOutcome::Interrupted : RunOutcome::Completed;
 
-    // A.7
+    // The second run: no trial, and 5 dB louder with "Praxisabweichung".
     if (!cancelled) {
         enable[0][0] = false;
         enable[1][0] = false;
@@ -121,14 +121,15 @@ void TrackingTest::NewTest1Click() {
         }
         say(kTestFinished, MessageType::Plain, MessageButtons::Ok);
     }
-    // A.8
     if (cancelled) {
         say(kTestCancelled, MessageType::Plain, MessageButtons::Ok);
     }
+    commandActive_ = false;
 }
 
 bool TrackingTest::RunTest(TTestResult& result, const FrequencyEnable& enable) {
-    if (running_) {
+    // Nothing more is played once the program is closing.
+    if (running_ || quitting_) {
         return true;
     }
     Run run;
@@ -150,7 +151,7 @@ bool TrackingTest::RunTest(TTestResult& result, const FrequencyEnable& enable) {
         if (setUpRun(run, tone)) {
             earLoop(run, tone);
         }
-        // G.1
+        // The device is closed and the tone buffer freed before any message.
         tone.closeRun();
         run.buffer = ToneBuffer();
     }
@@ -159,26 +160,23 @@ bool TrackingTest::RunTest(TTestResult& result, const FrequencyEnable& enable) {
     return context_.state.StopRequested;
 }
 
-// B. Everything before the first pulse. False when the device cannot be
+// Everything before the first pulse. False when the device cannot be
 // opened (the run then ends at once).
 bool TrackingTest::setUpRun(Run& run, ToneOutput& tone) {
     auto& state = context_.state;
     auto& window = context_.window;
-    // B.1, B.2
     state.PulseCount = 0;
     clearStop();
     state.ResultsValid = false;
     context_.host.CalcAVP();
-    // B.3
     window.showTestWindow();
     context_.pump.processEvents();
-    // B.4, B.5: the source is read once for the whole run.
+    // The button's source is read once for the whole run.
     run.source = responseSourceFrom(run.params.joystick);
     ResetResponseButton(state, window);
-    // B.6
     state.TraceStep = run.params.traceStep();
 
-    // B.7: the trial runs at the first frequency the left ear tests; with
+    // The trial runs at the first frequency the left ear tests; with
     // none at all there is nothing to practise on and the trial is skipped.
     if (run.enable[0][0]) {
         const auto& left = run.enable[0];
@@ -188,7 +186,7 @@ bool TrackingTest::setUpRun(Run& run, ToneOutput& tone) {
             run.enable[1][0] = false;
         } else {
             const auto s = static_cast<std::size_t>(first - left.begin());
-            // The retest slot plays the 1000 Hz calibration (see B.10).
+            // The retest slot plays the 1000 Hz calibration (copied below).
             const std::size_t from = s == 12 ? 5 : s;
             state.Calibration[0][0] = state.Calibration[0][from];
             state.Calibration[1][0] = state.Calibration[1][from];
@@ -198,28 +196,28 @@ bool TrackingTest::setUpRun(Run& run, ToneOutput& tone) {
     if (run.enable[0][0]) {
         say(kPrepareTrial, MessageType::Plain, MessageButtons::Ok);
     } else {
-        // B.8
         say(kPrepareTest, MessageType::Plain, MessageButtons::Ok);
         waitForRelease(run);
         window.setButtonCaption(kStopCaption);
     }
-    // B.9, B.10
+    // Closed while the messages or the wait for release were up.
+    if (quitting_) {
+        return false;
+    }
     context_.soundCard.prepare();
     state.Calibration[0][12] = state.Calibration[0][5];
     state.Calibration[1][12] = state.Calibration[1][5];
-    // B.11
     if (tone.openForRun(run.params.waveOutDevice) != platform::WaveResult::Ok) {
         deviceFailed_ = true;
         state.StopRequested = true;
         return false;
     }
-    // B.12
     state.CurrentLevel = run.params.levelStart - 100;
     return true;
 }
 
-// B.8.2: a listener who holds the button to start the test himself starts
-// it by letting go; closing the test window ends the wait too.
+// The wait for release: a listener who holds the button to start the test
+// himself starts it by letting go; closing the test window ends the wait too.
 void TrackingTest::waitForRelease(const Run& run) {
     auto& state = context_.state;
     bool ignored = false;
@@ -232,7 +230,7 @@ void TrackingTest::waitForRelease(const Run& run) {
     context_.window.takeLatchedPress();
 }
 
-// C. Both ears in the chosen order.
+// Both ears in the chosen order.
 void TrackingTest::earLoop(Run& run, ToneOutput& tone) {
     auto& state = context_.state;
     for (int j = 0; j < kEars; ++j) {
@@ -250,7 +248,7 @@ void TrackingTest::earLoop(Run& run, ToneOutput& tone) {
     }
 }
 
-// D. The slots of one ear.
+// The slots of one ear.
 void TrackingTest::slotLoop(Run& run, ToneOutput& tone) {
     auto& state = context_.state;
     for (run.slot = 0; run.slot < kSlots; ++run.slot) {
@@ -285,10 +283,11 @@ void TrackingTest::clearTestedCells(Run& run) {
     }
 }
 
-// G. The end of the run (the device is closed already).
+// The end of the run (the device is closed already).
 void TrackingTest::endRun(Run& run) {
     auto& state = context_.state;
-    // G.2. A device that failed ends the run like a stop, at whatever slot.
+    // A device that failed ends the run like a stop, at whatever slot. A
+    // stop during the trial whose dialog was cancelled ends it quietly.
     if (deviceFailed_ || (run.slot >= 1 && state.StopRequested)) {
         say(deviceFailed_ ? kDeviceFailed : kRunInterrupted,
             deviceFailed_ ? MessageType::Error : MessageType::Plain, MessageButtons::Ok);
@@ -302,7 +301,6 @@ void TrackingTest::endRun(Run& run) {
             formatTestDate(now.date().day(), now.date().month(), now.date().year());
         run.result->TestTime = formatTestTime(now.time().hour(), now.time().minute());
     }
-    // G.5
     context_.window.hideTestWindow();
     context_.host.setMainWindowEnabled(true);
 }

@@ -65,7 +65,8 @@ public:
     // cancelled (the final StopRequested).
     bool RunTest(TTestResult& result, const FrequencyEnable& enable);
 
-    bool running() const { return running_; }
+    // A New Test or a run is in progress (messages between the runs too).
+    bool running() const { return running_ || commandActive_; }
     // The program is closing: the test stops at its next check and shows no
     // more messages; no later pulse, message or button clears the request.
     void requestQuit();
@@ -131,6 +132,7 @@ private:
     std::array<RunOutcome, 2> outcomes_{RunOutcome::NotRun, RunOutcome::NotRun};
     int runNumber_ = 0;
     bool running_ = false;
+    bool commandActive_ = false;
     bool quitting_ = false;
     bool deviceFailed_ = false;
 };

@@ -3,9 +3,9 @@
 
 #include "engine/Evaluation.h"
 #include "engine/LiveTrace.h"
-#include "engine/ToneSynthesis.h"
 #include "engine/TestServices.h"
 #include "engine/TestWindowView.h"
+#include "engine/ToneSynthesis.h"
 #include "engine/TrackingTest.h"
 #include "platform/EventPump.h"
 
@@ -17,7 +17,7 @@ using platform::MessageType;
 
 namespace {
 
-// D.4
+// The test window's caption for a frequency.
 QString frequencyCaption(int ear, int slot, std::int32_t frequency) {
     const QString f = QString::number(frequency);
     if (slot == 0) {
@@ -48,7 +48,7 @@ PulseInfo TrackingTest::pulseInfo(const Run& run, const TCalibrationPoint& point
     return info;
 }
 
-// D.3 to D.8 and F.
+// One frequency: its start, the pulses, its end.
 void TrackingTest::testFrequency(Run& run, ToneOutput& tone) {
     auto& state = context_.state;
     auto& window = context_.window;
@@ -80,7 +80,7 @@ void TrackingTest::testFrequency(Run& run, ToneOutput& tone) {
     endFrequency(run);
 }
 
-// E.1 to E.7: one pulse, played and waited for while the button is polled.
+// One pulse, played and waited for while the button is polled.
 void TrackingTest::playPulse(Run& run, ToneOutput& tone, const TCalibrationPoint& point) {
     auto& state = context_.state;
     auto& window = context_.window;
@@ -103,18 +103,19 @@ void TrackingTest::playPulse(Run& run, ToneOutput& tone, const TCalibrationPoint
                 state.CurrentLevel - point.Reference, run.params.pulse, run.params.gap);
     tone.startPulse(run.buffer);
     const PulseInfo info = pulseInfo(run, point);
-    for (auto* observer : observers_) {
-        observer->pulseStarted(info);
-    }
 
     window.DrawPulse();
     window.SetLevel(state.CurrentLevel);
-    // E.6: the trial's trace starts again at the left edge, without clearing.
+    // The trial's trace starts again at the left edge, without clearing.
     if (run.slot == 0 && liveTraceFull(state.PulseCount, state.TraceStep)) {
         state.PulseCount = 0;
         recordTracePoint(state, 0, traceY(state.CurrentLevel));
     }
 
+    // Watchers see the pulse as the window shows it.
+    for (auto* observer : observers_) {
+        observer->pulseStarted(info);
+    }
     const BufferWait waited = tone.waitForPulse([this, &run] {
         PollResponseButton(run.source, context_.controller, context_.state, context_.window,
                            run.pressedInPulse);
@@ -134,7 +135,7 @@ void TrackingTest::playPulse(Run& run, ToneOutput& tone, const TCalibrationPoint
     }
 }
 
-// E.8, in its order: time up, the listener's answer (pressed while rising,
+// A reversal, tested in this order: time up, the listener's answer (pressed while rising,
 // never pressed while falling), a stop, a level above the limit.
 bool TrackingTest::reversalDue(const Run& run) const {
     const auto& state = context_.state;
@@ -142,15 +143,17 @@ bool TrackingTest::reversalDue(const Run& run) const {
            run.pressedInPulse == run.rising || state.StopRequested || run.overLimit;
 }
 
-// E.9
+// The direction turns; the level of the pulse just played is stored.
+// After a pass above the limit the level starts again at the start level.
 void TrackingTest::recordReversal(Run& run) {
     auto& state = context_.state;
     run.rising = !run.rising;
     run.reversalCount += 1;
     if (run.slot >= 1 && run.reversalCount <= kMaxReversals) {
-        run.result->Reversals[static_cast<std::size_t>(state.CurrentEar)]
-                             [static_cast<std::size_t>(run.slot - 1)]
-                                 .Levels[static_cast<std::size_t>(run.reversalCount - 1)] =
+        run.result
+            ->Reversals[static_cast<std::size_t>(state.CurrentEar)]
+                       [static_cast<std::size_t>(run.slot - 1)]
+            .Levels[static_cast<std::size_t>(run.reversalCount - 1)] =
             levelDbHl(state.CurrentLevel);
     }
     if (state.CurrentLevel > 0.0) {
@@ -158,7 +161,7 @@ void TrackingTest::recordReversal(Run& run) {
     }
 }
 
-// E.10. The trial ignores the time and reversal limits: it ends by the
+// The end of a frequency. The trial ignores the time and reversal limits: it ends by the
 // window's button or by passing the level limit.
 bool TrackingTest::frequencyEnds(const Run& run) const {
     const auto& state = context_.state;
@@ -167,14 +170,15 @@ bool TrackingTest::frequencyEnds(const Run& run) const {
     return (limitReached && run.slot >= 1) || state.StopRequested || run.overLimit;
 }
 
-// F.
+// After the trial its dialog; after a frequency its threshold and spread,
+// when it ended regularly with at least two reversals.
 void TrackingTest::endFrequency(Run& run) {
     auto& state = context_.state;
     if (run.slot == 0) {
         if (deviceFailed_) {
             return;
         }
-        // F.1: Cancel leaves StopRequested as it is.
+        // Cancel leaves StopRequested as it is.
         if (say(kPrepareTest, MessageType::Warning, MessageButtons::OkCancel) ==
             MessageAnswer::Ok) {
             clearStop();
@@ -183,7 +187,7 @@ void TrackingTest::endFrequency(Run& run) {
         }
         return;
     }
-    // F.2; otherwise (F.3) the cell keeps what it had.
+    // Otherwise the cell keeps what it had (the levels written stay).
     if (state.StopRequested || run.reversalCount <= 1 || run.overLimit) {
         return;
     }

@@ -112,9 +112,8 @@ int runProgram(QApplication& app, platform::Platform& platform, engine::AppState
     showProgramWindows(*windows);
     if (options.listener && windows->main->testCommand() != nullptr) {
         windows->main->testCommand()->attachListener(*options.listener);
-        QTimer::singleShot(0, windows->main.get(), [main = windows->main.get()] {
-            main->NewTest1Click();
-        });
+        QTimer::singleShot(0, windows->main.get(),
+                           [main = windows->main.get()] { main->NewTest1Click(); });
     }
     // Closing the main window ends the program, whatever dialog is open.
     QApplication::setQuitOnLastWindowClosed(false);

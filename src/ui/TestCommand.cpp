@@ -17,9 +17,17 @@ TestCommand::TestCommand(engine::AppState& state, platform::Platform& platform,
                          TestCommandHost host)
     : window_(window), platform_(platform), host_(std::move(host)),
       soundCard_(std::make_unique<hardware::MixerTestSoundCard>(state, mixer, endpoint)) {
-    test_ = std::make_unique<engine::TrackingTest>(engine::TrackingTestContext{
-        state, settings, *platform.pump, *platform.messages, *platform.wave,
-        platform.controller.get(), window, *this, *soundCard_, {}});
+    test_ = std::make_unique<engine::TrackingTest>(
+        engine::TrackingTestContext{state,
+                                    settings,
+                                    *platform.pump,
+                                    *platform.messages,
+                                    *platform.wave,
+                                    platform.controller.get(),
+                                    window,
+                                    *this,
+                                    *soundCard_,
+                                    {}});
 }
 
 TestCommand::~TestCommand() = default;
@@ -67,7 +75,9 @@ void TestCommand::attachListener(engine::ListenerDescription description) {
             window_.FormKeyUp(Qt::Key_Control, Qt::NoModifier);
         }
     };
-    hands.pressWindowButton = [this] { window_.Next->click(); };
+    hands.pressWindowButton = [this] {
+        window_.Next->click();
+    };
     listener_ = std::make_unique<engine::SimulatedListener>(std::move(description), hands);
     test_->addObserver(listener_.get());
 }

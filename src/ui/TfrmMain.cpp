@@ -280,28 +280,28 @@ void TfrmMain::FormCreate() {
     auto& state = context_.state;
     auto& platform = context_.platform;
 
-    // B.1: the master level goes through the endpoint volume when the
+    // The master level goes through the endpoint volume when the
     // system's endpoint-volume service (a PulseAudio-compatible server)
     // answers; otherwise through the mixer's master control.
     state.UseEndpointVolume = platform.endpoint != nullptr && platform.endpoint->serverAnswers();
 
-    // B.2
+    // German captions.
     setGermanCaptions();
 
-    // B.3
+    // The screen saver stays off while a test may run.
     if (platform.screenSaver != nullptr && QCoreApplication::instance() != nullptr) {
         screenSaverFilter_ = new ScreenSaverFilter(state, *platform.screenSaver, this);
         QCoreApplication::instance()->installEventFilter(screenSaverFilter_);
         screenSaverFilter_->update();
     }
 
-    // B.4: an endpoint that cannot be had leaves the interface empty; the
+    // An endpoint that cannot be had leaves the interface empty; the
     // master-level operation then does nothing.
     if (state.UseEndpointVolume) {
         EndpointVolume = platform.endpoint->activateDefault();
     }
 
-    // B.5
+    // Without a wave-output device there is nothing to test or calibrate.
     if (platform.wave == nullptr || platform.wave->deviceCount() == 0) {
         platform.messages->show(
             QStringLiteral("Keine Audiokarte gefunden! Test und Kalibrierung nicht verfügbar"));
@@ -309,7 +309,7 @@ void TfrmMain::FormCreate() {
         Calibration2->menuAction()->setEnabled(false);
     }
 
-    // B.6
+    // A test file named on the command line.
     state.CommandLineFile = engine::joinCommandLine(context_.parameters);
     if (engine::namesTestFile(state.CommandLineFile)) {
         const QString fileName = engine::commandLineFileName(state.CommandLineFile);
@@ -320,7 +320,7 @@ void TfrmMain::FormCreate() {
         }
     }
 
-    // B.7
+    // Nothing opened: start with empty results.
     if (!state.ResultsValid) {
         New1Click();
     }
@@ -356,10 +356,18 @@ void TfrmMain::attachTestWindow(engine::TfrmTest* window, hardware::MIXER_e* mix
     }
     static const engine::DesignSettings designSettings;
     TestCommandHost host;
-    host.repaintAudiogram = [this] { repaintAudiogram(); };
-    host.CalcAVP = [this] { CalcAVP(); };
-    host.setMainWindowEnabled = [this](bool enabled) { setEnabled(enabled); };
-    host.setCommandsEnabled = [this](bool enabled) { setCommandsEnabled(enabled); };
+    host.repaintAudiogram = [this] {
+        repaintAudiogram();
+    };
+    host.CalcAVP = [this] {
+        CalcAVP();
+    };
+    host.setMainWindowEnabled = [this](bool enabled) {
+        setEnabled(enabled);
+    };
+    host.setCommandsEnabled = [this](bool enabled) {
+        setCommandsEnabled(enabled);
+    };
     testCommand_ = std::make_unique<TestCommand>(
         context_.state, context_.platform, *mixer, EndpointVolume.get(), *window,
         liveSettings_ != nullptr ? *liveSettings_ : designSettings, std::move(host));

@@ -1,0 +1,239 @@
+#pragma once
+
+// A hearing test on simulated parts and a virtual clock: the procedure with
+// a recording test window, the simulated sound card (wave output, mixer on
+// the built-in card, endpoint volume), scripted message boxes and a
+// scripted game controller. Used by the procedure's tests and benchmark.
+
+#include "engine/AppState.h"
+#include "engine/LiveSettings.h"
+#include "engine/LiveTrace.h"
+#include "engine/SimulatedListener.h"
+#include "engine/TestServices.h"
+#include "engine/TestWindowView.h"
+#include "engine/TrackingTest.h"
+#include "hardware/MIXER_e.h"
+#include "hardware/TestVolumes.h"
+#include "platform/sim/ScriptedGameController.h"
+#include "platform/sim/SimEndpointVolume.h"
+#include "platform/sim/SimEventPump.h"
+#include "platform/sim/SimMessages.h"
+#include "platform/sim/SimMixer.h"
+#include "platform/sim/SimWaveOutput.h"
+
+#include <QStringList>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+namespace tavo::testsupport {
+
+// The settings as plain values, the dialog's design values to start with.
+struct PlainTestSettings final : engine::LiveSettings {
+    QString pulse = QStringLiteral("1"), gap = QStringLiteral("1"), step = QStringLiteral("3"),
+            start = QStringLiteral("0"), time = QStringLiteral("30"),
+            reversals = QStringLiteral("6");
+    bool trial = false, leftFirst = true, resetFrequency = false, resetSide = false,
+         practice = true, joystick = true, reject = true, realTime = true;
+    std::array<bool, 12> slots{}; // 1..11
+
+    void only(std::initializer_list<int> enabled) {
+        slots.fill(false);
+        for (int slot : enabled) {
+            slots[static_cast<std::size_t>(slot)] = true;
+        }
+    }
+    bool testFrequency(int slot) const override {
+        return slot >= 1 && slot <= 11 && slots[static_cast<std::size_t>(slot)];
+    }
+    QString pulseDurationText() const override { return pulse; }
+    QString pauseDurationText() const override { return gap; }
+    QString levelStepText() const override { return step; }
+    QString levelStartText() const override { return start; }
+    QString maxTestTimeText() const override { return time; }
+    QString minReversalsText() const override { return reversals; }
+    bool trialRun() const override { return trial; }
+    bool leftEarFirst() const override { return leftFirst; }
+    bool resetLevelOnNewFrequency() const override { return resetFrequency; }
+    bool resetLevelOnNewSide() const override { return resetSide; }
+    bool practiceDeviation() const override { return practice; }
+    bool joystickResponse() const override { return joystick; }
+    bool reject1st() const override { return reject; }
+    bool realTimeCalc() const override { return realTime; }
+};
+
+// The test window as the procedure drives it, recorded.
+struct RecordingTestWindow final : engine::TestWindowView {
+    explicit RecordingTestWindow(engine::AppState& appState) : state(appState) {}
+
+    void showTestWindow() override { visible = true; }
+    void hideTestWindow() override {
+        visible = false;
+        ++hides;
+    }
+    bool testWindowVisible() const override { return visible; }
+    void SetCaption(const QString& caption) override { captions << caption; }
+    void setButtonCaption(const QString& caption) override { buttonCaptions << caption; }
+    void StartTrace() override {
+        ++traces;
+        engine::recordTracePoint(state, 0, engine::traceY(state.CurrentLevel));
+    }
+    void DrawPulse() override {
+        drawnPulseCounts.push_back(state.PulseCount);
+        engine::recordTracePoint(state, state.PulseCount, engine::traceY(state.CurrentLevel));
+    }
+    void SetLevel(double currentLevel) override {
+        levelLabels.push_back(engine::levelDbHl(currentLevel));
+    }
+    bool takeLatchedPress() override { return false; }
+    void showResponse(bool down) override { light = down; }
+
+    engine::AppState& state;
+    bool visible = false;
+    bool light = false;
+    int hides = 0;
+    int traces = 0;
+    QStringList captions;
+    QStringList buttonCaptions;
+    std::vector<int> drawnPulseCounts;
+    std::vector<int> levelLabels;
+};
+
+struct RecordingTestHost final : engine::TestHost {
+    void repaintAudiogram() override { ++repaints; }
+    void CalcAVP() override { ++summaries; }
+    void setMainWindowEnabled(bool enabled) override { mainEnabled = enabled; }
+    int repaints = 0;
+    int summaries = 0;
+    bool mainEnabled = false;
+};
+
+// Every pulse as it ended.
+struct PulseRecord {
+    engine::PulseInfo info;
+    bool pressed = false;
+    std::int64_t startMs = 0;
+};
+
+struct PulseRecorder final : engine::PulseObserver {
+    explicit PulseRecorder(const platform::EventPump& clock) : pump(clock) {}
+    void pulseStarted(const engine::PulseInfo&) override { startedAt = pump.nowMs(); }
+    void pulseFinished(const engine::PulseInfo& info, bool pressed) override {
+        pulses.push_back({info, pressed, startedAt});
+    }
+    // dB HL of the pulses of one run, ear and slot, in order.
+    std::vector<double> levels(int run, int ear, int slot) const {
+        std::vector<double> result;
+        for (const auto& p : pulses) {
+            if (p.info.run == run && p.info.ear == ear && p.info.slot == slot) {
+                result.push_back(p.info.level + 100.0);
+            }
+        }
+        return result;
+    }
+    const platform::EventPump& pump;
+    std::int64_t startedAt = 0;
+    std::vector<PulseRecord> pulses;
+};
+
+struct TrackingRig {
+    explicit TrackingRig(bool endpointPath = true) : TrackingRig(endpointPath, {}) {}
+
+    // `card` replaces the built-in simulated card when given.
+    TrackingRig(bool endpointPath, std::vector<platform::SimMixerDeviceDescription> card)
+        : mixerService(card.empty() ? platform::builtInSimMixerDevices() : std::move(card)),
+          mixer(mixerService, messages) {
+        mixer.CountMixerDevices();
+        mixer.OpenMixerDevice(0);
+        mixerService.clearRequests();
+        state.UseEndpointVolume = endpointPath;
+        if (endpointPath) {
+            endpoint = endpointService.activateDefault();
+        }
+        state.Colours = {0x800000, 0x000080, 0x808080, 0x008080, 0xFF00000F, 0xFF0000, 0x0000FF};
+        state.CalibrationLoaded = true;
+        // A point per ear and slot that the volume requests can be told by.
+        for (int ear = 0; ear < engine::kEars; ++ear) {
+            for (int slot = 1; slot <= 11; ++slot) {
+                auto& point =
+                    state
+                        .Calibration[static_cast<std::size_t>(ear)][static_cast<std::size_t>(slot)];
+                point.WaveSteps = 10 + slot;
+                point.MasterSteps = 500 + 100 * ear + slot;
+                point.Reference = 0.0;
+            }
+        }
+        settings.only({5});
+        card_ = std::make_unique<hardware::MixerTestSoundCard>(state, mixer, endpoint.get());
+        test = std::make_unique<engine::TrackingTest>(engine::TrackingTestContext{
+            state, settings, pump, messages, wave, &controller, window, host, *card_, [] {
+                return QDateTime(QDate(2026, 12, 6), QTime(9, 5));
+            }});
+        test->addObserver(&recorder);
+    }
+
+    // A listener with these thresholds (dB HL, the same at every frequency)
+    // pressing the controller's button; the examiner's presses of the window
+    // button request a stop, as the window's button does.
+    engine::SimulatedListener& listen(engine::ListenerDescription description) {
+        engine::ListenerHands hands;
+        hands.setResponseButton = [this](bool down) {
+            if (down) {
+                controller.press(0);
+            } else {
+                controller.releaseAll();
+            }
+        };
+        hands.pressWindowButton = [this] {
+            state.StopRequested = true;
+            ++windowButtonPresses;
+        };
+        listener = std::make_unique<engine::SimulatedListener>(std::move(description), hands);
+        test->addObserver(listener.get());
+        return *listener;
+    }
+    static engine::ListenerDescription hearing(double threshold) {
+        engine::ListenerDescription description;
+        for (auto& ear : description.thresholds) {
+            ear.fill(threshold);
+        }
+        return description;
+    }
+
+    // Runs one run over the given slots of both ears (the trial for the
+    // left ear when `trial`) on a cleared result, as the command does.
+    bool runOnce(std::initializer_list<int> slots, bool trial = false) {
+        engine::clearResult(state.Test1Result);
+        engine::FrequencyEnable enable{};
+        for (auto& ear : enable) {
+            ear[0] = trial;
+            for (int slot : slots) {
+                ear[static_cast<std::size_t>(slot)] = true;
+            }
+        }
+        return test->RunTest(state.Test1Result, enable);
+    }
+
+    platform::SimEventPump pump;
+    platform::SimWaveOutput wave{pump};
+    platform::SimMessages messages;
+    platform::ScriptedGameController controller;
+    platform::SimMixerService mixerService;
+    hardware::MIXER_e mixer;
+    platform::SimEndpointVolumeService endpointService;
+    std::unique_ptr<platform::EndpointVolume> endpoint;
+    engine::AppState state;
+    PlainTestSettings settings;
+    RecordingTestWindow window{state};
+    RecordingTestHost host;
+    PulseRecorder recorder{pump};
+    std::unique_ptr<engine::SimulatedListener> listener;
+    int windowButtonPresses = 0;
+    std::unique_ptr<engine::TrackingTest> test;
+
+private:
+    std::unique_ptr<hardware::MixerTestSoundCard> card_;
+};
+
+} // namespace tavo::testsupport

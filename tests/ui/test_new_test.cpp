@@ -1,0 +1,182 @@
+// The New Test command in the program's own windows, on the simulated sound
+// card and the virtual clock: the real-time window as the test drives it,
+// the listener through the CTRL key and through the game controller, the
+// main window's commands refused while a test runs, and closing the test
+// window or the main window during a test.
+
+#include "engine/AppState.h"
+#include "engine/TfrmTest.h"
+#include "engine/TrackingTest.h"
+#include "storage/TfrmSettings.h"
+#include "support/TestPlatform.h"
+#include "ui/TestCommand.h"
+#include "ui/TfrmMain.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <functional>
+
+using namespace tavo;
+using engine::RunOutcome;
+using engine::TrackingTest;
+
+namespace {
+
+// The program's windows on simulated parts, calibrated, with a listener
+// whose thresholds are 20 dB HL (right) and 30 dB HL (left) everywhere.
+struct Program {
+    Program() {
+        sim.settingsFromEarlierStart();
+        windows = ui::createWindows(state, sim.bundle, sim.services(), {});
+        for (auto& ear : state.Calibration) {
+            for (auto& point : ear) {
+                point.WaveSteps = 16;
+                point.MasterSteps = 400;
+            }
+        }
+        state.CalibrationLoaded = true;
+        // Two frequencies and no trial keep it short.
+        for (auto* box : {windows->settings->Check250, windows->settings->Check500,
+                          windows->settings->Check2000, windows->settings->Check3000,
+                          windows->settings->Check4000, windows->settings->Check6000,
+                          windows->settings->Check8000}) {
+            box->setChecked(false);
+        }
+        windows->settings->Trial->setChecked(false);
+        engine::ListenerDescription listener;
+        listener.thresholds[0].fill(30);
+        listener.thresholds[1].fill(20);
+        command().attachListener(listener);
+        command().addObserver(&watcher);
+    }
+    ui::TestCommand& command() { return *windows->main->testCommand(); }
+    int threshold(const engine::TTestResult& result, int ear, int slot) const {
+        return result.Thresholds[static_cast<std::size_t>(ear)][static_cast<std::size_t>(slot - 1)];
+    }
+
+    // Runs `during` while a chosen pulse plays.
+    struct Watcher final : engine::PulseObserver {
+        void pulseStarted(const engine::PulseInfo& pulse) override {
+            if (during && pulse.run == run && pulse.ear == ear && pulse.pulse == number) {
+                auto action = std::move(during);
+                during = {};
+                action(pulse);
+            }
+        }
+        int run = 1, ear = 0, number = 3;
+        std::function<void(const engine::PulseInfo&)> during;
+    } watcher;
+
+    testsupport::TestPlatform sim;
+    engine::AppState state;
+    std::unique_ptr<ui::ProgramWindows> windows;
+};
+
+} // namespace
+
+TEST(NewTestCommand, RunsInTheProgramsWindowsWithTheListenerOnEitherButton) {
+    for (const bool joystick : {false, true}) {
+        Program program;
+        auto& test = *program.windows->test;
+        (joystick ? program.windows->settings->rdoJoystick : program.windows->settings->rdoCTRL)
+            ->setChecked(true);
+        QString caption;
+        QString button;
+        QString level;
+        QStringList disabled;
+        program.watcher.ear = 1;
+        program.watcher.during = [&](const engine::PulseInfo& pulse) {
+            caption = test.windowTitle();
+            button = test.Next->text();
+            level = test.lblLevel->text();
+            EXPECT_EQ(pulse.level + 100, level.toDouble());
+            EXPECT_TRUE(test.isVisible());
+            // Every command of the main window is refused meanwhile.
+            for (QAction* action : program.windows->main->findChildren<QAction*>()) {
+                if (!action->isEnabled()) {
+                    disabled << action->objectName();
+                }
+            }
+            // A second New Test is refused outright.
+            program.windows->main->NewTest1Click();
+        };
+        program.windows->main->NewTest1Click();
+
+        SCOPED_TRACE(joystick);
+        EXPECT_EQ(caption, QStringLiteral("Audiogramm - Hörtest rechtes Ohr bei 1000 Hz "));
+        EXPECT_EQ(button, TrackingTest::kStopCaption);
+        for (const char* name :
+             {"NewTest1", "Open1", "Options1", "EarCalibration1", "New1", "Settings1", "SaveAs1"}) {
+            EXPECT_TRUE(disabled.contains(QString::fromLatin1(name))) << name;
+        }
+        EXPECT_EQ(program.sim.messages->count(TrackingTest::kFirstRun), 1);
+        EXPECT_EQ(program.command().procedure().outcomes(),
+                  (std::array<RunOutcome, 2>{RunOutcome::Completed, RunOutcome::Completed}));
+        EXPECT_NEAR(program.threshold(program.state.Test1Result, 0, 5), 30, 3);
+        EXPECT_NEAR(program.threshold(program.state.Test1Result, 1, 5), 20, 3);
+        EXPECT_NEAR(program.threshold(program.state.Test2Result, 1, 5), 15, 3); // 5 dB louder
+        EXPECT_FALSE(test.isVisible());
+        // The commands are back, the summary shown.
+        EXPECT_TRUE(program.windows->main->NewTest1->isEnabled());
+        EXPECT_TRUE(program.windows->main->Calibration2->menuAction()->isEnabled());
+        EXPECT_NE(program.windows->main->txtAPV->text(), QStringLiteral("-"));
+        // The test went through the endpoint: one master level per frequency.
+        EXPECT_EQ(program.sim.endpoint->requests.size(), 4u);
+    }
+}
+
+TEST(NewTestCommand, AMenuDisabledBeforeTheTestStaysDisabledAfterIt) {
+    Program program;
+    program.windows->main->Calibration2->menuAction()->setEnabled(false);
+    program.windows->main->NewTest1Click();
+    EXPECT_FALSE(program.windows->main->Calibration2->menuAction()->isEnabled());
+    EXPECT_TRUE(program.windows->main->Open1->isEnabled());
+}
+
+TEST(NewTestCommand, ClosingTheTestWindowStopsTheTest) {
+    Program program;
+    program.watcher.during = [&](const engine::PulseInfo&) {
+        program.windows->test->close();
+    };
+    program.windows->main->NewTest1Click();
+    EXPECT_EQ(program.sim.messages->texts().mid(program.sim.messages->texts().size() - 2),
+              (QStringList{TrackingTest::kRunInterrupted, TrackingTest::kTestCancelled}));
+    EXPECT_EQ(program.command().procedure().outcomes(),
+              (std::array<RunOutcome, 2>{RunOutcome::Interrupted, RunOutcome::NotRun}));
+    EXPECT_FALSE(program.state.ResultsValid);
+    EXPECT_EQ(program.windows->main->txtOSPL->text(), QStringLiteral("-"));
+}
+
+TEST(NewTestCommand, ClosingTheMainWindowStopsTheTestAndThenClosesIt) {
+    Program program;
+    int closed = 0;
+    QObject::connect(program.windows->main.get(), &ui::TfrmMain::closed, [&] { ++closed; });
+    program.windows->main->show();
+    bool closedAtOnce = true;
+    std::int64_t pulseStart = 0;
+    program.watcher.during = [&](const engine::PulseInfo&) {
+        pulseStart = program.sim.pump->nowMs();
+        closedAtOnce = program.windows->main->close();
+    };
+    program.windows->main->NewTest1Click();
+
+    // The close waits for the current pulse, then goes through.
+    EXPECT_FALSE(closedAtOnce);
+    EXPECT_EQ(closed, 1);
+    EXPECT_FALSE(program.windows->main->isVisible());
+    EXPECT_TRUE(program.state.StopRequested);
+    EXPECT_LE(program.sim.pump->nowMs() - pulseStart, 2100);
+    // Nothing more is asked of a user who is leaving.
+    EXPECT_EQ(program.sim.messages->count(TrackingTest::kRunInterrupted), 0);
+    EXPECT_EQ(program.sim.messages->count(TrackingTest::kTestCancelled), 0);
+    EXPECT_EQ(program.sim.messages->count(TrackingTest::kSecondRun), 0);
+    EXPECT_EQ(program.command().procedure().outcomes()[1], RunOutcome::NotRun);
+    EXPECT_FALSE(program.sim.wave->isOpen());
+}
