@@ -5,6 +5,7 @@
 // "done means played" and the button polling are all checked together.
 // Skips when no sound server answers.
 
+#include "TrackingRig.h"
 #include "engine/AppState.h"
 #include "engine/LiveSettings.h"
 #include "engine/PulseObserver.h"
@@ -77,30 +78,6 @@ public:
     bool leftEarFirst() const override { return true; }
     bool joystickResponse() const override { return false; }
     int waveOutDevice() const override { return 0; }
-};
-
-class RecordingWindow final : public engine::TestWindowView {
-public:
-    bool takeLatchedPress() override { return false; }
-    void showResponse(bool) override {}
-    void showTestWindow() override { visible = true; }
-    void hideTestWindow() override { visible = false; }
-    bool testWindowVisible() const override { return visible; }
-    void SetCaption(const QString&) override {}
-    void setButtonCaption(const QString&) override {}
-    void StartTrace() override { ++traces; }
-    void DrawPulse() override {}
-    void SetLevel(double) override {}
-
-    bool visible = false;
-    int traces = 0;
-};
-
-class QuietHost final : public engine::TestHost {
-public:
-    void repaintAudiogram() override {}
-    void CalcAVP() override {}
-    void setMainWindowEnabled(bool) override {}
 };
 
 // The simulated listener: records the default sink's monitor and holds the
@@ -246,8 +223,8 @@ TEST(RealHearingTest, ListenerAnsweringFromTheSinkMonitorGetsThresholdsOnBothEar
     ShortRunSettings settings;
     platform::QtEventPump pump;
     platform::AlsaWaveOutput wave;
-    RecordingWindow window;
-    QuietHost host;
+    testsupport::RecordingTestWindow window(state);
+    testsupport::RecordingTestHost host;
     engine::TrackingTest test(
         {state, settings, pump, messages, wave, nullptr, window, host, soundCard, {}});
     PlayedPulses log;
