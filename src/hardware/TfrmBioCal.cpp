@@ -1,16 +1,521 @@
 #include "hardware/TfrmBioCal.h"
 
+#include "engine/AppState.h"
+#include "engine/LiveSettings.h"
+#include "hardware/CalibrationStamp.h"
+#include "hardware/MIXER_e.h"
+#include "hardware/MasterLevel.h"
+#include "hardware/PrepareSoundCard.h"
+#include "hardware/SliderScale.h"
+#include "platform/Platform.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+
 namespace tavo::hardware {
 
-TfrmBioCal::TfrmBioCal(QWidget* parent) : QDialog(parent) {
+namespace {
+
+template <typename T> T* named(T* object, const char* name) {
+    object->setObjectName(QString::fromLatin1(name));
+    return object;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+    auto* l = named(new QLabel(text, parent), name);
+    l->setGeometry(geometry);
+    return l;
+}
+
+constexpr int kEndpointMaximum = 1000;
+
+const QString kAsk = QStringLiteral(
+    "Haben Sie ein Audiogramm von einem aktuellen Hörtest (z.B. von einem Hörtest bei einem "
+    "Ohrenarzt), den Sie als Referenz benutzen können? Ist dies nicht der Fall, ist es zu "
+    "empfehlen das gesunde Gehör einer jungen Person als Referenz zu verwenden.");
+const QString kDirectionsAtCreation = QStringLiteral(
+    "Geben Sie Ihre bekannte Hörschwelle im gelben Feld ein, starten Sie den Testton und "
+    "stellen Sie die Lautstärke mit den Schiebereglers genau auf Ihre Hörschwelle zwischen "
+    "hörbar und unhörbar ein. Der Gain-Faktor (falls bei Ihrer Soundkarte vorhanden) sollte "
+    "dabei so niedrig wie möglich sein, um das Eigenrauschen der Karte zu minimieren.");
+
+QString directions(bool knownThreshold, bool gain) {
+    const QString start = knownThreshold
+                              ? QStringLiteral("Geben Sie Ihre bekannte Hörschwelle im gelben Feld "
+                                               "ein, starten Sie den Tongenerator")
+                              : QStringLiteral("Starten Sie den Tongenerator");
+    const QString rest = QStringLiteral(" und stellen Sie die Lautstärke mit den Schiebereglers "
+                                        "genau auf Ihre Hörschwelle zwischen hörbar und unhörbar "
+                                        "ein.");
+    if (!gain) {
+        return start + rest;
+    }
+    // The other mode's text has always begun with a blank.
+    return (knownThreshold ? QString() : QStringLiteral(" ")) + start + rest +
+           QStringLiteral(" Der Gain-Faktor sollte dabei so niedrig wie möglich sein, um den "
+                          "Rauschabstand zu verbessern.");
+}
+
+// Why a slider cannot be used, or nothing when it can.
+QString unusableReason(const TMixControl& control) {
+    if (!control.Present) {
+        return QStringLiteral("Die Soundkarte hat diesen Regler nicht.");
+    }
+    if (!usableForSlider(control)) {
+        return QStringLiteral("Der Regler meldet 0 Stufen.");
+    }
+    return {};
+}
+
+} // namespace
+
+const QString TfrmBioCal::kOn = QStringLiteral("Ein");
+const QString TfrmBioCal::kOff = QStringLiteral("Aus");
+
+TfrmBioCal::TfrmBioCal(CalibrationDialogContext context,
+                       std::function<void(const QString& comment)> handOver, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), context_(std::move(context)),
+      handOver_(std::move(handOver)), tone_(*context_.platform.wave, *context_.platform.pump) {
     setObjectName(QStringLiteral("frmBioCal"));
     setWindowTitle(QStringLiteral("Calibration by Ear"));
-    resize(560, 420);
+    setModal(false);
+    buildControls();
     FormCreate();
 }
 
+TfrmBioCal::~TfrmBioCal() = default;
+
+void TfrmBioCal::buildControls() {
+    setFixedSize(560, 440);
+    buildSliders();
+    buildToneGenerator();
+    Image1 = named(new HeadphonesPicture(this), "Image1");
+    Image1->setGeometry(380, 23, 161, 168);
+
+    lblInstructions =
+        label(this, "lblInstructions", QStringLiteral("Instructions"), QRect(12, 300, 300, 18));
+    QFont bold = lblInstructions->font();
+    bold.setBold(true);
+    lblInstructions->setFont(bold);
+    Directions = label(this, "Directions", QStringLiteral("Directions"), QRect(12, 320, 536, 48));
+    Directions->setWordWrap(true);
+    Directions->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label9 = label(this, "Label9",
+                   QStringLiteral("When you have found the hearing threshold, click on 'next' to "
+                                  "proceed to the next frequency."),
+                   QRect(12, 368, 536, 32));
+    Label9->setWordWrap(true);
+    Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    for (QLabel* l : {Directions, Label9}) {
+        l->setToolTip(QStringLiteral("Brief Instructions. For furter Information read your "
+                                     "Manual."));
+    }
+
+    Previous = named(new QPushButton(QStringLiteral("<- Previous"), this), "Previous");
+    Previous->setGeometry(12, 404, 100, 28);
+    Previous->setAutoDefault(false);
+    Next = named(new QPushButton(QStringLiteral("Next ->"), this), "Next");
+    Next->setGeometry(448, 404, 100, 28);
+    Next->setAutoDefault(false);
+    Next->setToolTip(QStringLiteral("Click here when you are satisfied with the mixer settings"));
+    connect(Previous, &QPushButton::clicked, this, [this] { PreviousClick(); });
+    connect(Next, &QPushButton::clicked, this, [this] { NextClick(); });
+}
+
+void TfrmBioCal::buildSliders() {
+    Label7 = label(this, "Label7", QStringLiteral("Windows Volume Control (Soundcard)"),
+                   QRect(12, 4, 360, 18));
+    const auto column = [this](int x, const char* captionName, const char* caption) {
+        return label(this, captionName, QString::fromLatin1(caption), QRect(x, 24, 90, 16));
+    };
+    lblWaveOut = column(12, "lblWaveOut", "Wave Out");
+    WaveOutSlider = makeLevelSlider(this, "WaveOutSlider", QRect(30, 44, 40, 180), 32, 4,
+                                    QStringLiteral("Soundcard Output Wave Volume"));
+    WaveLabel = label(this, "WaveLabel", QStringLiteral("0"), QRect(12, 228, 90, 16));
+    lblWaveNote = label(this, "lblWaveNote", QString(), QRect(12, 246, 110, 46));
+
+    lblMasterOut = column(130, "lblMasterOut", "Master Out");
+    MasterSlider = makeLevelSlider(this, "MasterSlider", QRect(148, 44, 40, 180), 1000, 100,
+                                   QStringLiteral("Soundcard Output Master Volume"));
+    MasterLabel = label(this, "MasterLabel", QStringLiteral("0"), QRect(130, 228, 90, 16));
+    lblMasterNote = label(this, "lblMasterNote", QString(), QRect(130, 246, 110, 46));
+    for (QLabel* note : {lblWaveNote, lblMasterNote}) {
+        note->setWordWrap(true);
+        note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        note->setStyleSheet(QStringLiteral("color: #a00000"));
+    }
+
+    GainBox = named(new QFrame(this), "GainBox");
+    GainBox->setGeometry(250, 20, 110, 230);
+    GainBox->setFrameShape(QFrame::Box);
+    Label4 = label(GainBox, "Label4", QStringLiteral("Gain Factor"), QRect(8, 4, 94, 16));
+    GainSlider = makeLevelSlider(GainBox, "GainSlider", QRect(34, 24, 40, 180), 65535, 8192,
+                                 QStringLiteral("Output Gain"));
+    GainLabel = label(GainBox, "GainLabel", QStringLiteral("0"), QRect(8, 208, 94, 16));
+
+    for (QLabel* value : {WaveLabel, MasterLabel, GainLabel}) {
+        value->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+    connect(WaveOutSlider, &QSlider::valueChanged, this, [this] { WaveOutSliderChange(); });
+    connect(MasterSlider, &QSlider::valueChanged, this, [this] { MasterSliderChange(); });
+    connect(GainSlider, &QSlider::valueChanged, this, [this] { GainSliderChange(); });
+}
+
+void TfrmBioCal::buildToneGenerator() {
+    Label5 = label(this, "Label5", QStringLiteral("Tone Generator"), QRect(380, 200, 168, 18));
+    Threshold = named(new QLineEdit(QStringLiteral("0"), this), "Threshold");
+    Threshold->setGeometry(380, 222, 60, 24);
+    Threshold->setStyleSheet(QStringLiteral("background-color: yellow"));
+    Threshold->installEventFilter(this);
+    Label6 = label(this, "Label6", QStringLiteral("dB"), QRect(446, 226, 30, 16));
+    OnButton = named(new QPushButton(kOn, this), "OnButton");
+    OnButton->setGeometry(380, 252, 70, 28);
+    OnButton->setAutoDefault(false);
+    OnButton->setToolTip(QStringLiteral("Switches Test Tone On and Off"));
+    shpLED = named(new ToneLed(this), "shpLED");
+    shpLED->setGeometry(458, 256, 20, 20);
+    lblFreqSide = label(this, "lblFreqSide", QString(), QRect(380, 282, 168, 18));
+    connect(OnButton, &QPushButton::clicked, this, [this] { OnButtonClick(); });
+}
+
 void TfrmBioCal::FormCreate() {
+    OnButton->setText(kOn);
+    lblInstructions->setText(QStringLiteral("Anleitung"));
+    Label5->setText(QStringLiteral("Tongenerator"));
+    Label7->setText(QStringLiteral("Windows Lautstärkeregler (Soundkarte)"));
+    Previous->setText(QStringLiteral("<- Zurück"));
+    Next->setText(QStringLiteral("Weiter ->"));
     setWindowTitle(QStringLiteral("Kalibrierung nach Gehör"));
+    Directions->setText(kDirectionsAtCreation);
+}
+
+bool TfrmBioCal::endpointPath() const {
+    return context_.state.UseEndpointVolume;
+}
+
+// Each showing starts the procedure afresh.
+void TfrmBioCal::FormActivate() {
+    auto& state = context_.state;
+    auto& mixer = context_.mixer;
+    platform::Message ask{
+        kAsk, {}, platform::MessageType::Confirmation, platform::MessageButtons::YesNo, 11};
+    KnownThresholdMode = context_.platform.messages->show(ask) == platform::MessageAnswer::Yes;
+    Threshold->setText(QStringLiteral("0"));
+    Threshold->setVisible(KnownThresholdMode);
+    Label6->setVisible(KnownThresholdMode);
+
+    CalibrationEar = engine::kLeftEar;
+    CalibrationSlot = 1;
+    setWindowTitle(QStringLiteral("Kalibrierung per Gehör - Linker Kanal ") +
+                   QString::number(state.TestFrequencies[1]) + QStringLiteral(" Hz"));
+
+    setUpSliders();
+    Directions->setText(directions(KnownThresholdMode, gainShown_));
+    Directions->adjustSize();
+    Directions->resize(536, Directions->heightForWidth(536));
+    Label9->move(Label9->x(), Directions->geometry().bottom() + 1);
+
+    MasterSliderChange();
+    WaveOutSliderChange();
+    GainSliderChange();
+    PrepareSoundCard(state, mixer);
+
+    // A check of the loaded calibration starts from it; a new one from zero.
+    const bool recheck = state.CalibrationLoaded && !state.NewCalibrationMode;
+    for (int ear = 0; ear < engine::kEars; ++ear) {
+        for (int k = 0; k < 11; ++k) {
+            auto& point =
+                state.NewCalibration[static_cast<std::size_t>(ear)][static_cast<std::size_t>(k)];
+            const auto& loaded =
+                state.Calibration[static_cast<std::size_t>(ear)][static_cast<std::size_t>(k + 1)];
+            point.WaveSteps = recheck ? loaded.WaveSteps : 0;
+            point.MasterSteps = recheck ? loaded.MasterSteps : 0;
+            point.GainSteps = recheck ? loaded.GainSteps : 0;
+            point.Reference = recheck ? loaded.Reference : 0.0;
+        }
+    }
+    Preparepage();
+}
+
+// The sliders' ranges from the card's controls. A control the dialog cannot
+// compute with leaves its slider disabled, with the reason under it.
+void TfrmBioCal::setUpSliders() {
+    auto& mixer = context_.mixer;
+    const QSignalBlocker blockMaster(MasterSlider);
+    const QSignalBlocker blockWave(WaveOutSlider);
+    const QSignalBlocker blockGain(GainSlider);
+
+    if (endpointPath()) {
+        MasterSlider->setEnabled(true);
+        setSliderRange(MasterSlider, kEndpointMaximum);
+        MasterSlider->setTickInterval(100);
+        lblMasterNote->clear();
+    } else {
+        const QString reason = unusableReason(mixer.MasterVolume);
+        MasterSlider->setEnabled(reason.isEmpty());
+        lblMasterNote->setText(reason);
+        if (reason.isEmpty()) {
+            std::uint32_t left = 0;
+            std::uint32_t right = 0;
+            mixer.GetUnsignedLevel(mixer.MasterVolume, left, right);
+            setSliderRange(MasterSlider, static_cast<int>(mixer.MasterVolume.Steps));
+            MasterSlider->setValue(positionForControl(mixer.MasterVolume, left));
+        } else {
+            setSliderRange(MasterSlider, 0);
+        }
+    }
+
+    const QString waveReason = unusableReason(mixer.WaveOutVolume);
+    WaveOutSlider->setEnabled(waveReason.isEmpty());
+    lblWaveNote->setText(waveReason);
+    if (waveReason.isEmpty()) {
+        std::uint32_t left = 0;
+        std::uint32_t right = 0;
+        mixer.GetUnsignedLevel(mixer.WaveOutVolume, left, right);
+        setSliderRange(WaveOutSlider, static_cast<int>(mixer.WaveOutVolume.Steps));
+    } else {
+        setSliderRange(WaveOutSlider, 0);
+    }
+
+    gainShown_ = mixer.OutputGain.Present && mixer.OutputGain.Maximum > 0 &&
+                 usableForSlider(mixer.OutputGain);
+    for (QWidget* w : std::initializer_list<QWidget*>{GainBox, GainSlider, GainLabel, Label4}) {
+        w->setVisible(gainShown_);
+    }
+    if (gainShown_) {
+        setSliderRange(GainSlider, static_cast<int>(mixer.OutputGain.Steps));
+    }
+}
+
+engine::TCalibrationPoint& TfrmBioCal::pagePoint() {
+    return context_.state.NewCalibration[static_cast<std::size_t>(CalibrationEar)]
+                                        [static_cast<std::size_t>(CalibrationSlot - 1)];
+}
+
+// A page starts from its own point once that has a master value; a right-ear
+// page otherwise from the left ear at the same frequency, a left-ear page
+// from the previous frequency.
+const engine::TCalibrationPoint& TfrmBioCal::startingPoint() const {
+    const auto& table = context_.state.NewCalibration;
+    const auto index = static_cast<std::size_t>(CalibrationSlot - 1);
+    const auto& own = table[static_cast<std::size_t>(CalibrationEar)][index];
+    if (own.MasterSteps > 0) {
+        return own;
+    }
+    if (CalibrationEar == engine::kRightEar) {
+        return table[engine::kLeftEar][index];
+    }
+    if (CalibrationSlot > 1) {
+        return table[engine::kLeftEar][index - 1];
+    }
+    return own;
+}
+
+void TfrmBioCal::setSliderPositions(const engine::TCalibrationPoint& point) {
+    const QSignalBlocker blockMaster(MasterSlider);
+    const QSignalBlocker blockWave(WaveOutSlider);
+    const QSignalBlocker blockGain(GainSlider);
+    MasterSlider->setValue(positionFor(MasterSlider->maximum(), point.MasterSteps));
+    WaveOutSlider->setValue(positionFor(WaveOutSlider->maximum(), point.WaveSteps));
+    GainSlider->setValue(positionFor(GainSlider->maximum(), point.GainSteps));
+}
+
+void TfrmBioCal::Preparepage() {
+    auto& state = context_.state;
+    const QString frequency =
+        QString::number(state.TestFrequencies[static_cast<std::size_t>(CalibrationSlot)]) +
+        QStringLiteral(" Hz");
+    const bool left = CalibrationEar == engine::kLeftEar;
+    state.LeftChannelGain = left ? 1 : 0;
+    state.RightChannelGain = left ? 0 : 1;
+    setWindowTitle((left ? QStringLiteral("Kalibrierung per Gehör- Linkes Ohr ")
+                         : QStringLiteral("Kalibrierung per Gehör- Rechtes Ohr ")) +
+                   frequency);
+    lblFreqSide->setText((left ? QStringLiteral("Linkes Ohr ") : QStringLiteral("Rechtes Ohr ")) +
+                         frequency);
+
+    // Copied first: the chosen point may be the page's own, which the
+    // handlers below write.
+    const engine::TCalibrationPoint start = startingPoint();
+    setSliderPositions(start);
+    WaveOutSliderChange();
+    MasterSliderChange();
+    GainSliderChange();
+
+    const bool first = left && CalibrationSlot == 1;
+    Previous->setText(first ? QStringLiteral("Abbrechen") : QStringLiteral("<- Zurück"));
+    Previous->setToolTip(first ? QStringLiteral("Kalibrierung abbrechen")
+                               : QStringLiteral("Zurück zur vorherigen Frequenz"));
+}
+
+void TfrmBioCal::WaveOutSliderChange() {
+    auto& mixer = context_.mixer;
+    const int v = shownValue(WaveOutSlider->maximum(), WaveOutSlider->value());
+    if (const auto unit = mixer.WaveOutVolume.StepUnit(); unit && WaveOutSlider->isEnabled()) {
+        mixer.SetUnsignedLevel(mixer.WaveOutVolume, *unit * v, *unit * v);
+    }
+    WaveLabel->setText(QString::number(v));
+    pagePoint().WaveSteps = v;
+}
+
+void TfrmBioCal::MasterSliderChange() {
+    auto& mixer = context_.mixer;
+    const int v = shownValue(MasterSlider->maximum(), MasterSlider->value());
+    if (endpointPath()) {
+        ApplyMasterLevel(context_.endpoint ? context_.endpoint() : nullptr, v);
+    } else if (const auto unit = mixer.MasterVolume.StepUnit(); unit && MasterSlider->isEnabled()) {
+        mixer.SetUnsignedLevel(mixer.MasterVolume, *unit * v, *unit * v);
+    }
+    MasterLabel->setText(QString::number(v));
+    pagePoint().MasterSteps = v;
+}
+
+void TfrmBioCal::GainSliderChange() {
+    auto& mixer = context_.mixer;
+    if (!gainShown_) {
+        return;
+    }
+    const int v = shownValue(GainSlider->maximum(), GainSlider->value());
+    const std::int64_t value = *mixer.OutputGain.StepUnit() * v;
+    if (mixer.OutputGain.Uniform) {
+        mixer.SetUnsignedLevel(mixer.OutputGain, value, value);
+    } else {
+        // Only the page's ear.
+        const std::int64_t ear = CalibrationEar;
+        mixer.SetUnsignedLevel(mixer.OutputGain, value * (1 - ear), value * ear);
+    }
+    GainLabel->setText(QString::number(v));
+    pagePoint().GainSteps = v;
+}
+
+void TfrmBioCal::toneOff() {
+    if (tone_.playing()) {
+        tone_.stop();
+    }
+    shpLED->setOn(false);
+    OnButton->setText(kOn);
+}
+
+void TfrmBioCal::startTone() {
+    bool whole = false;
+    const int threshold = Threshold->text().trimmed().toInt(&whole);
+    // Only a whole number is a threshold; anything else counts as 0.
+    if (!whole) {
+        Threshold->setText(QStringLiteral("0"));
+    }
+    const int device = context_.settings != nullptr ? context_.settings->waveOutDevice() : 0;
+    const auto& state = context_.state;
+    if (!tone_.start(state, state.TestFrequencies[static_cast<std::size_t>(CalibrationSlot)],
+                     (whole ? threshold : 0) - 60.0, device)) {
+        toneOff();
+        context_.platform.messages->show(
+            QStringLiteral("Der Testton kann nicht abgespielt werden: die Soundkarte ist nicht "
+                           "verfügbar."),
+            {}, platform::MessageType::Error);
+        return;
+    }
+    shpLED->setOn(true);
+    OnButton->setText(kOff);
+}
+
+void TfrmBioCal::OnButtonClick() {
+    if (OnButton->text() != kOn) {
+        toneOff();
+    } else {
+        startTone();
+    }
+}
+
+void TfrmBioCal::ThresholdKeyDown(int key) {
+    // Enter while the tone plays: the new threshold is heard at once.
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && OnButton->text() != kOn) {
+        OnButtonClick();
+        OnButtonClick();
+    }
+}
+
+void TfrmBioCal::NextClick() {
+    toneOff();
+    auto& point = pagePoint();
+    point.WaveSteps = shownValue(WaveOutSlider->maximum(), WaveOutSlider->value());
+    point.MasterSteps = shownValue(MasterSlider->maximum(), MasterSlider->value());
+    point.Reference = 0.0;
+    ++CalibrationSlot;
+    if (CalibrationSlot == 12) {
+        if (CalibrationEar == engine::kLeftEar) {
+            CalibrationEar = engine::kRightEar;
+            CalibrationSlot = 1;
+        } else {
+            CalibrationSlot = 11;
+            finish();
+            return;
+        }
+    }
+    Preparepage();
+}
+
+void TfrmBioCal::PreviousClick() {
+    toneOff();
+    if (CalibrationEar == engine::kLeftEar && CalibrationSlot == 1) {
+        close(); // abandoned: nothing is handed on
+        return;
+    }
+    --CalibrationSlot;
+    if (CalibrationSlot == 0) {
+        CalibrationEar = engine::kLeftEar;
+        CalibrationSlot = 11;
+    }
+    Preparepage();
+}
+
+void TfrmBioCal::finish() {
+    auto& state = context_.state;
+    const auto stamp = calibrationStamp(QDateTime::currentDateTime());
+    state.NewCalibrationDate = stamp.date;
+    state.NewCalibrationTime = stamp.time;
+    state.NewCalibrationPending = true;
+    // Closed first, so that the main window it enables is disabled again by
+    // the information dialog that follows.
+    close();
+    if (handOver_) {
+        handOver_(QStringLiteral("Calibration by Ear"));
+    }
+}
+
+void TfrmBioCal::FormClose() {
+    toneOff();
+    if (context_.mainWindow != nullptr) {
+        context_.mainWindow->setEnabled(true);
+    }
+}
+
+void TfrmBioCal::reject() {
+    PreviousClick();
+}
+
+void TfrmBioCal::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        FormActivate();
+    }
+}
+
+void TfrmBioCal::closeEvent(QCloseEvent* event) {
+    FormClose();
+    QDialog::closeEvent(event);
+}
+
+bool TfrmBioCal::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Threshold && event->type() == QEvent::KeyPress) {
+        ThresholdKeyDown(static_cast<QKeyEvent*>(event)->key());
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace tavo::hardware

@@ -19,6 +19,7 @@
 #include "ui/TfrmSplash.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTimer>
 
 namespace tavo::ui {
@@ -31,6 +32,7 @@ ProgramWindows::~ProgramWindows() {
         main->attachDialogs(nullptr, nullptr);
         main->repaintTestGraph = {};
         main->attachTestWindow(nullptr, nullptr);
+        main->attachCalibrationWindows(nullptr, nullptr, nullptr);
         main->setCalibrationReader({});
     }
 }
@@ -78,10 +80,23 @@ std::unique_ptr<ProgramWindows> createWindows(engine::AppState& state, platform:
             return info->ReadCal(fileName);
         });
     windows->creationOrder << QStringLiteral("TfrmCalibrationInfo");
-    windows->bioCal = std::make_unique<hardware::TfrmBioCal>();
+    const hardware::CalibrationDialogContext calibration{
+        state,
+        platform,
+        services.mixer,
+        [main = windows->main.get()] { return main->endpointVolume(); },
+        windows->settings.get(),
+        windows->main.get()};
+    windows->bioCal = std::make_unique<hardware::TfrmBioCal>(
+        calibration, [info = windows->calibrationInfo.get()](const QString& comment) {
+            info->Comment->setText(comment);
+            info->show();
+        });
     windows->creationOrder << QStringLiteral("TfrmBioCal");
-    windows->compatibility = std::make_unique<hardware::TfrmCompatibilityTest>();
+    windows->compatibility = std::make_unique<hardware::TfrmCompatibilityTest>(calibration);
     windows->creationOrder << QStringLiteral("TfrmCompatibilityTest");
+    windows->main->attachCalibrationWindows(windows->calibrationInfo.get(), windows->bioCal.get(),
+                                            windows->compatibility.get());
     return windows;
 }
 

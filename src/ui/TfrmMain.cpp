@@ -141,6 +141,12 @@ void TfrmMain::buildMenus() {
     connect(Options1, &QAction::triggered, this, [this] { Options1Click(); });
     connect(Settings1, &QAction::triggered, this, [this] { Settings1Click(); });
     connect(NewTest1, &QAction::triggered, this, [this] { NewTest1Click(); });
+    connect(EarCalibration1, &QAction::triggered, this, [this] { SubjCal1Click(); });
+    connect(CheckorRecalibratebyEar1, &QAction::triggered, this, [this] { SubjRecal1Click(); });
+    connect(LoadCalibration1, &QAction::triggered, this, [this] { LoadCalibration1Click(); });
+    connect(CalInfo1, &QAction::triggered, this, [this] { CalInfo1Click(); });
+    connect(TestCompatibility1, &QAction::triggered, this, [this] { TestCompatibility1Click(); });
+    connect(Calibration2, &QMenu::aboutToShow, this, [this] { Calibration2Click(); });
 }
 
 void TfrmMain::buildResultsArea() {
@@ -324,6 +330,7 @@ void TfrmMain::FormCreate() {
     if (!state.ResultsValid) {
         New1Click();
     }
+    Calibration2Click();
 }
 
 void TfrmMain::setLiveSettings(const engine::LiveSettings* settings) {

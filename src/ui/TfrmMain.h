@@ -25,15 +25,18 @@ class TfrmTest;
 } // namespace tavo::engine
 namespace tavo::hardware {
 class MIXER_e;
-}
+class TfrmBioCal;
+class TfrmCompatibilityTest;
+} // namespace tavo::hardware
 namespace tavo::platform {
 struct Platform;
 class EndpointVolume;
 } // namespace tavo::platform
 
 namespace tavo::storage {
+class TfrmCalibrationInfo;
 class TfrmSettings;
-}
+} // namespace tavo::storage
 
 namespace tavo::ui {
 
@@ -69,6 +72,11 @@ public:
     // The real-time window and the mixer layer the hearing test plays
     // through; nothing detaches them (before those go).
     void attachTestWindow(engine::TfrmTest* window, hardware::MIXER_e* mixer);
+    // The windows of the Calibration menu; nothing detaches them.
+    void attachCalibrationWindows(storage::TfrmCalibrationInfo* information,
+                                  hardware::TfrmBioCal* byEar,
+                                  hardware::TfrmCompatibilityTest* compatibility);
+
     // The New Test command, once the test window is attached.
     TestCommand* testCommand() const { return testCommand_.get(); }
 
@@ -86,6 +94,15 @@ public:
     void Options1Click();  // the settings, behind the password
     void Settings1Click(); // the graph settings, without the password
     void NewTest1Click();  // the hearing test
+    // The Calibration menu.
+    void SubjCal1Click();           // new calibration by ear, after the compatibility question
+    void SubjRecal1Click();         // check or recalibrate by ear
+    void LoadCalibration1Click();   // load a calibration file
+    void CalInfo1Click();           // calibration information
+    void TestCompatibility1Click(); // hardware compatibility test
+    // The enabling rules of the menus, applied when a menu opens and before
+    // a shortcut acts (not while a test runs: then every command is refused).
+    void Calibration2Click();
 
     // What the settings dialog asks of the main window.
     void repaintAudiogram() override;
@@ -170,6 +187,7 @@ Q_SIGNALS:
     void closed();
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -197,6 +215,9 @@ private:
     ScreenSaverFilter* screenSaverFilter_ = nullptr;
     std::unique_ptr<platform::EndpointVolume> EndpointVolume;
     std::unique_ptr<TestCommand> testCommand_;
+    storage::TfrmCalibrationInfo* calibrationInfo_ = nullptr;
+    hardware::TfrmBioCal* bioCal_ = nullptr;
+    hardware::TfrmCompatibilityTest* compatibility_ = nullptr;
     std::vector<std::pair<QAction*, bool>> refusedCommands_;
     // The window was closed while a test ran: close once it has stopped.
     bool closeAfterTest_ = false;

@@ -1,0 +1,36 @@
+#include "hardware/CalibrationTone.h"
+
+#include "engine/AppState.h"
+
+namespace tavo::hardware {
+
+CalibrationTone::CalibrationTone(platform::WaveOutput& wave, platform::EventPump& pump)
+    : output_(wave, pump) {}
+
+CalibrationTone::~CalibrationTone() {
+    stop();
+}
+
+bool CalibrationTone::start(const engine::AppState& state, std::int32_t frequency, double level,
+                            int device) {
+    stop();
+    CalibrationToneBuffer.clear();
+    engine::CreateSound(state, frequency, CalibrationToneBuffer, level, 1.0, 0.0);
+    // The all-ones loop count: repeat until reset.
+    if (output_.PreparePlay(device, CalibrationToneBuffer, -1) != platform::WaveResult::Ok ||
+        output_.WriteHeader() != platform::WaveResult::Ok) {
+        output_.FinishPlay();
+        return false;
+    }
+    playing_ = true;
+    return true;
+}
+
+void CalibrationTone::stop() {
+    if (playing_) {
+        output_.FinishPlay();
+        playing_ = false;
+    }
+}
+
+} // namespace tavo::hardware

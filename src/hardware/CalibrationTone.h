@@ -1,0 +1,42 @@
+#pragma once
+
+#include "engine/Playback.h"
+#include "engine/ToneSynthesis.h"
+
+#include <cstdint>
+
+namespace tavo::engine {
+struct AppState;
+}
+
+namespace tavo::hardware {
+
+// The tone of the calibration dialogs: a one-second pulse with its rising
+// and falling envelope, repeated without a gap until it is switched off, on
+// the channels the state's channel gains select.
+class CalibrationTone {
+public:
+    CalibrationTone(platform::WaveOutput& wave, platform::EventPump& pump);
+    ~CalibrationTone();
+    CalibrationTone(const CalibrationTone&) = delete;
+    CalibrationTone& operator=(const CalibrationTone&) = delete;
+
+    // Makes the tone (level in dB relative to digital full scale) and loops
+    // it on `device`. A tone already playing is stopped first. False when
+    // the device could not be opened or refused the buffer: nothing plays
+    // then and the device is closed again.
+    bool start(const engine::AppState& state, std::int32_t frequency, double level, int device);
+    // Stops the tone and closes the device; nothing when none plays.
+    void stop();
+    bool playing() const { return playing_; }
+
+    // What was played last (for tests and tools).
+    const engine::ToneBuffer& buffer() const { return CalibrationToneBuffer; }
+
+private:
+    engine::ToneOutput output_;
+    engine::ToneBuffer CalibrationToneBuffer;
+    bool playing_ = false;
+};
+
+} // namespace tavo::hardware
