@@ -507,8 +507,10 @@ void TfrmBioCal::showEvent(QShowEvent* event) {
 }
 
 void TfrmBioCal::closeEvent(QCloseEvent* event) {
+    // Not QDialog's: that would reject, and rejecting here means Escape's
+    // button, not closing.
     FormClose();
-    QDialog::closeEvent(event);
+    event->accept();
 }
 
 bool TfrmBioCal::eventFilter(QObject* watched, QEvent* event) {

@@ -368,8 +368,10 @@ void TfrmCompatibilityTest::showEvent(QShowEvent* event) {
 }
 
 void TfrmCompatibilityTest::closeEvent(QCloseEvent* event) {
+    // Not QDialog's: that would reject, and rejecting here means Escape's
+    // button, not closing.
     FormClose();
-    QDialog::closeEvent(event);
+    event->accept();
 }
 
 bool TfrmCompatibilityTest::eventFilter(QObject* watched, QEvent* event) {
