@@ -19,12 +19,13 @@ namespace tavo::platform {
 
 std::unique_ptr<Platform> makeRealPlatform() {
     auto platform = std::make_unique<Platform>();
+    platform->playbackVolume = std::make_shared<PlaybackVolume>();
     platform->pump = std::make_unique<QtEventPump>();
-    platform->wave = std::make_unique<AlsaWaveOutput>();
+    platform->wave = std::make_unique<AlsaWaveOutput>(platform->playbackVolume);
     platform->messages = std::make_unique<QtMessages>();
     platform->screenSaver = std::make_unique<DBusScreenSaver>();
     platform->endpoint = std::make_unique<PulseEndpointVolumeService>();
-    platform->mixer = std::make_unique<AlsaMixerService>();
+    platform->mixer = std::make_unique<AlsaMixerService>(platform->playbackVolume);
     platform->controller = std::make_unique<SdlGameController>();
     return platform;
 }

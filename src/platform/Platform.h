@@ -5,6 +5,7 @@
 #include "platform/GameController.h"
 #include "platform/Messages.h"
 #include "platform/Mixer.h"
+#include "platform/PlaybackVolume.h"
 #include "platform/ScreenSaver.h"
 #include "platform/WaveOutput.h"
 
@@ -23,6 +24,10 @@ struct Platform {
     std::unique_ptr<EndpointVolumeService> endpoint;
     std::unique_ptr<MixerService> mixer; // must outlive the mixer layer that uses it
     std::unique_ptr<GameController> controller;
+    // The volume of the program's own playback, shared by the real wave
+    // output and the real mixer (the wave volume of `default`). Empty with
+    // simulated sound: the simulated mixer has a wave control of its own.
+    std::shared_ptr<PlaybackVolume> playbackVolume;
     bool simulatedSound = false;
 };
 

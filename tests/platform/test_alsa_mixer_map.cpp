@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 using namespace tavo::platform;
 using alsa::ElementInfo;
 using alsa::MappedLine;
@@ -221,4 +223,92 @@ TEST(AlsaMixerMap, SoundServerCardAndCardsWithoutAPath) {
     // A raw range beyond 32 bits is cut to what the bounds can hold.
     const auto huge = alsa::mapElements({playback("Master", 0, 1L << 40, 2)});
     EXPECT_EQ(huge.destinations[0].line.controls[0].info.maximum, 2147483647);
+}
+
+TEST(AlsaMixerMap, ProgramVolumeStandsInForAMissingWaveVolume) {
+    // `default` on a sound server: Master and Capture, no PCM.
+    ElementInfo master = playback("Master", 0, 65536, 2);
+    ElementInfo capt = capture("Capture", 65536, 2, true);
+    const auto server = alsa::mapElements({master, capt}, true);
+    ASSERT_EQ(server.destinations.size(), 2u);
+    const auto& speakers = server.destinations[0];
+    EXPECT_EQ(speakers.line.info.componentType, line::DstSpeakers);
+    ASSERT_EQ(speakers.sources.size(), 1u);
+    EXPECT_EQ(speakers.line.info.connections, 1u);
+    // The speakers keep what the sink offers.
+    EXPECT_EQ(typesAndElements(speakers.line),
+              (std::vector<std::pair<std::uint32_t, std::string>>{{control::Volume, "Master"},
+                                                                  {control::Mute, "Master"}}));
+
+    const auto& wave = speakers.sources[0];
+    EXPECT_EQ(wave.info.componentType, line::SrcWaveOut);
+    EXPECT_EQ(wave.info.name, "Wave");
+    EXPECT_EQ(wave.info.shortName, "Wave");
+    EXPECT_EQ(wave.info.flags, line::FlagActive | line::FlagSource);
+    EXPECT_EQ(wave.info.channels, 2u);
+    EXPECT_EQ(wave.info.controls, 1u);
+    EXPECT_EQ(server.findLine(wave.info.lineId), &wave);
+    ASSERT_EQ(wave.controls.size(), 1u);
+    const auto& volume = wave.controls[0];
+    EXPECT_EQ(volume.access, alsa::Access::ProgramVolume);
+    EXPECT_EQ(volume.info.type, control::Volume);
+    EXPECT_EQ(volume.info.minimum, 0);
+    EXPECT_EQ(volume.info.maximum, 65535);
+    EXPECT_EQ(volume.info.steps, 255u);
+    EXPECT_EQ(volume.channels, 2u);
+    // Two channels set apart, and usable.
+    EXPECT_EQ(volume.info.flags & (control::FlagUniform | control::FlagDisabled), 0u);
+    EXPECT_EQ(server.findControl(volume.info.controlId), &volume);
+
+    // Control numbers stay unique through the device.
+    std::set<std::uint32_t> ids;
+    std::size_t controls = 0;
+    for (const auto& d : server.destinations) {
+        for (const auto& c : d.line.controls) {
+            ids.insert(c.info.controlId);
+            ++controls;
+        }
+        for (const auto& s : d.sources) {
+            for (const auto& c : s.controls) {
+                ids.insert(c.info.controlId);
+                ++controls;
+            }
+        }
+    }
+    EXPECT_EQ(ids.size(), controls);
+
+    // Not asked for: the sink's controls only.
+    EXPECT_TRUE(alsa::mapElements({master, capt}, false).destinations[0].sources.empty());
+
+    // A card with its own wave volume keeps it and gets no second one.
+    const auto card = alsa::mapElements(consumerCard(), true);
+    const auto& cardSpeakers = card.destinations[0];
+    EXPECT_EQ(cardSpeakers.sources.size(),
+              alsa::mapElements(consumerCard()).destinations[0].sources.size());
+    std::vector<std::string> waveLines;
+    for (const auto& s : cardSpeakers.sources) {
+        if (s.info.componentType == line::SrcWaveOut) {
+            waveLines.push_back(s.info.name);
+            for (const auto& c : s.controls) {
+                EXPECT_NE(c.access, alsa::Access::ProgramVolume);
+            }
+        }
+    }
+    EXPECT_EQ(waveLines, std::vector<std::string>{"PCM"});
+
+    // A PCM element with a switch only has no wave volume: ours is added as
+    // a line of its own, after it, so the mixer layer finds both its mute
+    // and our volume.
+    const auto muteOnly = alsa::mapElements({master, playback("PCM", 0, 0, 2), capt}, true);
+    std::vector<std::pair<std::string, alsa::Access>> waveControls;
+    for (const auto& s : muteOnly.destinations[0].sources) {
+        if (s.info.componentType == line::SrcWaveOut) {
+            for (const auto& c : s.controls) {
+                waveControls.push_back({s.info.name, c.access});
+            }
+        }
+    }
+    EXPECT_EQ(waveControls,
+              (std::vector<std::pair<std::string, alsa::Access>>{
+                  {"PCM", alsa::Access::PlaybackMute}, {"Wave", alsa::Access::ProgramVolume}}));
 }

@@ -136,10 +136,17 @@ private:
     std::vector<ElementInfo> infos_;
 };
 
+// The device that carries the program's playback volume.
+bool offersProgramVolume(const std::string& ctlName) {
+    return ctlName == "default";
+}
+
 class AlsaMixerDevice final : public MixerDevice {
 public:
-    explicit AlsaMixerDevice(std::unique_ptr<SimpleMixer> mixer)
-        : mixer_(std::move(mixer)), layout_(alsa::mapElements(mixer_->infos())) {}
+    // `volume`: the program's playback volume where the device offers it.
+    AlsaMixerDevice(std::unique_ptr<SimpleMixer> mixer, std::shared_ptr<PlaybackVolume> volume)
+        : mixer_(std::move(mixer)), volume_(std::move(volume)),
+          layout_(alsa::mapElements(mixer_->infos(), volume_ != nullptr)) {}
 
     MixerResult destinationLine(std::uint32_t destination, MixerLine& line) override {
         if (destination >= layout_.destinations.size()) {
@@ -177,6 +184,14 @@ protected:
         const MappedControl* c = nullptr;
         if (const auto refused = check(request, c); refused != MixerResult::Ok) {
             return refused;
+        }
+        if (c->access == Access::ProgramVolume) {
+            const auto levels = volume_->get();
+            values[0] = levels.left;
+            if (values.size() > 1) {
+                values[1] = levels.right;
+            }
+            return MixerResult::Ok;
         }
         // Take in what changed on the card since the last look.
         snd_mixer_handle_events(mixer_->handle());
@@ -229,6 +244,11 @@ protected:
         const MappedControl* c = nullptr;
         if (const auto refused = check(request, c); refused != MixerResult::Ok) {
             return refused;
+        }
+        if (c->access == Access::ProgramVolume) {
+            // One channel sets both.
+            volume_->set(values[0], values.size() > 1 ? values[1] : values[0]);
+            return MixerResult::Ok;
         }
         snd_mixer_handle_events(mixer_->handle());
         snd_mixer_elem_t* e = mixer_->element(c->element);
@@ -306,6 +326,7 @@ private:
     }
 
     std::unique_ptr<SimpleMixer> mixer_;
+    std::shared_ptr<PlaybackVolume> volume_;
     MixerLayout layout_;
 };
 
@@ -328,6 +349,9 @@ std::string productNameOf(const std::string& ctlName) {
 
 } // namespace
 
+AlsaMixerService::AlsaMixerService(std::shared_ptr<PlaybackVolume> volume)
+    : volume_(volume ? std::move(volume) : std::make_shared<PlaybackVolume>()) {}
+
 void AlsaMixerService::scan() {
     snd_lib_error_set_handler(quietErrorHandler);
     devices_.clear();
@@ -342,7 +366,7 @@ void AlsaMixerService::scan() {
         if (!mixer.loaded()) {
             continue; // no such control device here
         }
-        const auto layout = alsa::mapElements(mixer.infos());
+        const auto layout = alsa::mapElements(mixer.infos(), offersProgramVolume(ctlName));
         Entry entry;
         entry.ctlName = ctlName;
         entry.caps.productName = productNameOf(ctlName);
@@ -380,7 +404,8 @@ MixerResult AlsaMixerService::open(std::uint32_t device, std::unique_ptr<MixerDe
     if (!mixer->loaded()) {
         return MixerResult::NoDriver;
     }
-    opened = std::make_unique<AlsaMixerDevice>(std::move(mixer));
+    const bool program = offersProgramVolume(devices_[device].ctlName);
+    opened = std::make_unique<AlsaMixerDevice>(std::move(mixer), program ? volume_ : nullptr);
     return MixerResult::Ok;
 }
 

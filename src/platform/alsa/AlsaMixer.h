@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/Mixer.h"
+#include "platform/PlaybackVolume.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,8 +15,16 @@ namespace tavo::platform {
 // destination and source lines with controls (alsa/AlsaMixerMap.h). Writes
 // go to the card at once; reads first take in what changed on the card
 // meanwhile, so they report what it holds.
+//
+// `default` on a sound server has no wave-output volume; there the device
+// offers the program's own playback volume as its SRC_WAVEOUT volume
+// (AlsaMixerMap.h), the one the program's wave output plays at.
 class AlsaMixerService final : public MixerService {
 public:
+    // Without a volume the service keeps one of its own (at unity), which
+    // the listing shows but no wave output plays at.
+    explicit AlsaMixerService(std::shared_ptr<PlaybackVolume> volume = nullptr);
+
     std::string backendName() const override { return "ALSA"; }
     // Looks for the devices again.
     std::uint32_t deviceCount() override;
@@ -31,6 +41,7 @@ private:
     };
     void scan();
 
+    std::shared_ptr<PlaybackVolume> volume_;
     std::vector<Entry> devices_;
     bool scanned_ = false;
 };

@@ -1,5 +1,7 @@
 #include "platform/alsa/AlsaMixerMap.h"
 
+#include "platform/PlaybackVolume.h"
+
 #include <algorithm>
 #include <limits>
 #include <set>
@@ -69,7 +71,14 @@ constexpr MappingRow kMapping[] = {
 };
 
 // The parts of an element a control can drive; each is used once.
-enum class Side { PlaybackVolume, PlaybackSwitch, CaptureVolume, CaptureSwitch, CaptureEnum };
+enum class Side {
+    PlaybackVolume,
+    PlaybackSwitch,
+    CaptureVolume,
+    CaptureSwitch,
+    CaptureEnum,
+    NoElement,
+};
 
 Side sideOf(Access access) {
     switch (access) {
@@ -84,6 +93,8 @@ Side sideOf(Access access) {
         return Side::CaptureSwitch;
     case A::CaptureSelect:
         return Side::CaptureEnum;
+    case A::ProgramVolume:
+        return Side::NoElement;
     }
     return Side::PlaybackVolume;
 }
@@ -101,6 +112,8 @@ bool offers(const ElementInfo& e, Access access) {
         return e.captureSwitch;
     case A::CaptureSelect:
         return e.captureEnum && e.enumItems > 0;
+    case A::ProgramVolume:
+        return false; // no element has it
     }
     return false;
 }
@@ -161,6 +174,8 @@ MappedControl makeControl(const ElementInfo& e, std::size_t elementIndex, Access
         c.info.items = e.enumItems;
         c.info.flags |= control::FlagMultiple;
         break;
+    case A::ProgramVolume:
+        break; // made by makeProgramVolumeControl
     }
     c.channels = std::max(channels, 1u);
     if (joined || c.channels == 1) {
@@ -183,6 +198,20 @@ MappedControl makeControl(const ElementInfo& e, std::size_t elementIndex, Access
         c.info.maximum = 1;
         c.info.steps = 0;
     }
+    return c;
+}
+
+MappedControl makeProgramVolumeControl() {
+    MappedControl c;
+    c.access = A::ProgramVolume;
+    c.channels = 2;
+    c.rawRange = PlaybackVolume::kMaximum;
+    c.info.type = control::Volume;
+    c.info.shortName = "Wave";
+    c.info.name = "Wave Playback Volume";
+    c.info.minimum = 0;
+    c.info.maximum = static_cast<std::int32_t>(PlaybackVolume::kMaximum);
+    c.info.steps = PlaybackVolume::kSteps;
     return c;
 }
 
@@ -226,6 +255,23 @@ public:
         return d.sources.back();
     }
 
+    // Whether some source of the layout so far has a wave-output volume.
+    bool hasWaveOutVolume() const {
+        for (const auto& d : layout_.destinations) {
+            for (const auto& s : d.sources) {
+                if (s.info.componentType != line::SrcWaveOut) {
+                    continue;
+                }
+                for (const auto& c : s.controls) {
+                    if (c.info.type == control::Volume) {
+                        return true;
+                    }
+                }
+            }
+        }
+        return false;
+    }
+
     MixerLayout finish(const std::vector<ElementInfo>& elements) {
         // Destinations in a fixed order: speakers, then wave-in.
         std::stable_sort(layout_.destinations.begin(), layout_.destinations.end(),
@@ -242,7 +288,7 @@ public:
             for (auto& c : l.controls) {
                 c.info.controlId = nextControlId++;
                 channels = std::max(channels, c.channels);
-                active = active || elements[c.element].active;
+                active = active || c.access == A::ProgramVolume || elements[c.element].active;
             }
             l.info.channels = channels;
             l.info.flags = (active ? line::FlagActive : 0u) | (isSource ? line::FlagSource : 0u);
@@ -318,7 +364,7 @@ const MappedControl* MixerLayout::findControl(std::uint32_t controlId) const {
     return nullptr;
 }
 
-MixerLayout mapElements(const std::vector<ElementInfo>& elements) {
+MixerLayout mapElements(const std::vector<ElementInfo>& elements, bool programVolume) {
     LayoutBuilder builder;
     std::set<std::pair<std::size_t, Side>> used;
 
@@ -365,6 +411,13 @@ MixerLayout mapElements(const std::vector<ElementInfo>& elements) {
                 l.controls.push_back(makeControl(e, i, A::CaptureOnOff, control::OnOff));
             }
         }
+    }
+
+    // A device without a wave volume gets ours: it scales only what the
+    // program itself plays, which is all a wave volume ever did.
+    if (programVolume && !builder.hasWaveOutVolume()) {
+        auto& wave = builder.source(kSpeakers, line::SrcWaveOut, "Wave", true);
+        wave.controls.push_back(makeProgramVolumeControl());
     }
     return builder.finish(elements);
 }

@@ -43,11 +43,12 @@ enum class Access {
     CaptureMute,   // MUTE: on = capture switch off
     CaptureOnOff,  // ONOFF: on = capture switch on
     CaptureSelect, // MIXER: one boolean per item, the selected item on
+    ProgramVolume, // the program's own playback volume (PlaybackVolume); no element
 };
 
 struct MappedControl {
     MixerControl info;
-    std::size_t element = 0; // index into the element list
+    std::size_t element = 0; // index into the element list (none for ProgramVolume)
     Access access = Access::PlaybackVolume;
     long rawMin = 0;       // raw value of the control value 0
     long rawRange = 0;     // raw maximum - raw minimum
@@ -78,6 +79,12 @@ struct MixerLayout {
 // wave-in destination, so the listing shows every element while no slot of
 // the mixer layer is filled by it. Controls present their range so that one
 // step is one raw step: minimum 0, maximum = steps = raw range.
-MixerLayout mapElements(const std::vector<ElementInfo>& elements);
+//
+// With `programVolume`, a layout without a wave-output volume (no SRC_WAVEOUT
+// source with a VOLUME control: a sound server's `default` has only Master
+// and Capture) gets one more source of the speakers, SRC_WAVEOUT "Wave",
+// whose VOLUME control is the program's own playback volume: two channels,
+// 0..65535 in 255 steps (see PlaybackVolume).
+MixerLayout mapElements(const std::vector<ElementInfo>& elements, bool programVolume = false);
 
 } // namespace tavo::platform::alsa

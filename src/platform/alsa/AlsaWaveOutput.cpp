@@ -14,16 +14,23 @@ constexpr unsigned kBufferTimeUs = 100000; // 100 ms ring buffer
 constexpr unsigned kPeriodTimeUs = 25000;  // written in 25 ms pieces
 constexpr int kBytesPerFrame = 4;
 
-using Clock = std::chrono::steady_clock;
 // A device that takes no data for this long has stopped: the buffer fails.
 constexpr auto kStallLimit = std::chrono::seconds(2);
 
-bool configure(snd_pcm_t* pcm, const WaveFormat& format, unsigned long& periodFrames) {
+bool configure(snd_pcm_t* pcm, const WaveFormat& format, unsigned long& periodFrames,
+               bool& floatSamples) {
     snd_pcm_hw_params_t* hw = nullptr;
     snd_pcm_hw_params_alloca(&hw);
     if (snd_pcm_hw_params_any(pcm, hw) < 0 ||
-        snd_pcm_hw_params_set_access(pcm, hw, SND_PCM_ACCESS_RW_INTERLEAVED) < 0 ||
-        snd_pcm_hw_params_set_format(pcm, hw, SND_PCM_FORMAT_S16_LE) < 0 ||
+        snd_pcm_hw_params_set_access(pcm, hw, SND_PCM_ACCESS_RW_INTERLEAVED) < 0) {
+        return false;
+    }
+    // Float where the device takes it: the playback volume then adds no
+    // rounding of its own, and the server's conversion to its 16-bit sink
+    // gives back the very samples at unity.
+    floatSamples = snd_pcm_hw_params_test_format(pcm, hw, SND_PCM_FORMAT_FLOAT_LE) == 0;
+    if (snd_pcm_hw_params_set_format(
+            pcm, hw, floatSamples ? SND_PCM_FORMAT_FLOAT_LE : SND_PCM_FORMAT_S16_LE) < 0 ||
         snd_pcm_hw_params_set_channels(pcm, hw, format.channels) < 0 ||
         snd_pcm_hw_params_set_rate(pcm, hw, format.samplesPerSec, 0) < 0) {
         return false;
@@ -56,7 +63,8 @@ bool configure(snd_pcm_t* pcm, const WaveFormat& format, unsigned long& periodFr
 
 } // namespace
 
-AlsaWaveOutput::AlsaWaveOutput() = default;
+AlsaWaveOutput::AlsaWaveOutput(std::shared_ptr<PlaybackVolume> volume)
+    : volume_(volume ? std::move(volume) : std::make_shared<PlaybackVolume>()) {}
 
 AlsaWaveOutput::~AlsaWaveOutput() {
     if (isOpen()) {
@@ -110,10 +118,13 @@ WaveResult AlsaWaveOutput::open(int device, const WaveFormat& format) {
         0) {
         return WaveResult::NoDriver;
     }
-    if (!configure(pcm, format, periodFrames_)) {
+    if (!configure(pcm, format, periodFrames_, floatSamples_)) {
         snd_pcm_close(pcm);
         return WaveResult::BadFormat;
     }
+    // The thread converts one period at a time into this chunk.
+    floatChunk_.assign(floatSamples_ ? periodFrames_ * 2 : 0, 0.0f);
+    intChunk_.assign(floatSamples_ ? 0 : periodFrames_ * 2, 0);
     pcm_ = pcm;
     quit_ = false;
     dropRequested_ = false;
@@ -304,30 +315,56 @@ AlsaWaveOutput::Played AlsaWaveOutput::play(const Entry& entry) {
                 return Played::Reset;
             }
             const auto chunk = std::min<snd_pcm_uframes_t>(periodFrames_, frames - offset);
-            auto written = snd_pcm_writei(pcm_, data + offset * kBytesPerFrame, chunk);
-            if (written == -EAGAIN) {
-                // The ring buffer is full: wait for room.
-                if (Clock::now() - lastProgress > kStallLimit) {
-                    return Played::Failed;
-                }
-                if (snd_pcm_state(pcm_) == SND_PCM_STATE_PREPARED) {
-                    snd_pcm_start(pcm_);
-                }
-                snd_pcm_wait(pcm_, 10);
-                continue;
+            // The volume is read once per chunk: a buffer written after a
+            // change plays at it from its first sample, a looping tone takes
+            // it within the ring buffer.
+            const auto gain = StereoGain::of(volume_->get());
+            if (floatSamples_) {
+                scaleFrames(data + offset * kBytesPerFrame, chunk, gain, floatChunk_.data());
+            } else {
+                scaleFrames(data + offset * kBytesPerFrame, chunk, gain, intChunk_.data());
             }
-            if (written < 0) {
-                written = snd_pcm_recover(pcm_, static_cast<int>(written), 1);
-                if (written < 0) {
-                    return Played::Failed;
-                }
-                continue;
+            if (const Played written = writeChunk(chunk, lastProgress); written != Played::Done) {
+                return written;
             }
-            lastProgress = Clock::now();
-            offset += static_cast<snd_pcm_uframes_t>(written);
+            offset += chunk;
         }
     }
     return waitForPlayout();
+}
+
+AlsaWaveOutput::Played AlsaWaveOutput::writeChunk(std::size_t frames,
+                                                  Clock::time_point& lastProgress) {
+    std::size_t offset = 0;
+    while (offset < frames) {
+        if (dropPending()) {
+            return Played::Reset;
+        }
+        const void* from = floatSamples_ ? static_cast<const void*>(floatChunk_.data() + offset * 2)
+                                         : static_cast<const void*>(intChunk_.data() + offset * 2);
+        auto written = snd_pcm_writei(pcm_, from, frames - offset);
+        if (written == -EAGAIN) {
+            // The ring buffer is full: wait for room.
+            if (Clock::now() - lastProgress > kStallLimit) {
+                return Played::Failed;
+            }
+            if (snd_pcm_state(pcm_) == SND_PCM_STATE_PREPARED) {
+                snd_pcm_start(pcm_);
+            }
+            snd_pcm_wait(pcm_, 10);
+            continue;
+        }
+        if (written < 0) {
+            written = snd_pcm_recover(pcm_, static_cast<int>(written), 1);
+            if (written < 0) {
+                return Played::Failed;
+            }
+            continue;
+        }
+        lastProgress = Clock::now();
+        offset += static_cast<std::size_t>(written);
+    }
+    return Played::Done;
 }
 
 // Waits until the written frames have been played out, so that "done"

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "platform/PlaybackVolume.h"
 #include "platform/WaveOutput.h"
 #include "platform/alsa/AlsaDeviceList.h"
 
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <map>
@@ -23,9 +25,17 @@ namespace tavo::platform {
 // the headers' flags from what the thread reports: the thread never touches
 // the caller's memory, so a device that hangs cannot make it read a freed
 // buffer or write to a freed header.
+//
+// The thread plays every chunk at the program's playback volume, read once
+// per chunk as it copies the chunk into the PCM: a change acts from the
+// first sample of the next buffer written after it (on a looping tone,
+// within the ring buffer's latency). The PCM takes float samples where the
+// device accepts them, so the volume costs no extra rounding and unity
+// plays the very 16-bit samples; otherwise 16 bit, rounded once.
 class AlsaWaveOutput final : public WaveOutput {
 public:
-    AlsaWaveOutput();
+    // Without a volume the output keeps one of its own, at unity.
+    explicit AlsaWaveOutput(std::shared_ptr<PlaybackVolume> volume = nullptr);
     ~AlsaWaveOutput() override;
     AlsaWaveOutput(const AlsaWaveOutput&) = delete;
     AlsaWaveOutput& operator=(const AlsaWaveOutput&) = delete;
@@ -46,6 +56,7 @@ public:
     std::string pcmName(int device);
 
 private:
+    using Clock = std::chrono::steady_clock;
     enum class Played { Done, Reset, Failed };
     // A written buffer as the playback thread sees it: its own copy of the
     // frames, so nothing the caller frees is ever read on that thread.
@@ -60,6 +71,8 @@ private:
     const std::vector<alsa::PlaybackDevice>& devices();
     void run();
     Played play(const Entry& entry);
+    // Writes the converted chunk (`frames` frames) completely.
+    Played writeChunk(std::size_t frames, Clock::time_point& lastProgress);
     Played waitForPlayout();
     bool dropPending();
     // GUI thread, mutex held: moves the playback thread's result for this
@@ -67,8 +80,13 @@ private:
     void collect(WaveHeader& header);
 
     std::optional<std::vector<alsa::PlaybackDevice>> devices_;
+    std::shared_ptr<PlaybackVolume> volume_;
     snd_pcm_t* pcm_ = nullptr;
     unsigned long periodFrames_ = 0;
+    // One chunk as the PCM takes it; sized on open, used by the thread only.
+    bool floatSamples_ = false;
+    std::vector<float> floatChunk_;
+    std::vector<std::int16_t> intChunk_;
     std::thread thread_;
     std::mutex mutex_;
     std::condition_variable wake_;
