@@ -15,11 +15,10 @@ QSlider* makeLevelSlider(QWidget* parent, const char* name, const QRect& geometr
     auto* slider = new QSlider(Qt::Vertical, parent);
     slider->setObjectName(QString::fromLatin1(name));
     slider->setGeometry(geometry);
-    // Position 0 at the top, as the values grow upwards.
-    slider->setInvertedAppearance(true);
-    slider->setInvertedControls(true);
     slider->setTickPosition(QSlider::TicksBothSides);
     slider->setRange(0, maximum);
+    // Position 0: the top.
+    slider->setValue(maximum);
     slider->setTickInterval(tickInterval);
     slider->setPageStep(std::max(1, tickInterval));
     slider->setToolTip(hint);

@@ -35,7 +35,8 @@ struct CalibrationDialogContext {
     QWidget* mainWindow = nullptr;
 };
 
-// An upright level slider with ticks on both sides, position 0 at the top.
+// An upright level slider with ticks on both sides; it holds the value it
+// shows, the highest at the top.
 QSlider* makeLevelSlider(QWidget* parent, const char* name, const QRect& geometry, int maximum,
                          int tickInterval, const QString& hint);
 // A slider's range 0..maximum with ticks every maximum div 8 (at least 1).

@@ -92,7 +92,7 @@ TfrmBioCal::TfrmBioCal(CalibrationDialogContext context,
 TfrmBioCal::~TfrmBioCal() = default;
 
 void TfrmBioCal::buildControls() {
-    setFixedSize(560, 440);
+    setFixedSize(560, 480);
     buildSliders();
     buildToneGenerator();
     Image1 = named(new HeadphonesPicture(this), "Image1");
@@ -109,7 +109,7 @@ void TfrmBioCal::buildControls() {
     Label9 = label(this, "Label9",
                    QStringLiteral("When you have found the hearing threshold, click on 'next' to "
                                   "proceed to the next frequency."),
-                   QRect(12, 368, 536, 32));
+                   QRect(12, 368, 536, 48));
     Label9->setWordWrap(true);
     Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     for (QLabel* l : {Directions, Label9}) {
@@ -118,10 +118,10 @@ void TfrmBioCal::buildControls() {
     }
 
     Previous = named(new QPushButton(QStringLiteral("<- Previous"), this), "Previous");
-    Previous->setGeometry(12, 404, 100, 28);
+    Previous->setGeometry(12, 440, 100, 28);
     Previous->setAutoDefault(false);
     Next = named(new QPushButton(QStringLiteral("Next ->"), this), "Next");
-    Next->setGeometry(448, 404, 100, 28);
+    Next->setGeometry(448, 440, 100, 28);
     Next->setAutoDefault(false);
     Next->setToolTip(QStringLiteral("Click here when you are satisfied with the mixer settings"));
     connect(Previous, &QPushButton::clicked, this, [this] { PreviousClick(); });
@@ -265,7 +265,7 @@ void TfrmBioCal::setUpSliders() {
             std::uint32_t right = 0;
             mixer.GetUnsignedLevel(mixer.MasterVolume, left, right);
             setSliderRange(MasterSlider, static_cast<int>(mixer.MasterVolume.Steps));
-            MasterSlider->setValue(positionForControl(mixer.MasterVolume, left));
+            MasterSlider->setValue(shownValueForControl(mixer.MasterVolume, left));
         } else {
             setSliderRange(MasterSlider, 0);
         }
@@ -321,9 +321,9 @@ void TfrmBioCal::setSliderPositions(const engine::TCalibrationPoint& point) {
     const QSignalBlocker blockMaster(MasterSlider);
     const QSignalBlocker blockWave(WaveOutSlider);
     const QSignalBlocker blockGain(GainSlider);
-    MasterSlider->setValue(positionFor(MasterSlider->maximum(), point.MasterSteps));
-    WaveOutSlider->setValue(positionFor(WaveOutSlider->maximum(), point.WaveSteps));
-    GainSlider->setValue(positionFor(GainSlider->maximum(), point.GainSteps));
+    MasterSlider->setValue(point.MasterSteps);
+    WaveOutSlider->setValue(point.WaveSteps);
+    GainSlider->setValue(point.GainSteps);
 }
 
 void TfrmBioCal::Preparepage() {
@@ -356,7 +356,7 @@ void TfrmBioCal::Preparepage() {
 
 void TfrmBioCal::WaveOutSliderChange() {
     auto& mixer = context_.mixer;
-    const int v = shownValue(WaveOutSlider->maximum(), WaveOutSlider->value());
+    const int v = WaveOutSlider->value();
     if (const auto unit = mixer.WaveOutVolume.StepUnit(); unit && WaveOutSlider->isEnabled()) {
         mixer.SetUnsignedLevel(mixer.WaveOutVolume, *unit * v, *unit * v);
     }
@@ -366,7 +366,7 @@ void TfrmBioCal::WaveOutSliderChange() {
 
 void TfrmBioCal::MasterSliderChange() {
     auto& mixer = context_.mixer;
-    const int v = shownValue(MasterSlider->maximum(), MasterSlider->value());
+    const int v = MasterSlider->value();
     if (endpointPath()) {
         ApplyMasterLevel(context_.endpoint ? context_.endpoint() : nullptr, v);
     } else if (const auto unit = mixer.MasterVolume.StepUnit(); unit && MasterSlider->isEnabled()) {
@@ -381,7 +381,7 @@ void TfrmBioCal::GainSliderChange() {
     if (!gainShown_) {
         return;
     }
-    const int v = shownValue(GainSlider->maximum(), GainSlider->value());
+    const int v = GainSlider->value();
     const std::int64_t value = *mixer.OutputGain.StepUnit() * v;
     if (mixer.OutputGain.Uniform) {
         mixer.SetUnsignedLevel(mixer.OutputGain, value, value);
@@ -443,8 +443,8 @@ void TfrmBioCal::ThresholdKeyDown(int key) {
 void TfrmBioCal::NextClick() {
     toneOff();
     auto& point = pagePoint();
-    point.WaveSteps = shownValue(WaveOutSlider->maximum(), WaveOutSlider->value());
-    point.MasterSteps = shownValue(MasterSlider->maximum(), MasterSlider->value());
+    point.WaveSteps = WaveOutSlider->value();
+    point.MasterSteps = MasterSlider->value();
     point.Reference = 0.0;
     ++CalibrationSlot;
     if (CalibrationSlot == 12) {

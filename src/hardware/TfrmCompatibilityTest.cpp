@@ -127,16 +127,16 @@ void TfrmCompatibilityTest::buildControls() {
     rdoLeftEar->setChecked(true);
     rdoRightEar = named(new QRadioButton(QStringLiteral("Rechts"), this), "rdoRightEar");
     rdoRightEar->setGeometry(400, 120, 140, 20);
-    Label1 = label(this, "Label1", QStringLiteral("Play"), QRect(400, 146, 150, 32));
+    Label1 = label(this, "Label1", QStringLiteral("Play"), QRect(400, 146, 150, 48));
     Label1->setWordWrap(true);
     OnButton = named(new QPushButton(kOn, this), "OnButton");
-    OnButton->setGeometry(400, 182, 70, 28);
+    OnButton->setGeometry(400, 198, 70, 28);
     OnButton->setAutoDefault(false);
     OnButton->setToolTip(
         QStringLiteral("Take care and your headphones off when pressing this button."));
     shpLED = named(new ToneLed(this), "shpLED");
-    shpLED->setGeometry(478, 186, 20, 20);
-    lblSoundLeft = label(this, "lblSoundLeft", QString(), QRect(400, 214, 150, 48));
+    shpLED->setGeometry(478, 202, 20, 20);
+    lblSoundLeft = label(this, "lblSoundLeft", QString(), QRect(400, 232, 150, 56));
     lblSoundLeft->setWordWrap(true);
     lblSoundLeft->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -215,7 +215,7 @@ void TfrmCompatibilityTest::setUpFromControl(QSlider* slider, QLabel* note,
     std::uint32_t left = 0;
     std::uint32_t right = 0;
     context_.mixer.GetUnsignedLevel(control, left, right);
-    slider->setValue(positionForControl(control, left));
+    slider->setValue(shownValueForControl(control, left));
 }
 
 void TfrmCompatibilityTest::FormShow() {
@@ -259,7 +259,7 @@ void TfrmCompatibilityTest::FormShow() {
 
 void TfrmCompatibilityTest::WaveOutSliderChange() {
     auto& mixer = context_.mixer;
-    const int v = shownValue(WaveOutSlider->maximum(), WaveOutSlider->value());
+    const int v = WaveOutSlider->value();
     if (const auto unit = mixer.WaveOutVolume.StepUnit(); unit && WaveOutSlider->isEnabled()) {
         mixer.SetUnsignedLevel(mixer.WaveOutVolume, *unit * v, *unit * v);
     }
@@ -268,7 +268,7 @@ void TfrmCompatibilityTest::WaveOutSliderChange() {
 
 void TfrmCompatibilityTest::MasterSliderChange() {
     auto& mixer = context_.mixer;
-    const int v = shownValue(MasterSlider->maximum(), MasterSlider->value());
+    const int v = MasterSlider->value();
     if (endpointPath()) {
         ApplyMasterLevel(context_.endpoint ? context_.endpoint() : nullptr, v);
     } else if (const auto unit = mixer.MasterVolume.StepUnit(); unit && MasterSlider->isEnabled()) {
@@ -282,7 +282,7 @@ void TfrmCompatibilityTest::GainSliderChange() {
     if (!mixer.OutputGain.Present) {
         return;
     }
-    const int v = shownValue(GainSlider->maximum(), GainSlider->value());
+    const int v = GainSlider->value();
     // Both channels, whichever ear is chosen.
     if (const auto unit = mixer.OutputGain.StepUnit(); unit && GainSlider->isEnabled()) {
         mixer.SetUnsignedLevel(mixer.OutputGain, *unit * v, *unit * v);

@@ -82,8 +82,8 @@ struct Program {
         return values;
     }
     // Moves a slider so that it shows `value` (as a user dragging it).
-    static void show(QSlider* slider, int value) { slider->setValue(slider->maximum() - value); }
-    static int shown(const QSlider* slider) { return slider->maximum() - slider->value(); }
+    static void show(QSlider* slider, int value) { slider->setValue(value); }
+    static int shown(const QSlider* slider) { return slider->value(); }
 
     testsupport::TestPlatform sim;
     engine::AppState state;

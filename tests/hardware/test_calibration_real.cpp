@@ -73,7 +73,7 @@ struct RealSound {
 };
 
 void show(QSlider* slider, int value) {
-    slider->setValue(slider->maximum() - value);
+    slider->setValue(value);
 }
 
 // Records what the sink plays while `play` runs and the tone loops a while.
