@@ -319,7 +319,7 @@ TEST(CalibrationByEar, AControlWithoutStepsIsNeverComputedWith) {
 }
 
 TEST(CompatibilityTest, LevelFieldFrequencySliderChannelAndClosing) {
-    Program program;
+    Program program(true, cardWithStereoGain());
     auto& dialog = program.compatibility();
     program.windows->main->TestCompatibility1Click();
     ASSERT_TRUE(dialog.isVisible());
@@ -343,9 +343,8 @@ TEST(CompatibilityTest, LevelFieldFrequencySliderChannelAndClosing) {
     program.sim.mixer->clearRequests();
     Program::show(dialog.GainSlider, 2);
     const auto gainUnit = static_cast<std::uint32_t>(*program.mixer().OutputGain.StepUnit());
-    // The built-in gain is uniform: one value for both channels.
     EXPECT_EQ(program.sets(program.mixer().OutputGain),
-              (std::vector<std::vector<std::uint32_t>>{{2 * gainUnit}}));
+              (std::vector<std::vector<std::uint32_t>>{{2 * gainUnit, 2 * gainUnit}}));
     dialog.OnButtonClick();
     ASSERT_TRUE(dialog.tonePlaying());
     EXPECT_FALSE(dialog.rdoLeftEar->isEnabled());
