@@ -2,6 +2,7 @@
 
 #include "engine/ColourValue.h"
 
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QSlider>
@@ -9,6 +10,12 @@
 #include <algorithm>
 
 namespace tavo::hardware {
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+    auto* label = named(new QLabel(text, parent), name);
+    label->setGeometry(geometry);
+    return label;
+}
 
 QSlider* makeLevelSlider(QWidget* parent, const char* name, const QRect& geometry, int maximum,
                          int tickInterval, const QString& hint) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 
+class QLabel;
 class QSlider;
 
 namespace tavo::engine {
@@ -34,6 +35,14 @@ struct CalibrationDialogContext {
     // Disabled while a command shows the dialog; enabled again on closing.
     QWidget* mainWindow = nullptr;
 };
+
+// Gives a widget of the layout its object name.
+template <typename T> T* named(T* object, const char* name) {
+    object->setObjectName(QString::fromLatin1(name));
+    return object;
+}
+// A named label with its text at its place.
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
 
 // An upright level slider with ticks on both sides; it holds the value it
 // shows, the highest at the top.

@@ -22,19 +22,6 @@ namespace tavo::hardware {
 
 namespace {
 
-template <typename T> T* named(T* object, const char* name) {
-    object->setObjectName(QString::fromLatin1(name));
-    return object;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
-    auto* l = named(new QLabel(text, parent), name);
-    l->setGeometry(geometry);
-    return l;
-}
-
-constexpr int kEndpointMaximum = 1000;
-
 const QString kAsk = QStringLiteral(
     "Haben Sie ein Audiogramm von einem aktuellen Hörtest (z.B. von einem Hörtest bei einem "
     "Ohrenarzt), den Sie als Referenz benutzen können? Ist dies nicht der Fall, ist es zu "
@@ -62,29 +49,13 @@ QString directions(bool knownThreshold, bool gain) {
                           "Rauschabstand zu verbessern.");
 }
 
-// Why a slider cannot be used, or nothing when it can.
-QString unusableReason(const TMixControl& control) {
-    if (!control.Present) {
-        return QStringLiteral("Die Soundkarte hat diesen Regler nicht.");
-    }
-    if (!usableForSlider(control)) {
-        return QStringLiteral("Der Regler meldet 0 Stufen.");
-    }
-    return {};
-}
-
 } // namespace
 
-const QString TfrmBioCal::kOn = QStringLiteral("Ein");
-const QString TfrmBioCal::kOff = QStringLiteral("Aus");
-
 TfrmBioCal::TfrmBioCal(CalibrationDialogContext context,
-                       std::function<void(const QString& comment)> handOver, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), context_(std::move(context)),
-      handOver_(std::move(handOver)), tone_(*context_.platform.wave, *context_.platform.pump) {
-    setObjectName(QStringLiteral("frmBioCal"));
-    setWindowTitle(QStringLiteral("Calibration by Ear"));
-    setModal(false);
+                       std::function<void(const QString& comment)> handOver)
+    : CalibrationDialog(std::move(context), "frmBioCal", QStringLiteral("Calibration by Ear"),
+                        QSize(560, 480)),
+      handOver_(std::move(handOver)) {
     buildControls();
     FormCreate();
 }
@@ -92,24 +63,36 @@ TfrmBioCal::TfrmBioCal(CalibrationDialogContext context,
 TfrmBioCal::~TfrmBioCal() = default;
 
 void TfrmBioCal::buildControls() {
-    setFixedSize(560, 480);
-    buildSliders();
-    buildToneGenerator();
+    Label7 = makeLabel(this, "Label7", QStringLiteral("Windows Volume Control (Soundcard)"),
+                       QRect(12, 4, 360, 18));
+    GainBox = named(new QFrame(this), "GainBox");
+    GainBox->setGeometry(250, 20, 110, 230);
+    GainBox->setFrameShape(QFrame::Box);
+    buildLevelSliders(12, 130, GainBox, 8, 24);
+
+    Label5 = makeLabel(this, "Label5", QStringLiteral("Tone Generator"), QRect(380, 200, 168, 18));
+    buildToneControls(QRect(380, 222, 60, 24), QPoint(380, 252),
+                      QStringLiteral("Switches Test Tone On and Off"));
+    Threshold->installEventFilter(this);
+    Label6 = makeLabel(this, "Label6", QStringLiteral("dB"), QRect(446, 226, 30, 16));
+    lblFreqSide = makeLabel(this, "lblFreqSide", QString(), QRect(380, 282, 168, 18));
     Image1 = named(new HeadphonesPicture(this), "Image1");
     Image1->setGeometry(380, 23, 161, 168);
 
     lblInstructions =
-        label(this, "lblInstructions", QStringLiteral("Instructions"), QRect(12, 300, 300, 18));
+        makeLabel(this, "lblInstructions", QStringLiteral("Instructions"), QRect(12, 300, 300, 18));
     QFont bold = lblInstructions->font();
     bold.setBold(true);
     lblInstructions->setFont(bold);
-    Directions = label(this, "Directions", QStringLiteral("Directions"), QRect(12, 320, 536, 48));
+    Directions =
+        makeLabel(this, "Directions", QStringLiteral("Directions"), QRect(12, 320, 536, 48));
     Directions->setWordWrap(true);
     Directions->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label9 = label(this, "Label9",
-                   QStringLiteral("When you have found the hearing threshold, click on 'next' to "
-                                  "proceed to the next frequency."),
-                   QRect(12, 368, 536, 48));
+    Label9 =
+        makeLabel(this, "Label9",
+                  QStringLiteral("When you have found the hearing threshold, click on 'next' to "
+                                 "proceed to the next frequency."),
+                  QRect(12, 368, 536, 48));
     Label9->setWordWrap(true);
     Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     for (QLabel* l : {Directions, Label9}) {
@@ -128,62 +111,6 @@ void TfrmBioCal::buildControls() {
     connect(Next, &QPushButton::clicked, this, [this] { NextClick(); });
 }
 
-void TfrmBioCal::buildSliders() {
-    Label7 = label(this, "Label7", QStringLiteral("Windows Volume Control (Soundcard)"),
-                   QRect(12, 4, 360, 18));
-    const auto column = [this](int x, const char* captionName, const char* caption) {
-        return label(this, captionName, QString::fromLatin1(caption), QRect(x, 24, 90, 16));
-    };
-    lblWaveOut = column(12, "lblWaveOut", "Wave Out");
-    WaveOutSlider = makeLevelSlider(this, "WaveOutSlider", QRect(30, 44, 40, 180), 32, 4,
-                                    QStringLiteral("Soundcard Output Wave Volume"));
-    WaveLabel = label(this, "WaveLabel", QStringLiteral("0"), QRect(12, 228, 90, 16));
-    lblWaveNote = label(this, "lblWaveNote", QString(), QRect(12, 246, 110, 46));
-
-    lblMasterOut = column(130, "lblMasterOut", "Master Out");
-    MasterSlider = makeLevelSlider(this, "MasterSlider", QRect(148, 44, 40, 180), 1000, 100,
-                                   QStringLiteral("Soundcard Output Master Volume"));
-    MasterLabel = label(this, "MasterLabel", QStringLiteral("0"), QRect(130, 228, 90, 16));
-    lblMasterNote = label(this, "lblMasterNote", QString(), QRect(130, 246, 110, 46));
-    for (QLabel* note : {lblWaveNote, lblMasterNote}) {
-        note->setWordWrap(true);
-        note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        note->setStyleSheet(QStringLiteral("color: #a00000"));
-    }
-
-    GainBox = named(new QFrame(this), "GainBox");
-    GainBox->setGeometry(250, 20, 110, 230);
-    GainBox->setFrameShape(QFrame::Box);
-    Label4 = label(GainBox, "Label4", QStringLiteral("Gain Factor"), QRect(8, 4, 94, 16));
-    GainSlider = makeLevelSlider(GainBox, "GainSlider", QRect(34, 24, 40, 180), 65535, 8192,
-                                 QStringLiteral("Output Gain"));
-    GainLabel = label(GainBox, "GainLabel", QStringLiteral("0"), QRect(8, 208, 94, 16));
-
-    for (QLabel* value : {WaveLabel, MasterLabel, GainLabel}) {
-        value->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    }
-    connect(WaveOutSlider, &QSlider::valueChanged, this, [this] { WaveOutSliderChange(); });
-    connect(MasterSlider, &QSlider::valueChanged, this, [this] { MasterSliderChange(); });
-    connect(GainSlider, &QSlider::valueChanged, this, [this] { GainSliderChange(); });
-}
-
-void TfrmBioCal::buildToneGenerator() {
-    Label5 = label(this, "Label5", QStringLiteral("Tone Generator"), QRect(380, 200, 168, 18));
-    Threshold = named(new QLineEdit(QStringLiteral("0"), this), "Threshold");
-    Threshold->setGeometry(380, 222, 60, 24);
-    Threshold->setStyleSheet(QStringLiteral("background-color: yellow"));
-    Threshold->installEventFilter(this);
-    Label6 = label(this, "Label6", QStringLiteral("dB"), QRect(446, 226, 30, 16));
-    OnButton = named(new QPushButton(kOn, this), "OnButton");
-    OnButton->setGeometry(380, 252, 70, 28);
-    OnButton->setAutoDefault(false);
-    OnButton->setToolTip(QStringLiteral("Switches Test Tone On and Off"));
-    shpLED = named(new ToneLed(this), "shpLED");
-    shpLED->setGeometry(458, 256, 20, 20);
-    lblFreqSide = label(this, "lblFreqSide", QString(), QRect(380, 282, 168, 18));
-    connect(OnButton, &QPushButton::clicked, this, [this] { OnButtonClick(); });
-}
-
 void TfrmBioCal::FormCreate() {
     OnButton->setText(kOn);
     lblInstructions->setText(QStringLiteral("Anleitung"));
@@ -193,10 +120,6 @@ void TfrmBioCal::FormCreate() {
     Next->setText(QStringLiteral("Weiter ->"));
     setWindowTitle(QStringLiteral("Kalibrierung nach Gehör"));
     Directions->setText(kDirectionsAtCreation);
-}
-
-bool TfrmBioCal::endpointPath() const {
-    return context_.state.UseEndpointVolume;
 }
 
 // Each showing starts the procedure afresh.
@@ -243,53 +166,23 @@ void TfrmBioCal::FormActivate() {
     Preparepage();
 }
 
-// The sliders' ranges from the card's controls. A control the dialog cannot
-// compute with leaves its slider disabled, with the reason under it.
+// The sliders' ranges from the card's controls; on the mixer path the
+// master slider shows what the card holds.
 void TfrmBioCal::setUpSliders() {
     auto& mixer = context_.mixer;
-    const QSignalBlocker blockMaster(MasterSlider);
-    const QSignalBlocker blockWave(WaveOutSlider);
-    const QSignalBlocker blockGain(GainSlider);
-
     if (endpointPath()) {
-        MasterSlider->setEnabled(true);
-        setSliderRange(MasterSlider, kEndpointMaximum);
-        MasterSlider->setTickInterval(100);
-        lblMasterNote->clear();
+        setUpEndpointMaster();
     } else {
-        const QString reason = unusableReason(mixer.MasterVolume);
-        MasterSlider->setEnabled(reason.isEmpty());
-        lblMasterNote->setText(reason);
-        if (reason.isEmpty()) {
-            std::uint32_t left = 0;
-            std::uint32_t right = 0;
-            mixer.GetUnsignedLevel(mixer.MasterVolume, left, right);
-            setSliderRange(MasterSlider, static_cast<int>(mixer.MasterVolume.Steps));
-            MasterSlider->setValue(shownValueForControl(mixer.MasterVolume, left));
-        } else {
-            setSliderRange(MasterSlider, 0);
-        }
+        setUpSlider(MasterSlider, lblMasterNote, mixer.MasterVolume, true);
     }
-
-    const QString waveReason = unusableReason(mixer.WaveOutVolume);
-    WaveOutSlider->setEnabled(waveReason.isEmpty());
-    lblWaveNote->setText(waveReason);
-    if (waveReason.isEmpty()) {
-        std::uint32_t left = 0;
-        std::uint32_t right = 0;
-        mixer.GetUnsignedLevel(mixer.WaveOutVolume, left, right);
-        setSliderRange(WaveOutSlider, static_cast<int>(mixer.WaveOutVolume.Steps));
-    } else {
-        setSliderRange(WaveOutSlider, 0);
-    }
-
+    setUpSlider(WaveOutSlider, lblWaveNote, mixer.WaveOutVolume, false);
     gainShown_ = mixer.OutputGain.Present && mixer.OutputGain.Maximum > 0 &&
                  usableForSlider(mixer.OutputGain);
     for (QWidget* w : std::initializer_list<QWidget*>{GainBox, GainSlider, GainLabel, Label4}) {
         w->setVisible(gainShown_);
     }
     if (gainShown_) {
-        setSliderRange(GainSlider, static_cast<int>(mixer.OutputGain.Steps));
+        setUpSlider(GainSlider, nullptr, mixer.OutputGain, false);
     }
 }
 
@@ -317,7 +210,7 @@ const engine::TCalibrationPoint& TfrmBioCal::startingPoint() const {
     return own;
 }
 
-void TfrmBioCal::setSliderPositions(const engine::TCalibrationPoint& point) {
+void TfrmBioCal::setSliderValues(const engine::TCalibrationPoint& point) {
     const QSignalBlocker blockMaster(MasterSlider);
     const QSignalBlocker blockWave(WaveOutSlider);
     const QSignalBlocker blockGain(GainSlider);
@@ -343,7 +236,7 @@ void TfrmBioCal::Preparepage() {
     // Copied first: the chosen point may be the page's own, which the
     // handlers below write.
     const engine::TCalibrationPoint start = startingPoint();
-    setSliderPositions(start);
+    setSliderValues(start);
     WaveOutSliderChange();
     MasterSliderChange();
     GainSliderChange();
@@ -355,25 +248,11 @@ void TfrmBioCal::Preparepage() {
 }
 
 void TfrmBioCal::WaveOutSliderChange() {
-    auto& mixer = context_.mixer;
-    const int v = WaveOutSlider->value();
-    if (const auto unit = mixer.WaveOutVolume.StepUnit(); unit && WaveOutSlider->isEnabled()) {
-        mixer.SetUnsignedLevel(mixer.WaveOutVolume, *unit * v, *unit * v);
-    }
-    WaveLabel->setText(QString::number(v));
-    pagePoint().WaveSteps = v;
+    pagePoint().WaveSteps = applyWave();
 }
 
 void TfrmBioCal::MasterSliderChange() {
-    auto& mixer = context_.mixer;
-    const int v = MasterSlider->value();
-    if (endpointPath()) {
-        ApplyMasterLevel(context_.endpoint ? context_.endpoint() : nullptr, v);
-    } else if (const auto unit = mixer.MasterVolume.StepUnit(); unit && MasterSlider->isEnabled()) {
-        mixer.SetUnsignedLevel(mixer.MasterVolume, *unit * v, *unit * v);
-    }
-    MasterLabel->setText(QString::number(v));
-    pagePoint().MasterSteps = v;
+    pagePoint().MasterSteps = applyMaster();
 }
 
 void TfrmBioCal::GainSliderChange() {
@@ -394,42 +273,20 @@ void TfrmBioCal::GainSliderChange() {
     pagePoint().GainSteps = v;
 }
 
-void TfrmBioCal::toneOff() {
-    if (tone_.playing()) {
-        tone_.stop();
+void TfrmBioCal::OnButtonClick() {
+    if (OnButton->text() != kOn) {
+        stopTone();
+        return;
     }
-    shpLED->setOn(false);
-    OnButton->setText(kOn);
-}
-
-void TfrmBioCal::startTone() {
     bool whole = false;
     const int threshold = Threshold->text().trimmed().toInt(&whole);
     // Only a whole number is a threshold; anything else counts as 0.
     if (!whole) {
         Threshold->setText(QStringLiteral("0"));
     }
-    const int device = context_.settings != nullptr ? context_.settings->waveOutDevice() : 0;
     const auto& state = context_.state;
-    if (!tone_.start(state, state.TestFrequencies[static_cast<std::size_t>(CalibrationSlot)],
-                     (whole ? threshold : 0) - 60.0, device)) {
-        toneOff();
-        context_.platform.messages->show(
-            QStringLiteral("Der Testton kann nicht abgespielt werden: die Soundkarte ist nicht "
-                           "verfügbar."),
-            {}, platform::MessageType::Error);
-        return;
-    }
-    shpLED->setOn(true);
-    OnButton->setText(kOff);
-}
-
-void TfrmBioCal::OnButtonClick() {
-    if (OnButton->text() != kOn) {
-        toneOff();
-    } else {
-        startTone();
-    }
+    startTone(state.TestFrequencies[static_cast<std::size_t>(CalibrationSlot)],
+              (whole ? threshold : 0) - 60.0);
 }
 
 void TfrmBioCal::ThresholdKeyDown(int key) {
@@ -441,7 +298,7 @@ void TfrmBioCal::ThresholdKeyDown(int key) {
 }
 
 void TfrmBioCal::NextClick() {
-    toneOff();
+    stopTone();
     auto& point = pagePoint();
     point.WaveSteps = WaveOutSlider->value();
     point.MasterSteps = MasterSlider->value();
@@ -461,7 +318,7 @@ void TfrmBioCal::NextClick() {
 }
 
 void TfrmBioCal::PreviousClick() {
-    toneOff();
+    stopTone();
     if (CalibrationEar == engine::kLeftEar && CalibrationSlot == 1) {
         close(); // abandoned: nothing is handed on
         return;
@@ -489,28 +346,12 @@ void TfrmBioCal::finish() {
 }
 
 void TfrmBioCal::FormClose() {
-    toneOff();
-    if (context_.mainWindow != nullptr) {
-        context_.mainWindow->setEnabled(true);
-    }
+    stopTone();
+    enableMainWindow();
 }
 
 void TfrmBioCal::reject() {
     PreviousClick();
-}
-
-void TfrmBioCal::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!event->spontaneous()) {
-        FormActivate();
-    }
-}
-
-void TfrmBioCal::closeEvent(QCloseEvent* event) {
-    // Not QDialog's: that would reject, and rejecting here means Escape's
-    // button, not closing.
-    FormClose();
-    event->accept();
 }
 
 bool TfrmBioCal::eventFilter(QObject* watched, QEvent* event) {

@@ -1,17 +1,10 @@
 #pragma once
 
-#include "hardware/CalibrationTone.h"
-#include "hardware/CalibrationWidgets.h"
-
-#include <QDialog>
+#include "hardware/CalibrationDialog.h"
 
 #include <functional>
 
 class QFrame;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QSlider;
 
 namespace tavo::engine {
 struct TCalibrationPoint;
@@ -27,22 +20,22 @@ namespace tavo::hardware {
 // dialog takes the result over.
 //
 // Created once at start-up; every showing starts afresh (FormActivate).
-class TfrmBioCal final : public QDialog {
+class TfrmBioCal final : public CalibrationDialog {
     Q_OBJECT
 public:
     // `handOver` shows the calibration information dialog with the given
     // comment once the last page is done.
     TfrmBioCal(CalibrationDialogContext context,
-               std::function<void(const QString& comment)> handOver, QWidget* parent = nullptr);
+               std::function<void(const QString& comment)> handOver);
     ~TfrmBioCal() override;
 
     // --- Handlers ---
     void FormActivate();
     void Preparepage();
-    void WaveOutSliderChange();
-    void MasterSliderChange();
-    void GainSliderChange();
-    void OnButtonClick();
+    void WaveOutSliderChange() override;
+    void MasterSliderChange() override;
+    void GainSliderChange() override;
+    void OnButtonClick() override;
     void ThresholdKeyDown(int key);
     void PreviousClick();
     void NextClick();
@@ -52,26 +45,9 @@ public:
     int CalibrationEar = 0;
     int CalibrationSlot = 1;
     bool KnownThresholdMode = false;
-    bool tonePlaying() const { return tone_.playing(); }
-    const CalibrationTone& tone() const { return tone_; }
 
-    QSlider* WaveOutSlider = nullptr;
-    QSlider* MasterSlider = nullptr;
-    QSlider* GainSlider = nullptr;
-    QLabel* WaveLabel = nullptr;
-    QLabel* MasterLabel = nullptr;
-    QLabel* GainLabel = nullptr;
-    QLabel* lblWaveOut = nullptr;
-    QLabel* lblMasterOut = nullptr;
-    QLabel* Label4 = nullptr; // "Gain Factor"
     QFrame* GainBox = nullptr;
-    // Why a slider is disabled (no such control, or no steps).
-    QLabel* lblWaveNote = nullptr;
-    QLabel* lblMasterNote = nullptr;
-    QLineEdit* Threshold = nullptr;
     QLabel* Label6 = nullptr; // "dB"
-    QPushButton* OnButton = nullptr;
-    ToneLed* shpLED = nullptr;
     QLabel* lblFreqSide = nullptr;
     QPushButton* Previous = nullptr;
     QPushButton* Next = nullptr;
@@ -82,35 +58,25 @@ public:
     QLabel* Label7 = nullptr;
     HeadphonesPicture* Image1 = nullptr;
 
-    static const QString kOn;  // "Ein"
-    static const QString kOff; // "Aus"
-
 public Q_SLOTS:
     // Escape: the Previous button.
     void reject() override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void shown() override { FormActivate(); }
+    void closing() override { FormClose(); }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
-    void buildSliders();
-    void buildToneGenerator();
     void FormCreate();
     void setUpSliders();
     engine::TCalibrationPoint& pagePoint();
     const engine::TCalibrationPoint& startingPoint() const;
-    void setSliderPositions(const engine::TCalibrationPoint& point);
-    void toneOff();
-    void startTone();
-    bool endpointPath() const;
+    void setSliderValues(const engine::TCalibrationPoint& point);
     void finish();
 
-    CalibrationDialogContext context_;
     std::function<void(const QString& comment)> handOver_;
-    CalibrationTone tone_;
     bool gainShown_ = false;
 };
 

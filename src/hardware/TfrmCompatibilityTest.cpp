@@ -3,17 +3,14 @@
 #include "engine/AppState.h"
 #include "engine/LiveSettings.h"
 #include "hardware/MIXER_e.h"
-#include "hardware/MasterLevel.h"
 #include "hardware/PrepareSoundCard.h"
-#include "hardware/SliderScale.h"
 #include "platform/Platform.h"
 
-#include <QCloseEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QSlider>
 
 #include <algorithm>
@@ -22,18 +19,6 @@ namespace tavo::hardware {
 
 namespace {
 
-template <typename T> T* named(T* object, const char* name) {
-    object->setObjectName(QString::fromLatin1(name));
-    return object;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
-    auto* l = named(new QLabel(text, parent), name);
-    l->setGeometry(geometry);
-    return l;
-}
-
-constexpr int kEndpointMaximum = 1000;
 constexpr int kQuietest = -60;
 
 // The level field: a whole number from -60 to 0; anything else is 0.
@@ -45,8 +30,6 @@ int levelOf(const QString& text) {
 
 } // namespace
 
-const QString TfrmCompatibilityTest::kOn = QStringLiteral("Ein");
-const QString TfrmCompatibilityTest::kOff = QStringLiteral("Aus");
 const QString TfrmCompatibilityTest::kWarning = QStringLiteral(
     "Je nach Hardware kann dieser Test sehr laute Töne im Kopfhörer erzeugen.\nBITTE NEHMEN SIE "
     "DEN KOPFHÖRER AB, wenn sie den Testton einschalten, und setzen Sie ihn DANN wieder auf und "
@@ -58,12 +41,9 @@ const QString TfrmCompatibilityTest::kMasterZeroSteps = QStringLiteral(
     "Your soundcard is reporting zero possible levels on the master volume control and is "
     "therefore not compatible with this program, sorry. Please try another sound card.");
 
-TfrmCompatibilityTest::TfrmCompatibilityTest(CalibrationDialogContext context, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), context_(std::move(context)),
-      tone_(*context_.platform.wave, *context_.platform.pump) {
-    setObjectName(QStringLiteral("frmCompatibilityTest"));
-    setWindowTitle(QStringLiteral("Hardware Compatibility Test"));
-    setModal(false);
+TfrmCompatibilityTest::TfrmCompatibilityTest(CalibrationDialogContext context)
+    : CalibrationDialog(std::move(context), "frmCompatibilityTest",
+                        QStringLiteral("Hardware Compatibility Test"), QSize(560, 400)) {
     buildControls();
     FormCreate();
 }
@@ -71,34 +51,10 @@ TfrmCompatibilityTest::TfrmCompatibilityTest(CalibrationDialogContext context, Q
 TfrmCompatibilityTest::~TfrmCompatibilityTest() = default;
 
 void TfrmCompatibilityTest::buildControls() {
-    setFixedSize(560, 400);
-    Label9 = label(this, "Label9", QString(), QRect(12, 6, 536, 18));
+    Label9 = makeLabel(this, "Label9", QString(), QRect(12, 6, 536, 18));
+    buildLevelSliders(12, 110, this, 208, 30);
 
-    lblWaveOut = label(this, "lblWaveOut", QStringLiteral("Wave Out"), QRect(12, 30, 90, 16));
-    WaveOutSlider = makeLevelSlider(this, "WaveOutSlider", QRect(30, 50, 40, 170), 32, 4,
-                                    QStringLiteral("Soundcard Output Wave Volume"));
-    WaveLabel = label(this, "WaveLabel", QStringLiteral("0"), QRect(12, 224, 90, 16));
-    lblWaveNote = label(this, "lblWaveNote", QString(), QRect(8, 242, 100, 46));
-    lblMasterOut =
-        label(this, "lblMasterOut", QStringLiteral("Master Out"), QRect(110, 30, 90, 16));
-    MasterSlider = makeLevelSlider(this, "MasterSlider", QRect(128, 50, 40, 170), 1000, 100,
-                                   QStringLiteral("Soundcard Output Master Volume"));
-    MasterLabel = label(this, "MasterLabel", QStringLiteral("0"), QRect(110, 224, 90, 16));
-    lblMasterNote = label(this, "lblMasterNote", QString(), QRect(106, 242, 100, 46));
-    Label4 = label(this, "Label4", QStringLiteral("Gain Factor"), QRect(208, 30, 90, 16));
-    GainSlider = makeLevelSlider(this, "GainSlider", QRect(226, 50, 40, 170), 65535, 8192,
-                                 QStringLiteral("Output Gain"));
-    GainLabel = label(this, "GainLabel", QStringLiteral("0"), QRect(208, 224, 90, 16));
-    for (QLabel* value : {WaveLabel, MasterLabel, GainLabel}) {
-        value->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    }
-    for (QLabel* note : {lblWaveNote, lblMasterNote}) {
-        note->setWordWrap(true);
-        note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        note->setStyleSheet(QStringLiteral("color: #a00000"));
-    }
-
-    Label7 = label(this, "Label7", QStringLiteral("Frequency"), QRect(306, 30, 90, 16));
+    Label7 = makeLabel(this, "Label7", QStringLiteral("Frequency"), QRect(306, 30, 90, 16));
     tbrFrequency = named(new QSlider(Qt::Vertical, this), "tbrFrequency");
     tbrFrequency->setGeometry(324, 50, 40, 170);
     // Position 1 (8000 Hz) at the top, 11 (125 Hz) at the bottom.
@@ -110,37 +66,30 @@ void TfrmCompatibilityTest::buildControls() {
     tbrFrequency->setPageStep(1);
     tbrFrequency->setValue(11);
     tbrFrequency->setToolTip(QStringLiteral("Test frequency"));
-    Label8 = label(this, "Label8", QStringLiteral("125"), QRect(306, 224, 76, 16));
+    Label8 = makeLabel(this, "Label8", QStringLiteral("125"), QRect(306, 224, 76, 16));
     Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    Label5 = label(this, "Label5", QStringLiteral("Level"), QRect(400, 30, 150, 32));
+    Label5 = makeLabel(this, "Label5", QStringLiteral("Level"), QRect(400, 30, 150, 32));
     Label5->setWordWrap(true);
-    Threshold = named(new QLineEdit(QStringLiteral("0"), this), "Threshold");
-    Threshold->setGeometry(400, 66, 60, 24);
-    Threshold->setStyleSheet(QStringLiteral("background-color: yellow"));
+    buildToneControls(QRect(400, 66, 60, 24), QPoint(400, 198),
+                      QStringLiteral("Take care and your headphones off when pressing this "
+                                     "button."));
     Threshold->setToolTip(QStringLiteral("Output level, relative to digital full scale."));
     Threshold->installEventFilter(this);
     lblThresholdUnit =
-        label(this, "lblThresholdUnit", QStringLiteral("dB"), QRect(466, 70, 30, 16));
+        makeLabel(this, "lblThresholdUnit", QStringLiteral("dB"), QRect(466, 70, 30, 16));
     rdoLeftEar = named(new QRadioButton(QStringLiteral("Links"), this), "rdoLeftEar");
     rdoLeftEar->setGeometry(400, 98, 140, 20);
     rdoLeftEar->setChecked(true);
     rdoRightEar = named(new QRadioButton(QStringLiteral("Rechts"), this), "rdoRightEar");
     rdoRightEar->setGeometry(400, 120, 140, 20);
-    Label1 = label(this, "Label1", QStringLiteral("Play"), QRect(400, 146, 150, 48));
+    Label1 = makeLabel(this, "Label1", QStringLiteral("Play"), QRect(400, 146, 150, 48));
     Label1->setWordWrap(true);
-    OnButton = named(new QPushButton(kOn, this), "OnButton");
-    OnButton->setGeometry(400, 198, 70, 28);
-    OnButton->setAutoDefault(false);
-    OnButton->setToolTip(
-        QStringLiteral("Take care and your headphones off when pressing this button."));
-    shpLED = named(new ToneLed(this), "shpLED");
-    shpLED->setGeometry(478, 202, 20, 20);
-    lblSoundLeft = label(this, "lblSoundLeft", QString(), QRect(400, 232, 150, 56));
+    lblSoundLeft = makeLabel(this, "lblSoundLeft", QString(), QRect(400, 232, 150, 56));
     lblSoundLeft->setWordWrap(true);
     lblSoundLeft->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Directions = label(this, "Directions", QString(), QRect(12, 296, 536, 48));
+    Directions = makeLabel(this, "Directions", QString(), QRect(12, 296, 536, 48));
     Directions->setWordWrap(true);
     Directions->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Directions->setToolTip(
@@ -150,11 +99,7 @@ void TfrmCompatibilityTest::buildControls() {
     btnClose->setAutoDefault(false);
     btnClose->setToolTip(QStringLiteral("Ends this test and closes the window."));
 
-    connect(WaveOutSlider, &QSlider::valueChanged, this, [this] { WaveOutSliderChange(); });
-    connect(MasterSlider, &QSlider::valueChanged, this, [this] { MasterSliderChange(); });
-    connect(GainSlider, &QSlider::valueChanged, this, [this] { GainSliderChange(); });
     connect(tbrFrequency, &QSlider::valueChanged, this, [this] { tbrFrequencyChange(); });
-    connect(OnButton, &QPushButton::clicked, this, [this] { OnButtonClick(); });
     connect(btnClose, &QPushButton::clicked, this, [this] { btnCloseClick(); });
 }
 
@@ -172,16 +117,11 @@ void TfrmCompatibilityTest::FormCreate() {
     OnButton->setText(kOn);
 }
 
-bool TfrmCompatibilityTest::endpointPath() const {
-    return context_.state.UseEndpointVolume;
-}
-
 int TfrmCompatibilityTest::selectedSlot() const {
     return 12 - tbrFrequency->value();
 }
 
 void TfrmCompatibilityTest::showFromCommand() {
-    disablesMainWindow_ = true;
     if (context_.mainWindow != nullptr) {
         context_.mainWindow->setEnabled(false);
     }
@@ -189,33 +129,7 @@ void TfrmCompatibilityTest::showFromCommand() {
 }
 
 void TfrmCompatibilityTest::showBesideMainWindow() {
-    disablesMainWindow_ = false;
     show();
-}
-
-// A slider showing the card's current value of a control; a control the
-// dialog cannot compute with leaves it disabled, with the reason under it.
-void TfrmCompatibilityTest::setUpFromControl(QSlider* slider, QLabel* note,
-                                             TMixUnsignedControl& control, bool usable) {
-    const QSignalBlocker block(slider);
-    slider->setEnabled(usable);
-    if (!usable) {
-        setSliderRange(slider, 0);
-        if (note != nullptr) {
-            note->setText(control.Present
-                              ? QStringLiteral("Der Regler meldet 0 Stufen.")
-                              : QStringLiteral("Die Soundkarte hat diesen Regler nicht."));
-        }
-        return;
-    }
-    if (note != nullptr) {
-        note->clear();
-    }
-    setSliderRange(slider, static_cast<int>(control.Steps));
-    std::uint32_t left = 0;
-    std::uint32_t right = 0;
-    context_.mixer.GetUnsignedLevel(control, left, right);
-    slider->setValue(shownValueForControl(control, left));
 }
 
 void TfrmCompatibilityTest::FormShow() {
@@ -228,28 +142,21 @@ void TfrmCompatibilityTest::FormShow() {
     if (mixer.WaveOutVolume.Steps == 0) {
         messages.show(kWaveZeroSteps);
     }
-    setUpFromControl(WaveOutSlider, lblWaveNote, mixer.WaveOutVolume,
-                     usableForSlider(mixer.WaveOutVolume));
-    if (!endpointPath()) {
+    setUpSlider(WaveOutSlider, lblWaveNote, mixer.WaveOutVolume, true);
+    if (endpointPath()) {
+        setUpEndpointMaster();
+    } else {
         if (mixer.MasterVolume.Steps == 0) {
             messages.show(kMasterZeroSteps);
         }
-        setUpFromControl(MasterSlider, lblMasterNote, mixer.MasterVolume,
-                         usableForSlider(mixer.MasterVolume));
-    } else {
-        // The system level keeps the slider's own range and position.
-        const QSignalBlocker block(MasterSlider);
-        MasterSlider->setEnabled(true);
-        setSliderRange(MasterSlider, kEndpointMaximum);
-        MasterSlider->setTickInterval(100);
-        lblMasterNote->clear();
+        setUpSlider(MasterSlider, lblMasterNote, mixer.MasterVolume, true);
     }
     const bool gain = mixer.OutputGain.Present;
     for (QWidget* w : std::initializer_list<QWidget*>{GainSlider, GainLabel, Label4}) {
         w->setVisible(gain);
     }
     if (gain) {
-        setUpFromControl(GainSlider, nullptr, mixer.OutputGain, usableForSlider(mixer.OutputGain));
+        setUpSlider(GainSlider, nullptr, mixer.OutputGain, true);
         GainSliderChange();
     }
     MasterSliderChange();
@@ -258,23 +165,11 @@ void TfrmCompatibilityTest::FormShow() {
 }
 
 void TfrmCompatibilityTest::WaveOutSliderChange() {
-    auto& mixer = context_.mixer;
-    const int v = WaveOutSlider->value();
-    if (const auto unit = mixer.WaveOutVolume.StepUnit(); unit && WaveOutSlider->isEnabled()) {
-        mixer.SetUnsignedLevel(mixer.WaveOutVolume, *unit * v, *unit * v);
-    }
-    WaveLabel->setText(QString::number(v));
+    applyWave();
 }
 
 void TfrmCompatibilityTest::MasterSliderChange() {
-    auto& mixer = context_.mixer;
-    const int v = MasterSlider->value();
-    if (endpointPath()) {
-        ApplyMasterLevel(context_.endpoint ? context_.endpoint() : nullptr, v);
-    } else if (const auto unit = mixer.MasterVolume.StepUnit(); unit && MasterSlider->isEnabled()) {
-        mixer.SetUnsignedLevel(mixer.MasterVolume, *unit * v, *unit * v);
-    }
-    MasterLabel->setText(QString::number(v));
+    applyMaster();
 }
 
 void TfrmCompatibilityTest::GainSliderChange() {
@@ -295,9 +190,7 @@ void TfrmCompatibilityTest::tbrFrequencyChange() {
     Label8->setText(
         QString::number(state.TestFrequencies[static_cast<std::size_t>(selectedSlot())]));
     if (OnButton->text() == kOff) {
-        // The channel stays as it was chosen when the tone was switched on.
-        tone_.stop();
-        startTone();
+        playSelected();
     }
 }
 
@@ -305,30 +198,21 @@ void TfrmCompatibilityTest::ThresholdExit() {
     Threshold->setText(QString::number(levelOf(Threshold->text())));
 }
 
-void TfrmCompatibilityTest::startTone() {
+void TfrmCompatibilityTest::playSelected() {
     const auto& state = context_.state;
-    const int device = context_.settings != nullptr ? context_.settings->waveOutDevice() : 0;
-    if (!tone_.start(state, state.TestFrequencies[static_cast<std::size_t>(selectedSlot())],
-                     levelOf(Threshold->text()), device)) {
+    if (startTone(state.TestFrequencies[static_cast<std::size_t>(selectedSlot())],
+                  levelOf(Threshold->text()))) {
+        rdoLeftEar->setEnabled(false);
+        rdoRightEar->setEnabled(false);
+    } else {
         toneOff();
-        context_.platform.messages->show(
-            QStringLiteral("Der Testton kann nicht abgespielt werden: die Soundkarte ist nicht "
-                           "verfügbar."),
-            {}, platform::MessageType::Error);
-        return;
     }
-    rdoLeftEar->setEnabled(false);
-    rdoRightEar->setEnabled(false);
-    shpLED->setOn(true);
-    OnButton->setText(kOff);
 }
 
 void TfrmCompatibilityTest::toneOff() {
     rdoLeftEar->setEnabled(true);
     rdoRightEar->setEnabled(true);
-    shpLED->setOn(false);
-    OnButton->setText(kOn);
-    tone_.stop();
+    stopTone();
 }
 
 void TfrmCompatibilityTest::OnButtonClick() {
@@ -339,7 +223,7 @@ void TfrmCompatibilityTest::OnButtonClick() {
     auto& state = context_.state;
     state.LeftChannelGain = rdoLeftEar->isChecked() ? 1 : 0;
     state.RightChannelGain = rdoRightEar->isChecked() ? 1 : 0;
-    startTone();
+    playSelected();
 }
 
 void TfrmCompatibilityTest::btnCloseClick() {
@@ -347,38 +231,19 @@ void TfrmCompatibilityTest::btnCloseClick() {
 }
 
 void TfrmCompatibilityTest::FormClose() {
-    if (OnButton->text() != kOn || tone_.playing()) {
-        toneOff();
-    }
-    if (context_.mainWindow != nullptr) {
-        context_.mainWindow->setEnabled(true);
-    }
+    toneOff();
+    enableMainWindow();
 }
 
 void TfrmCompatibilityTest::reject() {
-    // Escape closes the window as its button does, never just hides it.
     close();
-}
-
-void TfrmCompatibilityTest::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!event->spontaneous()) {
-        FormShow();
-    }
-}
-
-void TfrmCompatibilityTest::closeEvent(QCloseEvent* event) {
-    // Not QDialog's: that would reject, and rejecting here means Escape's
-    // button, not closing.
-    FormClose();
-    event->accept();
 }
 
 bool TfrmCompatibilityTest::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Threshold && event->type() == QEvent::FocusOut) {
         ThresholdExit();
     }
-    return QDialog::eventFilter(watched, event);
+    return CalibrationDialog::eventFilter(watched, event);
 }
 
 } // namespace tavo::hardware
