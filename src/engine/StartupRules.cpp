@@ -28,7 +28,10 @@ std::optional<QString> extensionBeforeFinalSpace(const QString& commandLineFile)
 
 bool namesTestFile(const QString& commandLineFile) {
     const auto extension = extensionBeforeFinalSpace(commandLineFile);
-    return extension && extension->toUpper() == QLatin1String(".AUD");
+    // ".vkt" too: the extension the program saves under, so that a test file
+    // opened from the desktop (a double-click) opens.
+    return extension && (extension->toUpper() == QLatin1String(".AUD") ||
+                         extension->toUpper() == QLatin1String(".VKT"));
 }
 
 bool namesCalibrationFile(const QString& commandLineFile) {

@@ -18,7 +18,8 @@ QString joinCommandLine(const QStringList& parameters);
 QString commandLineFileName(const QString& commandLineFile);
 
 // True when the four characters before the final character of the joined
-// command line, upper-cased, are ".AUD" (a test file to open at start-up).
+// command line, upper-cased, are ".AUD" or ".VKT" (a test file to open at
+// start-up).
 // A text shorter than five characters never matches.
 bool namesTestFile(const QString& commandLineFile);
 

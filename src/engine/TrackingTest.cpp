@@ -66,6 +66,7 @@ void TrackingTest::NewTest1Click() {
     if (running()) {
         return;
     }
+    outcomes_ = {RunOutcome::NotRun, RunOutcome::NotRun};
     auto& state = context_.state;
     // Nothing can be tested before the audiometer is calibrated.
     if (!state.CalibrationLoaded) {
@@ -79,7 +80,6 @@ void TrackingTest::NewTest1Click() {
         say(std::get<QString>(read), MessageType::Warning, MessageButtons::Ok);
         return;
     }
-    outcomes_ = {RunOutcome::NotRun, RunOutcome::NotRun};
     runNumber_ = 0;
     commandActive_ = true;
     for (auto* observer : observers_) {

@@ -74,7 +74,8 @@ public:
     void addObserver(PulseObserver* observer);
     void removeObserver(PulseObserver* observer);
 
-    // How the two runs of the last New Test ended.
+    // How the two runs of the last New Test ended (both NotRun when it was
+    // refused).
     const std::array<RunOutcome, 2>& outcomes() const { return outcomes_; }
     // The last run ended because the sound device failed.
     bool deviceFailed() const { return deviceFailed_; }

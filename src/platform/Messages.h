@@ -6,7 +6,7 @@ namespace tavo::platform {
 
 // Icon and type of a message box.
 enum class MessageType { Plain, Information, Warning, Error, Confirmation };
-enum class MessageButtons { Ok, OkCancel, YesNo };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Cancel, Yes, No, Closed };
 
 struct Message {

@@ -11,6 +11,7 @@
 #include "storage/TestFileCommands.h"
 #include "storage/TfrmSettings.h"
 #include "ui/AudiogramPainter.h"
+#include "ui/HelpKey.h"
 #include "ui/ScreenSaverFilter.h"
 #include "ui/TestCommand.h"
 #include "ui/TfrmPassword.h"
@@ -28,6 +29,8 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QRadioButton>
 
 namespace tavo::ui {
@@ -88,6 +91,12 @@ TfrmMain::TfrmMain(MainWindowContext context, QWidget* parent)
     setAudiogramAreaColour(audiogramColour_);
     setAudiogramGroupColour(audiogramColour_);
     setWindowColour(windowColour_);
+    runPrinterSetup = [this](QPrinter& printer) {
+        QPrintDialog dialog(&printer, this);
+        dialog.setWindowTitle(QStringLiteral("Drucken"));
+        return dialog.exec() == QDialog::Accepted;
+    };
+    buildFileDialogs();
     runCalOpenDialog = [this]() -> std::optional<QString> {
         const QString file = QFileDialog::getOpenFileName(
             this, QStringLiteral("Open Calibration Data File"), QString(),
@@ -137,6 +146,14 @@ void TfrmMain::buildMenus() {
     Settings1 = menuItem(PopupMenu1, "Settings1", "&Graph Settings");
 
     connect(New1, &QAction::triggered, this, [this] { New1Click(); });
+    connect(Open1, &QAction::triggered, this, [this] { Open1Click(); });
+    connect(Save1, &QAction::triggered, this, [this] { Save1Click(); });
+    connect(SaveAs1, &QAction::triggered, this, [this] { Save1Click(); });
+    connect(Print1, &QAction::triggered, this, [this] { Print1Click(); });
+    connect(PrinterSetup1, &QAction::triggered, this, [this] { PrinterSetup1Click(); });
+    connect(Retest2, &QAction::triggered, this, [this] { Retest1Click(); });
+    connect(File1, &QMenu::aboutToShow, this, [this] { File1Click(); });
+    connect(PopupMenu1, &QMenu::aboutToShow, this, [this] { PopupMenu1Popup(); });
     connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
     connect(Options1, &QAction::triggered, this, [this] { Options1Click(); });
     connect(Settings1, &QAction::triggered, this, [this] { Settings1Click(); });
@@ -300,6 +317,10 @@ void TfrmMain::FormCreate() {
         QCoreApplication::instance()->installEventFilter(screenSaverFilter_);
         screenSaverFilter_->update();
     }
+    if (QCoreApplication::instance() != nullptr) {
+        helpKey_ = new HelpKey(*platform.messages, this);
+        QCoreApplication::instance()->installEventFilter(helpKey_);
+    }
 
     // An endpoint that cannot be had leaves the interface empty; the
     // master-level operation then does nothing.
@@ -330,7 +351,7 @@ void TfrmMain::FormCreate() {
     if (!state.ResultsValid) {
         New1Click();
     }
-    Calibration2Click();
+    applyMenuRules();
 }
 
 void TfrmMain::setLiveSettings(const engine::LiveSettings* settings) {
@@ -343,6 +364,7 @@ void TfrmMain::setLiveSettings(const engine::LiveSettings* settings) {
 
 void TfrmMain::New1Click() {
     auto& state = context_.state;
+    unsavedResults_ = false;
     state.ResultsValid = false;
     engine::clearResult(state.Test1Result);
     engine::clearResult(state.Test2Result);
@@ -388,7 +410,8 @@ void TfrmMain::pbxAudiogramPaint(QPainter* audiogram, QPainter* table) {
     const engine::LiveSettings& settings =
         liveSettings_ != nullptr ? *liveSettings_ : designSettings;
     const QString dateLine = ui::pbxAudiogramPaint(
-        context_.state, settings, {{audiogram, pbxAudiogram->size()}, {table, pbxResults->size()}},
+        context_.state, settings,
+        {{audiogram, pbxAudiogram->size()}, {table, pbxResults->size()}, printing_},
         [this] { CalcAVP(); });
     if (lblDateTime->text() != dateLine) {
         lblDateTime->setText(dateLine);
@@ -527,6 +550,10 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         // current pulse, then the command closes the window for good.
         testCommand_->requestQuit();
         closeAfterTest_ = true;
+        event->ignore();
+        return;
+    }
+    if (!mayClose()) {
         event->ignore();
         return;
     }

@@ -10,6 +10,9 @@
 #include <vector>
 
 class QAction;
+class QImage;
+class QFileDialog;
+class QPrinter;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -40,6 +43,7 @@ class TfrmSettings;
 
 namespace tavo::ui {
 
+class HelpKey;
 class ScreenSaverFilter;
 class TestCommand;
 class TfrmPassword;
@@ -85,11 +89,19 @@ public:
     // design values).
     void setLiveSettings(const engine::LiveSettings* settings);
 
+    // F1: the manual at the section of the active window.
+    HelpKey* helpKey() const { return helpKey_; }
+
     // The endpoint volume obtained at start-up, if any.
     platform::EndpointVolume* endpointVolume() const { return EndpointVolume.get(); }
 
     // Commands.
     void New1Click();
+    void Open1Click();
+    void Save1Click(); // Save As, also from the audiogram menu
+    void Print1Click();
+    void PrinterSetup1Click();
+    void Retest1Click() {} // does nothing
     void Exit1Click();
     void Options1Click();  // the settings, behind the password
     void Settings1Click(); // the graph settings, without the password
@@ -102,7 +114,33 @@ public:
     void TestCompatibility1Click(); // hardware compatibility test
     // The enabling rules of the menus, applied when a menu opens and before
     // a shortcut acts (not while a test runs: then every command is refused).
+    void File1Click();
     void Calibration2Click();
+    void PopupMenu1Popup();
+    void applyMenuRules();
+
+    // The file dialogs, replaceable for tests. Open gives the chosen file;
+    // Save As is given the proposed name and gives the chosen name and
+    // whether the "ASCII-Text" filter was chosen. Nothing: cancelled.
+    struct SaveChoice {
+        QString fileName;
+        bool textFilter = false;
+    };
+    std::function<std::optional<QString>()> runOpenDialog;
+    std::function<std::optional<SaveChoice>(const QString& proposed)> runSaveDialog;
+    // The printer set-up dialog on the program's printer; false: cancelled.
+    std::function<bool(QPrinter& printer)> runPrinterSetup;
+    // What the printed page shows, as a picture at 96 pixels per inch: the
+    // client area with white backgrounds and, if asked for, the calibration
+    // file's line. The window looks as before afterwards.
+    QImage pagePicture();
+    // Made when first needed: it asks the print system for its printers.
+    QPrinter& printer();
+    // Whether the results of a finished test wait to be saved (closing asks).
+    bool unsavedResults() const { return unsavedResults_; }
+
+    QFileDialog* dlgOpen = nullptr;
+    QFileDialog* dlgSave = nullptr;
 
     // What the settings dialog asks of the main window.
     void repaintAudiogram() override;
@@ -197,6 +235,12 @@ private:
     void buildDataBox();
     void FormCreate();
     void FormResize();
+    void buildFileDialogs();
+    // Puts the window into its printed look while `draw` runs.
+    void inPrintedLook(const std::function<void(QWidget& client)>& draw);
+    // Closing: false when the user chose to keep the program open (the
+    // question about unsaved results).
+    bool mayClose();
     void setGermanCaptions();
     // Refuses every menu command and shortcut while a test runs, and gives
     // each back its earlier state afterwards.
@@ -213,12 +257,17 @@ private:
     std::uint32_t windowColour_;
     std::function<bool(const QString& fileName)> calibrationReader_;
     ScreenSaverFilter* screenSaverFilter_ = nullptr;
+    HelpKey* helpKey_ = nullptr;
     std::unique_ptr<platform::EndpointVolume> EndpointVolume;
     std::unique_ptr<TestCommand> testCommand_;
     storage::TfrmCalibrationInfo* calibrationInfo_ = nullptr;
     hardware::TfrmBioCal* bioCal_ = nullptr;
     hardware::TfrmCompatibilityTest* compatibility_ = nullptr;
     std::vector<std::pair<QAction*, bool>> refusedCommands_;
+    std::unique_ptr<QPrinter> printer_;
+    bool unsavedResults_ = false;
+    // While the page is drawn: the audiogram paints on white, as on paper.
+    bool printing_ = false;
     // The window was closed while a test ran: close once it has stopped.
     bool closeAfterTest_ = false;
 };

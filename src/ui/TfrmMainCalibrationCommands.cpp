@@ -90,9 +90,8 @@ void TfrmMain::Calibration2Click() {
 bool TfrmMain::event(QEvent* event) {
     // Sent before the shortcut map looks for a matching action: a shortcut
     // acts exactly when its menu item would be shown enabled.
-    if (event->type() == QEvent::ShortcutOverride &&
-        (testCommand_ == nullptr || !testCommand_->running())) {
-        Calibration2Click();
+    if (event->type() == QEvent::ShortcutOverride) {
+        applyMenuRules();
     }
     return QMainWindow::event(event);
 }

@@ -1,7 +1,9 @@
 // The main window's New Test command: the hearing test on the program's
 // windows, with every other command refused while it runs.
 
+#include "engine/AppState.h"
 #include "engine/LiveSettings.h"
+#include "engine/TrackingTest.h"
 #include "ui/TestCommand.h"
 #include "ui/TfrmMain.h"
 
@@ -38,6 +40,11 @@ void TfrmMain::NewTest1Click() {
         return;
     }
     testCommand_->run();
+    // A test that started replaced the results: a finished one's are worth
+    // asking about before closing, an interrupted one left none.
+    if (testCommand_->procedure().outcomes()[0] != engine::RunOutcome::NotRun) {
+        unsavedResults_ = context_.state.ResultsValid;
+    }
     if (closeAfterTest_) {
         closeAfterTest_ = false;
         close();

@@ -2,7 +2,7 @@
 //
 //   TavoAudiometer [--simulate [--listener LISTENER.json]] [FILE]
 //
-// FILE is a test file (name ending in .aud, any case) to open or a
+// FILE is a test file (name ending in .aud or .vkt, any case) to open or a
 // calibration file (ending in .vkk) to load at start-up. --simulate uses
 // simulated sound hardware instead of the real sound devices; --listener
 // adds a simulated listener who answers the test, and the test starts at

@@ -20,10 +20,11 @@ TEST(CommandLineFile, JoinsParametersEachFollowedByOneSpace) {
 }
 
 TEST(CommandLineFile, TestFileExtensionIsComparedInAnyCase) {
-    for (const char* name : {"x.aud ", "x.AUD ", "x.Aud ", "/tmp/a b.aUd "}) {
+    for (const char* name :
+         {"x.aud ", "x.AUD ", "x.Aud ", "/tmp/a b.aUd ", "x.vkt ", "x.VKT ", "/t/y z.Vkt "}) {
         EXPECT_TRUE(namesTestFile(QString::fromLatin1(name))) << name;
     }
-    for (const char* name : {"x.vkt ", "x.vkk ", "x.aud", "x.audx ", "", " ", "aud ", ".au "}) {
+    for (const char* name : {"x.vkk ", "x.aud", "x.vkt", "x.audx ", "", " ", "aud ", ".au "}) {
         EXPECT_FALSE(namesTestFile(QString::fromLatin1(name))) << name;
     }
     EXPECT_TRUE(namesTestFile(QStringLiteral(".aud ")));

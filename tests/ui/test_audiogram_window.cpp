@@ -6,6 +6,7 @@
 #include "storage/FileJson.h"
 #include "storage/TestFile.h"
 #include "storage/TfrmSettings.h"
+#include "support/TestFiles.h"
 #include "support/TestPlatform.h"
 #include "ui/AudiogramProbes.h"
 #include "ui/TfrmMain.h"
@@ -22,24 +23,6 @@ using namespace tavo;
 
 namespace {
 
-// The realistic two-run test of the test data, as a start-up ".aud" file.
-QString writeRealisticTest(const QTemporaryDir& folder) {
-    QFile json(qEnvironmentVariable("TAVO_SOURCE_DIR") +
-               QStringLiteral("/tests/data/two_runs_noise_notch.json"));
-    if (!json.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    const auto object = storage::parseJsonObject(json.readAll());
-    const auto contents = storage::testFileFromJson(*object.value);
-    const QString path = folder.filePath(QStringLiteral("brandt.aud"));
-    QFile file(path);
-    if (!contents || !file.open(QIODevice::WriteOnly)) {
-        return {};
-    }
-    file.write(storage::encodeTestFile(*contents.value));
-    return path;
-}
-
 QImage grabbed(QWidget* box) {
     return box->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
@@ -49,7 +32,7 @@ QImage grabbed(QWidget* box) {
 TEST(AudiogramWindow, ShowsTheStartUpFileAsThePainterDrawsIt) {
     testsupport::TestPlatform sim;
     sim.settingsFromEarlierStart();
-    const QString file = writeRealisticTest(sim.folder);
+    const QString file = testsupport::writeRealisticTest(sim.folder);
     ASSERT_FALSE(file.isEmpty());
     engine::AppState state;
     auto windows = ui::createWindows(state, sim.bundle, sim.services(), {file});

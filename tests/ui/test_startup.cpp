@@ -161,7 +161,7 @@ TEST(Startup, ATestFileOnTheCommandLineIsOpened) {
 }
 
 TEST(Startup, OtherFilesOnTheCommandLineAreNotOpenedAsTestFiles) {
-    for (const char* name : {"a.vkt", "a.vkk", "aud", "x.audio"}) {
+    for (const char* name : {"a.vkk", "aud", "x.audio", "a.vktx"}) {
         testsupport::TestPlatform sim;
         engine::AppState state;
         int opened = 0;
@@ -203,21 +203,23 @@ TEST(MainWindow, ResizeKeepsTheTableUnderTheAudiogram) {
     testsupport::TestPlatform sim;
     engine::AppState state;
     ui::TfrmMain main({state, sim.bundle, {}, {}});
-    main.resize(1280, 900);
     main.show();
-    QApplication::processEvents();
-    const QWidget* client = main.centralWidget();
-    const int cw = client->width();
-    const int ch = client->height();
-    EXPECT_EQ(main.grpGraph->width(), cw - 8);
-    EXPECT_EQ(main.grpGraph->height(), ch - 219);
-    EXPECT_EQ(main.pbxAudiogram->size(), QSize(cw - 8 - 40, ch - 219 - 51));
-    EXPECT_EQ(main.grpThreshold->geometry(), QRect(4, ch - 215, cw - 8, 78));
-    EXPECT_EQ(main.pbxResults->width(), cw - 48);
-    EXPECT_EQ(main.grpData->geometry(), QRect(6, ch - 135, cw - 12, 114));
-    EXPECT_EQ(main.lblDateTime->y(), ch - 18);
-    EXPECT_EQ(main.imgLogo->x(), cw - 235);
-    EXPECT_EQ(main.pbxAudiogram->x(), main.pbxResults->x());
+    for (const QSize size : {QSize(1280, 900), QSize(1600, 700)}) {
+        main.resize(size);
+        QApplication::processEvents();
+        const QWidget* client = main.centralWidget();
+        const int cw = client->width();
+        const int ch = client->height();
+        EXPECT_EQ(main.grpGraph->width(), cw - 8);
+        EXPECT_EQ(main.grpGraph->height(), ch - 219);
+        EXPECT_EQ(main.pbxAudiogram->size(), QSize(cw - 8 - 40, ch - 219 - 51));
+        EXPECT_EQ(main.grpThreshold->geometry(), QRect(4, ch - 215, cw - 8, 78));
+        EXPECT_EQ(main.pbxResults->width(), cw - 48);
+        EXPECT_EQ(main.grpData->geometry(), QRect(6, ch - 135, cw - 12, 114));
+        EXPECT_EQ(main.lblDateTime->y(), ch - 18);
+        EXPECT_EQ(main.imgLogo->x(), cw - 235);
+        EXPECT_EQ(main.pbxAudiogram->x(), main.pbxResults->x());
+    }
 }
 
 TEST(ScreenSaver, KeptOffWhileNoStopIsRequestedAndTheOptionIsTicked) {

@@ -1,7 +1,10 @@
 #include "platform/qt/QtMessages.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+
+#include <utility>
 
 namespace tavo::platform {
 
@@ -37,6 +40,18 @@ MessageAnswer QtMessages::show(const Message& message) {
     case MessageButtons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
+    case MessageButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    }
+    // The program speaks German whatever Qt's own translations say.
+    for (const auto& [button, text] :
+         {std::pair{QMessageBox::Yes, "Ja"}, std::pair{QMessageBox::No, "Nein"},
+          std::pair{QMessageBox::Cancel, "Abbrechen"}}) {
+        if (QAbstractButton* shown = box.button(button)) {
+            shown->setText(QString::fromUtf8(text));
+        }
     }
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     switch (box.exec()) {

@@ -14,7 +14,9 @@ MessageAnswer SimMessages::show(const Message& message) {
         answers_.pop_front();
         return answer;
     }
-    return message.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    const bool question =
+        message.buttons == MessageButtons::YesNo || message.buttons == MessageButtons::YesNoCancel;
+    return question ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 
 QStringList SimMessages::texts() const {

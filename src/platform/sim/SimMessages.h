@@ -10,7 +10,7 @@ namespace tavo::platform {
 
 // Scripted message boxes: records every message and answers from a queue
 // (or with the default answer for the box's buttons when the queue is empty:
-// OK, or Yes for a Yes/No box).
+// OK, or Yes for a box that asks Yes or No).
 class SimMessages final : public Messages {
 public:
     using Messages::show;

@@ -1,0 +1,94 @@
+#include "ui/HelpKey.h"
+
+#include "platform/Messages.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QWidget>
+
+#include <array>
+#include <utility>
+
+namespace tavo::ui {
+
+namespace {
+
+constexpr std::array<std::pair<const char*, const char*>, 8> kSections{{
+    {"frmMain", "start"},
+    {"frmSettings", "einstellungen"},
+    {"frmPassword", "einstellungen"},
+    {"frmTest", "hoertest"},
+    {"frmBioCal", "kalibrierung"},
+    {"frmCompatibilityTest", "kompatibilitaet"},
+    {"frmCalibrationInfo", "kalibrierungsinfo"},
+    {"frmSplash", "start"},
+}};
+
+} // namespace
+
+HelpKey::HelpKey(platform::Messages& messages, QObject* parent)
+    : QObject(parent), open([](const QUrl& page) { return QDesktopServices::openUrl(page); }),
+      messages_(messages) {}
+
+QString HelpKey::sectionFor(const QWidget* window) {
+    if (window != nullptr) {
+        for (const auto& [name, section] : kSections) {
+            if (window->objectName() == QLatin1String(name)) {
+                return QString::fromLatin1(section);
+            }
+        }
+    }
+    return QStringLiteral("start");
+}
+
+std::optional<QUrl> HelpKey::manualPage(const QString& section) {
+    const QStringList places{
+        QDir(QCoreApplication::applicationDirPath())
+            .filePath(QStringLiteral("../") + QStringLiteral(TAVO_MANUAL_INSTALL_DIR)),
+        QStringLiteral(TAVO_MANUAL_SOURCE_DIR)};
+    for (const QString& place : places) {
+        const QFileInfo page(QDir(place).filePath(QStringLiteral("index.html")));
+        if (page.isFile()) {
+            QUrl url = QUrl::fromLocalFile(page.canonicalFilePath());
+            url.setFragment(section);
+            return url;
+        }
+    }
+    return std::nullopt;
+}
+
+void HelpKey::showHelp(const QWidget* window) {
+    const auto page = manualPage(sectionFor(window));
+    if (!page) {
+        messages_.show(QStringLiteral("Das Handbuch ist nicht installiert."), {},
+                       platform::MessageType::Error);
+        return;
+    }
+    if (!open || !open(*page)) {
+        messages_.show(QStringLiteral("Das Handbuch konnte nicht geöffnet werden: kein Browser "
+                                      "gefunden.\n") +
+                           page->toLocalFile(),
+                       {}, platform::MessageType::Error);
+    }
+}
+
+bool HelpKey::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
+        !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+        // Once per key, whichever widget it went to first.
+        QWidget* window = QApplication::activeWindow();
+        if (window == nullptr) {
+            if (auto* widget = qobject_cast<QWidget*>(watched)) {
+                window = widget->window();
+            }
+        }
+        showHelp(window);
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace tavo::ui

@@ -1,0 +1,150 @@
+// The main window's File menu and the audiogram menu: Open, Save As (test
+// file or text export), the menus' enabling rules, and what closing the
+// program asks when the results of a test have not been saved.
+
+#include "engine/AppState.h"
+#include "platform/Platform.h"
+#include "ui/SaveAsName.h"
+#include "ui/TestCommand.h"
+#include "ui/TfrmMain.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+#include <QStandardPaths>
+
+namespace tavo::ui {
+
+namespace {
+
+const QString kTestFilter = QStringLiteral("Vorlandt Klarovent Test (*.vkt)");
+// Opening shows ".aud" too: Save As gives a name without an extension that
+// one, and a file just saved must be found again.
+const QString kOpenFilter = QStringLiteral("Vorlandt Klarovent Test (*.vkt *.aud)");
+const QString kTextFilter = QStringLiteral("ASCII-Text (*.txt)");
+
+QString startFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+} // namespace
+
+// The dialogs are made when first used (a file dialog starts watching the
+// file system) and kept, so each remembers the folder used last.
+void TfrmMain::buildFileDialogs() {
+    runOpenDialog = [this]() -> std::optional<QString> {
+        if (dlgOpen == nullptr) {
+            dlgOpen =
+                new QFileDialog(this, QStringLiteral("Open Test File"), startFolder(), kTestFilter);
+            dlgOpen->setObjectName(QStringLiteral("dlgOpen"));
+            dlgOpen->setAcceptMode(QFileDialog::AcceptOpen);
+            dlgOpen->setFileMode(QFileDialog::ExistingFile);
+        }
+        if (dlgOpen->exec() != QDialog::Accepted || dlgOpen->selectedFiles().isEmpty()) {
+            return std::nullopt;
+        }
+        return dlgOpen->selectedFiles().first();
+    };
+    runSaveDialog = [this](const QString& proposed) -> std::optional<SaveChoice> {
+        if (dlgSave == nullptr) {
+            // The platform's own title; asks before replacing a file.
+            dlgSave = new QFileDialog(this, QString(), startFolder());
+            dlgSave->setObjectName(QStringLiteral("dlgSave"));
+            dlgSave->setAcceptMode(QFileDialog::AcceptSave);
+            dlgSave->setFileMode(QFileDialog::AnyFile);
+            dlgSave->setNameFilters({kTestFilter, kTextFilter});
+            dlgSave->setDefaultSuffix(QStringLiteral("aud"));
+        }
+        dlgSave->selectNameFilter(kTestFilter);
+        dlgSave->selectFile(proposed);
+        if (dlgSave->exec() != QDialog::Accepted || dlgSave->selectedFiles().isEmpty()) {
+            return std::nullopt;
+        }
+        return SaveChoice{dlgSave->selectedFiles().first(),
+                          dlgSave->selectedNameFilter() == kTextFilter};
+    };
+}
+
+void TfrmMain::Open1Click() {
+    const auto file = runOpenDialog ? runOpenDialog() : std::nullopt;
+    if (!file) {
+        return;
+    }
+    if (ReadFile(*file)) {
+        unsavedResults_ = false;
+    }
+    repaintAudiogram();
+}
+
+void TfrmMain::Save1Click() {
+    const auto& state = context_.state;
+    SaveAsNameParts parts;
+    parts.location = txtTestLocation->text();
+    parts.person = txtTestName->text();
+    parts.firstExamination = chkErstpruefung->isChecked();
+    parts.followUp = chkScreening->isChecked();
+    parts.inOrder = rdoOK->isChecked();
+    parts.testDate = state.Test1Result.TestDate;
+    parts.testTime = state.Test1Result.TestTime;
+    const auto choice = runSaveDialog ? runSaveDialog(proposedFileName(parts)) : std::nullopt;
+    if (!choice) {
+        return;
+    }
+    const QString error = savesTextExport(choice->fileName, choice->textFilter)
+                              ? WriteAsciiFile(choice->fileName)
+                              : WriteFile(choice->fileName);
+    if (!error.isEmpty()) {
+        context_.platform.messages->show(
+            QStringLiteral("Beim Speichern ist ein Fehler aufgetreten\n") + error, {},
+            platform::MessageType::Error);
+        return;
+    }
+    unsavedResults_ = false;
+}
+
+void TfrmMain::File1Click() {
+    const bool results = context_.state.ResultsValid;
+    Print1->setEnabled(results);
+    Save1->setEnabled(results);
+}
+
+void TfrmMain::PopupMenu1Popup() {
+    const auto& state = context_.state;
+    Retest2->setEnabled(state.CalibrationLoaded && state.ResultsValid);
+    ViewResults2->setEnabled(state.ResultsValid);
+    SaveAs1->setEnabled(true);
+    Settings1->setEnabled(true);
+}
+
+void TfrmMain::applyMenuRules() {
+    // While a test runs every command is refused; the rules wait.
+    if (testCommand_ != nullptr && testCommand_->running()) {
+        return;
+    }
+    File1Click();
+    Calibration2Click();
+    PopupMenu1Popup();
+}
+
+bool TfrmMain::mayClose() {
+    if (!unsavedResults_) {
+        return true;
+    }
+    const auto answer = context_.platform.messages->show(
+        QStringLiteral("Die Testergebnisse wurden nicht gespeichert. Jetzt speichern?"), {},
+        platform::MessageType::Confirmation, platform::MessageButtons::YesNoCancel);
+    if (answer == platform::MessageAnswer::No) {
+        return true;
+    }
+    if (answer == platform::MessageAnswer::Yes) {
+        Save1Click();
+        // Not saved after all (cancelled or failed): the results stay.
+        return !unsavedResults_;
+    }
+    return false;
+}
+
+} // namespace tavo::ui

@@ -1,0 +1,211 @@
+// The main window's File and audiogram menus in the program's windows: the
+// enabling rules and their shortcuts, Open, Save As (the proposed name, test
+// file or text export, a failing save), the question about unsaved results
+// when closing, F1, and a test file named on the command line.
+
+#include "engine/AppState.h"
+#include "storage/TestFile.h"
+#include "storage/TfrmSettings.h"
+#include "support/TestFiles.h"
+#include "support/TestPlatform.h"
+#include "ui/HelpKey.h"
+#include "ui/TfrmMain.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace tavo;
+using ui::TfrmMain;
+
+namespace {
+
+const QString kUnsaved =
+    QStringLiteral("Die Testergebnisse wurden nicht gespeichert. Jetzt speichern?");
+
+struct Program {
+    explicit Program(QStringList parameters = {}) {
+        sim.settingsFromEarlierStart();
+        windows = ui::createWindows(state, sim.bundle, sim.services(), parameters);
+        main().runOpenDialog = [this] {
+            ++openDialogs;
+            return openChoice;
+        };
+        main().runSaveDialog = [this](const QString& proposed) {
+            proposals << proposed;
+            return saveChoice;
+        };
+        main().show();
+        main().activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&main()));
+        sim.messages->clear();
+    }
+    TfrmMain& main() { return *windows->main; }
+    QString file(const char* name) const { return sim.folder.filePath(QString::fromUtf8(name)); }
+    QByteArray bytes(const QString& path) const {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    testsupport::TestPlatform sim;
+    engine::AppState state;
+    std::unique_ptr<ui::ProgramWindows> windows;
+    std::optional<QString> openChoice;
+    std::optional<TfrmMain::SaveChoice> saveChoice;
+    int openDialogs = 0;
+    QStringList proposals;
+};
+
+} // namespace
+
+TEST(MainMenus, FileAndAudiogramRulesAndTheirShortcuts) {
+    Program program;
+    auto& main = program.main();
+    // No results: Save As and Print shown disabled, Ctrl+S and Ctrl+P refused.
+    Q_EMIT main.File1->aboutToShow();
+    EXPECT_FALSE(main.Save1->isEnabled());
+    EXPECT_FALSE(main.Print1->isEnabled());
+    QTest::keyClick(&main, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(&main, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_TRUE(program.proposals.isEmpty());
+    Q_EMIT main.PopupMenu1->aboutToShow();
+    EXPECT_FALSE(main.Retest2->isEnabled());
+    EXPECT_FALSE(main.ViewResults2->isEnabled());
+    // The audiogram menu's Save As works all the same.
+    EXPECT_TRUE(main.SaveAs1->isEnabled());
+    main.SaveAs1->trigger();
+    EXPECT_EQ(program.proposals.size(), 1);
+
+    // Results: Ctrl+S asks where to save; Retest needs a calibration too.
+    program.state.ResultsValid = true;
+    QTest::keyClick(&main, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(program.proposals.size(), 2);
+    Q_EMIT main.PopupMenu1->aboutToShow();
+    EXPECT_FALSE(main.Retest2->isEnabled());
+    EXPECT_TRUE(main.ViewResults2->isEnabled());
+    program.state.CalibrationLoaded = true;
+    Q_EMIT main.PopupMenu1->aboutToShow();
+    EXPECT_TRUE(main.Retest2->isEnabled());
+    QTest::keyClick(&main, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(program.openDialogs, 1);
+}
+
+TEST(SaveAs, ProposedNameTestFileOrTextExportAndAFailingSave) {
+    Program program;
+    auto& main = program.main();
+    main.txtTestName->setText(QStringLiteral("A/B"));
+    main.txtTestLocation->setText(QStringLiteral("X:Y"));
+    main.chkErstpruefung->setChecked(true);
+    main.rdoOK->setChecked(true);
+    program.state.Test1Result.TestDate = QStringLiteral("06-12-2026");
+    program.state.Test1Result.TestTime = QStringLiteral("9h5");
+    program.state.ResultsValid = true;
+
+    // "result.TXT" with the test-file filter: a test file.
+    program.saveChoice = TfrmMain::SaveChoice{program.file("result.TXT"), false};
+    main.Save1Click();
+    EXPECT_EQ(program.proposals.last(), QStringLiteral("X-Y A-B Erstprüfung IO 06-12-2026-9h5"));
+    EXPECT_TRUE(program.bytes(program.file("result.TXT")).startsWith("\x10VorlandtTestFile"));
+    // "result.txt", or the ASCII-Text filter: the text export.
+    program.saveChoice = TfrmMain::SaveChoice{program.file("result.txt"), false};
+    main.Save1Click();
+    program.saveChoice = TfrmMain::SaveChoice{program.file("other.vkt"), true};
+    main.Save1Click();
+    for (const char* name : {"result.txt", "other.vkt"}) {
+        const QByteArray text = program.bytes(program.file(name));
+        EXPECT_FALSE(text.startsWith("\x10VorlandtTestFile")) << name;
+        EXPECT_EQ(text.count('\n'), 1108) << name;
+    }
+    EXPECT_TRUE(program.sim.messages->shown().empty());
+
+    // A save that fails is said, and changes nothing.
+    const engine::AppState before = program.state;
+    program.saveChoice = TfrmMain::SaveChoice{program.file("no such folder/result.vkt"), false};
+    main.Save1Click();
+    ASSERT_EQ(program.sim.messages->shown().size(), 1u);
+    EXPECT_TRUE(program.sim.messages->shown()[0].text.startsWith(
+        QStringLiteral("Beim Speichern ist ein Fehler aufgetreten")));
+    EXPECT_EQ(program.state.Test1Result.TestDate, before.Test1Result.TestDate);
+    EXPECT_TRUE(program.state.ResultsValid);
+}
+
+TEST(Closing, UnsavedResultsOfATestAreAskedFor) {
+    Program program;
+    auto& main = program.main();
+    // Results opened from a file do not ask.
+    program.openChoice =
+        testsupport::writeRealisticTest(program.sim.folder, QStringLiteral("meier.vkt"));
+    main.Open1Click();
+    ASSERT_TRUE(program.state.ResultsValid);
+    EXPECT_FALSE(main.unsavedResults());
+
+    // As after a finished test: Abbrechen keeps the program open, Ja with a
+    // cancelled save too, Ja with a save closes it.
+    program.state.CalibrationLoaded = true;
+    program.windows->settings->Trial->setChecked(false);
+    for (auto* box : program.windows->settings->findChildren<QCheckBox*>()) {
+        if (box->objectName().startsWith(QStringLiteral("Check"))) {
+            box->setChecked(box->objectName() == QStringLiteral("Check1000"));
+        }
+    }
+    main.NewTest1Click(); // nobody answers: no thresholds, but a finished test
+    ASSERT_TRUE(program.state.ResultsValid);
+    ASSERT_TRUE(main.unsavedResults());
+    program.sim.messages->clear();
+    program.sim.messages->queueAnswer(platform::MessageAnswer::Cancel);
+    EXPECT_FALSE(main.close());
+    EXPECT_EQ(program.sim.messages->texts(), QStringList{kUnsaved});
+    EXPECT_TRUE(main.isVisible());
+    program.sim.messages->queueAnswer(platform::MessageAnswer::Yes);
+    program.saveChoice.reset();
+    EXPECT_FALSE(main.close());
+    program.saveChoice = TfrmMain::SaveChoice{program.file("gesichert.vkt"), false};
+    main.Save1Click();
+    EXPECT_FALSE(main.unsavedResults());
+    program.sim.messages->clear();
+    EXPECT_TRUE(main.close());
+    EXPECT_TRUE(program.sim.messages->shown().empty());
+    EXPECT_TRUE(QFile::exists(program.file("gesichert.vkt")));
+}
+
+TEST(Help, F1ShowsTheManualAtTheActiveWindowsSection) {
+    Program program;
+    QList<QUrl> opened;
+    program.main().helpKey()->open = [&](const QUrl& page) {
+        opened << page;
+        return true;
+    };
+    QTest::keyClick(&program.main(), Qt::Key_F1);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened[0].fragment(), QStringLiteral("start"));
+    ASSERT_TRUE(opened[0].isLocalFile());
+    QFile manual(opened[0].toLocalFile());
+    ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+    const QByteArray html = manual.readAll();
+    for (const char* section : {"start", "kalibrierung", "kompatibilitaet", "hoertest",
+                                "einstellungen", "kalibrierungsinfo"}) {
+        EXPECT_TRUE(html.contains(QByteArray("id=\"") + section + "\"")) << section;
+    }
+    EXPECT_EQ(ui::HelpKey::sectionFor(program.windows->settings.get()),
+              QStringLiteral("einstellungen"));
+    EXPECT_EQ(ui::HelpKey::sectionFor(nullptr), QStringLiteral("start"));
+}
+
+TEST(CommandLine, TestFilesNamedByEitherExtensionAreOpened) {
+    for (const char* name : {"Herr Meier.VKT", "Frau Schmidt.aud"}) {
+        QTemporaryDir folder;
+        const QString path = testsupport::writeRealisticTest(folder, QString::fromUtf8(name));
+        ASSERT_FALSE(path.isEmpty());
+        // A path with a blank arrives as two parameters.
+        const qsizetype blank = path.lastIndexOf(QLatin1Char(' '));
+        Program program({path.left(blank), path.mid(blank + 1)});
+        EXPECT_TRUE(program.state.ResultsValid) << name;
+        EXPECT_EQ(program.state.Test1Result.TestDate, QStringLiteral("14-03-2025")) << name;
+    }
+}
