@@ -3,6 +3,8 @@
 #include "engine/AppState.h"
 #include "engine/Evaluation.h"
 #include "engine/LiveSettings.h"
+#include "platform/AtomicFile.h"
+#include "platform/FileNames.h"
 #include "platform/regfile/RegFileSettingsStore.h"
 #include "platform/sim/SimMessages.h"
 #include "storage/FileOutput.h"
@@ -21,8 +23,10 @@
 #include <QPdfWriter>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace tavo::cli {
 
@@ -78,8 +82,7 @@ void loadSettings(const std::optional<QString>& path, storage::PlainSettingsCont
         }
         return;
     }
-    const QFileInfo file(*path);
-    if (!file.exists() || !file.isFile() || !file.isReadable()) {
+    if (!platform::isFile(*path)) {
         throw Refused{QStringLiteral("%1 ist keine lesbare Einstellungsdatei.").arg(*path)};
     }
     platform::RegFileSettingsStore store(*path);
@@ -195,6 +198,9 @@ int runRender(const QStringList& words) {
              return pdfBytes(state, settings, size);
          }},
     };
+    // All or nothing: every output is written beside its target first, and
+    // only when all of them could be written do they replace their targets.
+    std::vector<std::pair<QString, std::unique_ptr<platform::AtomicFile>>> staged;
     for (const auto& [target, bytes] : outputs) {
         if (!target) {
             continue;
@@ -204,9 +210,27 @@ int runRender(const QStringList& words) {
             err(QStringLiteral("tavo render: %1 kann nicht erzeugt werden.").arg(*target));
             return 1;
         }
-        if (const QString failure = storage::saveBytes(*target, encoded); !failure.isEmpty()) {
-            err(QStringLiteral("tavo render: %1").arg(failure));
+        auto file = std::make_unique<platform::AtomicFile>();
+        if (!file->open(*target) ||
+            file->write(encoded.constData(), encoded.size()) != encoded.size()) {
+            err(QStringLiteral("tavo render: %1: %2").arg(*target, file->errorString()));
+            return 1; // the staged files are dropped with their objects
+        }
+        staged.emplace_back(*target, std::move(file));
+    }
+    QStringList made;
+    for (auto& [target, file] : staged) {
+        const bool existed = platform::isFile(target);
+        if (!file->commit()) {
+            err(QStringLiteral("tavo render: %1: %2").arg(target, file->errorString()));
+            // What this run made new goes again.
+            for (const QString& name : made) {
+                platform::removeFile(name);
+            }
             return 1;
+        }
+        if (!existed) {
+            made << target;
         }
     }
     out(dateLine);

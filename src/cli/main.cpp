@@ -2,6 +2,7 @@
 
 #include "cli/Args.h"
 #include "cli/Command.h"
+#include "platform/FileNames.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -66,7 +67,8 @@ int main(int argc, char* argv[]) {
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    const QStringList words = QCoreApplication::arguments().mid(1);
+    // File names keep every byte, UTF-8 or not.
+    const QStringList words = tavo::platform::argumentsFromNative(argc, argv);
     if (words.isEmpty() || words.first() == QLatin1String("--help") ||
         words.first() == QLatin1String("-h") || words.first() == QLatin1String("help")) {
         printOverview(words.isEmpty());

@@ -1,5 +1,7 @@
 #include "engine/ListenerDescription.h"
 
+#include "platform/FileNames.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -221,8 +223,8 @@ std::optional<ListenerDescription> parseListener(const QByteArray& json, const Q
 }
 
 std::optional<ListenerDescription> loadListener(const QString& fileName, QString& error) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!platform::openFile(fileName, QIODevice::ReadOnly, file, nullptr)) {
         error = QStringLiteral("Die Hörerdatei \"%1\" kann nicht gelesen werden.").arg(fileName);
         return std::nullopt;
     }

@@ -73,6 +73,15 @@ void ToneOutput::FinishPlay() {
     written_ = false;
 }
 
+bool ToneOutput::loopFailed() {
+    if (!wave_.isOpen() || !written_) {
+        return false;
+    }
+    // Brings the header's flags up to date with what the device reported.
+    wave_.isDone(header_);
+    return header_.failed();
+}
+
 WaveResult ToneOutput::openForRun(int device) {
     format_ = makeWaveFormat();
     return wave_.open(device, format_);

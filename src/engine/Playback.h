@@ -38,6 +38,9 @@ public:
     platform::WaveResult PreparePlay(int device, const ToneBuffer& stream, std::int32_t loops);
     platform::WaveResult WriteHeader();
     void FinishPlay();
+    // Whether the looping tone's device failed while it played (a sound
+    // server that went away, say). False while none plays.
+    bool loopFailed();
 
     // Per-pulse playback of a run.
     platform::WaveResult openForRun(int device);               // once per run

@@ -1,6 +1,6 @@
 #include "engine/WavFile.h"
 
-#include <QSaveFile>
+#include "platform/AtomicFile.h"
 #include <QtEndian>
 
 #include <limits>
@@ -42,20 +42,14 @@ QString writeWavFile(const QString& fileName, const ToneBuffer& buffer) {
     if (buffer.size() > std::numeric_limits<std::uint32_t>::max() - 36) {
         return QStringLiteral("Der Ton ist zu lang für eine WAV-Datei.");
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
-    }
     const QByteArray header = wavHeader(static_cast<std::uint32_t>(buffer.size()));
     const auto size = static_cast<qint64>(buffer.size());
-    if (file.write(header) != header.size() ||
-        file.write(reinterpret_cast<const char*>(buffer.data()), size) != size) {
+    platform::AtomicFile file;
+    if (!file.open(fileName) || file.write(header.constData(), header.size()) != header.size() ||
+        file.write(reinterpret_cast<const char*>(buffer.data()), size) != size || !file.commit()) {
         const QString reason = file.errorString();
-        file.cancelWriting();
+        file.cancel();
         return reason;
-    }
-    if (!file.commit()) {
-        return file.errorString();
     }
     return {};
 }

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QTimer>
 
 namespace tavo::hardware {
 
@@ -33,6 +34,9 @@ CalibrationDialog::CalibrationDialog(CalibrationDialogContext context, const cha
     setWindowTitle(layoutCaption);
     setModal(false);
     setFixedSize(size);
+    toneWatch_ = new QTimer(this);
+    toneWatch_->setInterval(200);
+    connect(toneWatch_, &QTimer::timeout, this, [this] { watchTone(); });
 }
 
 CalibrationDialog::~CalibrationDialog() = default;
@@ -168,10 +172,22 @@ bool CalibrationDialog::startTone(std::int32_t frequency, double level) {
     }
     shpLED->setOn(true);
     OnButton->setText(kOff);
+    toneWatch_->start();
     return true;
 }
 
+void CalibrationDialog::watchTone() {
+    if (!tone_.failed()) {
+        return;
+    }
+    toneLost();
+    context_.platform.messages->show(
+        QStringLiteral("Die Soundkarte antwortet nicht mehr. Der Testton wurde angehalten."), {},
+        platform::MessageType::Error);
+}
+
 void CalibrationDialog::stopTone() {
+    toneWatch_->stop();
     tone_.stop();
     shpLED->setOn(false);
     OnButton->setText(kOn);

@@ -9,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
+class QTimer;
 
 namespace tavo::hardware {
 
@@ -78,6 +79,9 @@ protected:
     bool startTone(std::int32_t frequency, double level);
     // Stops the tone and turns the light and the button back.
     void stopTone();
+    // The device failed while the tone played: the tone is off (as the
+    // button turns it off) before the message.
+    virtual void toneLost() { stopTone(); }
 
     void enableMainWindow();
 
@@ -95,7 +99,11 @@ protected:
     CalibrationDialogContext context_;
 
 private:
+    void watchTone();
+
     CalibrationTone tone_;
+    // Looks at the playing tone's device a few times a second.
+    QTimer* toneWatch_ = nullptr;
 };
 
 } // namespace tavo::hardware

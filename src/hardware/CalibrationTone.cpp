@@ -26,6 +26,10 @@ bool CalibrationTone::start(const engine::AppState& state, std::int32_t frequenc
     return true;
 }
 
+bool CalibrationTone::failed() {
+    return playing_ && output_.loopFailed();
+}
+
 void CalibrationTone::stop() {
     if (playing_) {
         output_.FinishPlay();

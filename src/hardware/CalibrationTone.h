@@ -29,6 +29,8 @@ public:
     // Stops the tone and closes the device; nothing when none plays.
     void stop();
     bool playing() const { return playing_; }
+    // The device failed while the tone played; it plays no more.
+    bool failed();
 
     // What was played last (for tests and tools).
     const engine::ToneBuffer& buffer() const { return CalibrationToneBuffer; }

@@ -61,6 +61,7 @@ public Q_SLOTS:
 protected:
     void shown() override { FormShow(); }
     void closing() override { FormClose(); }
+    void toneLost() override { toneOff(); }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

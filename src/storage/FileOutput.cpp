@@ -1,8 +1,10 @@
 #include "storage/FileOutput.h"
 
+#include "platform/AtomicFile.h"
+#include "platform/FileNames.h"
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -14,26 +16,18 @@ namespace {
 // real case, not only a failure of the one big write.
 constexpr qint64 kPieceSize = 1024;
 
-class SaveFileOutput final : public FileOutput {
+// The real output: a new file beside the target, written unbuffered,
+// synced and size-checked before it replaces the target.
+class AtomicFileOutput final : public FileOutput {
 public:
-    bool open(const QString& target) override {
-        file_.setFileName(target);
-        // Never fall back to writing the target in place.
-        file_.setDirectWriteFallback(false);
-        return file_.open(QIODevice::WriteOnly);
-    }
+    bool open(const QString& target) override { return file_.open(target); }
     qint64 write(const char* data, qint64 size) override { return file_.write(data, size); }
     bool commit() override { return file_.commit(); }
-    void cancel() override {
-        if (file_.isOpen()) {
-            file_.cancelWriting();
-            file_.commit(); // closes and removes the temporary file
-        }
-    }
+    void cancel() override { file_.cancel(); }
     QString errorString() const override { return file_.errorString(); }
 
 private:
-    QSaveFile file_;
+    platform::AtomicFile file_;
 };
 
 QString shown(const QString& fileName) {
@@ -43,7 +37,7 @@ QString shown(const QString& fileName) {
 } // namespace
 
 std::unique_ptr<FileOutput> makeFileOutput() {
-    return std::make_unique<SaveFileOutput>();
+    return std::make_unique<AtomicFileOutput>();
 }
 
 QString saveBytes(const QString& target, const QByteArray& bytes, FileOutput& output) {
@@ -81,17 +75,17 @@ QString saveBytes(const QString& target, const QByteArray& bytes,
 }
 
 Decoded<QByteArray> readFileHead(const QString& fileName, qsizetype maxBytes) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    QString reason;
+    if (!platform::openFile(fileName, QIODevice::ReadOnly, file, &reason)) {
         return Decoded<QByteArray>::failure(
             QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden: %2")
-                .arg(shown(fileName), file.errorString()));
+                .arg(shown(fileName), reason));
     }
     QByteArray bytes = file.read(maxBytes);
     if (file.error() != QFileDevice::NoError) {
         return Decoded<QByteArray>::failure(
-            QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2")
-                .arg(shown(fileName), file.errorString()));
+            QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.").arg(shown(fileName)));
     }
     return Decoded<QByteArray>::success(std::move(bytes));
 }

@@ -29,7 +29,7 @@ public:
 
 using FileOutputFactory = std::function<std::unique_ptr<FileOutput>()>;
 
-// The real output (QSaveFile).
+// The real output (platform::AtomicFile).
 std::unique_ptr<FileOutput> makeFileOutput();
 
 // Writes `bytes` as the new content of `target`, in pieces, through

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -150,4 +151,23 @@ TEST_F(RenderTest, RefusesWhatItCannotDraw) {
                   .exitCode,
               2);
     EXPECT_FALSE(QFile::exists(path("b.png")));
+}
+
+TEST_F(RenderTest, AnOutputThatCannotBeWrittenLeavesNoOtherBehind) {
+    // A new picture is not made, an existing one not replaced, when the
+    // PDF cannot be written.
+    auto run = tavoRender({path("test.vkt"), QStringLiteral("--out"), path("a.png"),
+                           QStringLiteral("--pdf"), path("missing/p.pdf")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_FALSE(QFile::exists(path("a.png")));
+    QFile old(path("a.png"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the old picture");
+    old.close();
+    run = tavoRender({path("test.vkt"), QStringLiteral("--out"), path("a.png"),
+                      QStringLiteral("--table"), path("missing/t.png")});
+    EXPECT_EQ(run.exitCode, 1);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("the old picture"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2); // test, a.png
 }

@@ -375,6 +375,24 @@ TEST(CompatibilityTest, LevelFieldFrequencySliderChannelAndClosing) {
     EXPECT_EQ(program.sim.wave->written().size(), writes);
 }
 
+TEST(CompatibilityTest, ADeviceThatFailsWhileTheTonePlaysIsReported) {
+    Program program;
+    auto& dialog = program.compatibility();
+    program.windows->main->TestCompatibility1Click();
+    dialog.OnButtonClick();
+    ASSERT_TRUE(dialog.tonePlaying());
+    program.sim.messages->clear();
+    program.sim.wave->failQueued(); // the sound server went away
+    QTest::qWait(400);
+    EXPECT_FALSE(dialog.tonePlaying());
+    EXPECT_FALSE(program.sim.wave->isOpen());
+    EXPECT_EQ(dialog.shpLED->colour(), hardware::kLedOff);
+    EXPECT_EQ(dialog.OnButton->text(), TfrmCompatibilityTest::kOn);
+    EXPECT_TRUE(dialog.rdoLeftEar->isEnabled());
+    ASSERT_EQ(program.sim.messages->shown().size(), 1u);
+    EXPECT_TRUE(program.sim.messages->shown()[0].text.contains(QStringLiteral("antwortet nicht")));
+}
+
 TEST(CompatibilityTest, ZeroStepsAreReportedAndTheSliderLeftAlone) {
     auto card = platform::builtInSimMixerDevices();
     card[0].destinations[0].sources[0].controls[0].control.steps = 0; // wave

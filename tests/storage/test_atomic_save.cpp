@@ -8,6 +8,9 @@
 
 #include <QTemporaryDir>
 
+#include <utility>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 using namespace tavo;
@@ -54,6 +57,37 @@ TEST_F(AtomicSave, AFailurePartWayLeavesTheOldFile) {
     const QString error =
         saveBytes(target, newBytes, testsupport::failingAt(FailingOutput::Failure::Short, 100));
     EXPECT_TRUE(error.contains(QStringLiteral("nur 100 von 4499 Bytes"))) << error.toStdString();
+}
+
+// A full disk can strike at any byte: of a small file (all of them) and of a
+// large one (every few bytes, and each byte around the 16 KiB a buffered
+// writer keeps before it writes anything).
+TEST_F(AtomicSave, AFailureAtAnyByteLeavesTheOldFile) {
+    QByteArray large;
+    for (int i = 0; i < 15; ++i) {
+        large += newBytes;
+    }
+    std::vector<std::pair<const QByteArray*, std::vector<qint64>>> cases(2);
+    cases[0].first = &newBytes;
+    for (qint64 at = 0; at < newBytes.size(); ++at) {
+        cases[0].second.push_back(at);
+    }
+    cases[1].first = &large;
+    for (qint64 at = 0; at < large.size(); at += 997) {
+        cases[1].second.push_back(at);
+    }
+    for (qint64 at = 16384 - 3; at <= 16384 + 3; ++at) {
+        cases[1].second.push_back(at);
+    }
+    for (const auto& [bytes, positions] : cases) {
+        for (const qint64 position : positions) {
+            const QString error = saveBytes(
+                target, *bytes, testsupport::failingAt(FailingOutput::Failure::Refused, position));
+            ASSERT_FALSE(error.isEmpty()) << position;
+            ASSERT_EQ(testsupport::contentsOf(target), oldBytes) << position;
+            ASSERT_EQ(testsupport::filesIn(dir.path()).size(), 1) << position;
+        }
+    }
 }
 
 TEST_F(AtomicSave, AFailedFlushLeavesTheOldFile) {

@@ -171,3 +171,20 @@ TEST_F(TavoFiles, ShowSummarisesBothKinds) {
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.err.contains(QStringLiteral("Not a valid Calibration Data File")));
 }
+
+// A file name that is not UTF-8 (an "ä" in Latin-1) is kept byte for byte:
+// tavo writes the name it was given and finds such a file again.
+TEST_F(TavoFiles, FileNamesThatAreNotUtf8AreKeptByteForByte) {
+    write("meier.json", testJson());
+    const QString tavo = qEnvironmentVariable("TAVO_BUILD_DIR") + QStringLiteral("/src/cli/tavo");
+    QProcess shell;
+    shell.setWorkingDirectory(dir.path());
+    shell.start(QStringLiteral("bash"),
+                {QStringLiteral("-c"),
+                 QStringLiteral("set -e; name=$(printf 'M\\344ier.vkt'); \"%1\" convert meier.json "
+                                "\"$name\"; test -f \"$name\"; \"%1\" show \"$name\" | head -1")
+                     .arg(tavo)});
+    ASSERT_TRUE(shell.waitForFinished(30000));
+    EXPECT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
+    EXPECT_TRUE(shell.readAllStandardOutput().startsWith("Testdatei:"));
+}

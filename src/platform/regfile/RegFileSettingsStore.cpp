@@ -1,9 +1,10 @@
 #include "platform/regfile/RegFileSettingsStore.h"
 
+#include "platform/AtomicFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace tavo::platform {
@@ -23,7 +24,10 @@ QString RegFileSettingsStore::defaultPath() {
 }
 
 bool RegFileSettingsStore::exists() const {
-    return QFileInfo::exists(path_);
+    // An empty file (left by a save that failed somewhere) is no settings
+    // file: the next start makes a new one, as on the first start.
+    const QFileInfo file(path_);
+    return file.exists() && file.size() > 0;
 }
 
 bool RegFileSettingsStore::openKey(bool create) {
@@ -123,14 +127,12 @@ bool RegFileSettingsStore::closeKey(QString* error) {
         }
         return false;
     }
-    QSaveFile file(path_);
-    const QByteArray bytes = regfile::serialize(values_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (const QString failure = writeAtomically(path_, regfile::serialize(values_));
+        !failure.isEmpty()) {
         if (error != nullptr) {
-            *error = QStringLiteral("%1 kann nicht geschrieben werden: %2")
-                         .arg(path_, file.errorString());
+            *error =
+                QStringLiteral("Die Einstellungen können nicht gespeichert werden: ") + failure;
         }
-        file.cancelWriting();
         return false;
     }
     return true;
