@@ -31,7 +31,7 @@ cmake --build "$build" -j 2
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:abort_on_error=1"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-}:print_stacktrace=1:halt_on_error=1"
 status=0
-for target in fuzz_test_file fuzz_calibration_file fuzz_json; do
+for target in fuzz_test_file fuzz_calibration_file fuzz_json fuzz_settings_file; do
     found="$build/found/$target"
     log="$build/$target.log"
     mkdir -p "$found"

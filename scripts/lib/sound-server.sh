@@ -45,5 +45,8 @@ tavo_stop_sound_server() {
         kill "$TAVO_PULSE_PID" 2>/dev/null || true
         wait "$TAVO_PULSE_PID" 2>/dev/null || true
         TAVO_PULSE_PID=""
+        # A test that kills the server starts a new one of its own; it goes
+        # too (only when this script started the first).
+        pkill -x pulseaudio 2>/dev/null || true
     fi
 }

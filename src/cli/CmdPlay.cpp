@@ -5,6 +5,9 @@
 #include "engine/ToneSynthesis.h"
 #include "platform/Platform.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace tavo::cli {
 
 namespace {
@@ -44,8 +47,35 @@ int runPlay(const QStringList& words) {
                 .arg(QString::fromLatin1(platform::waveResultName(result))));
         return 1;
     }
-    platform->pump->wait(static_cast<int>(seconds * 1000.0));
+    // Watch the tone while it plays: a device that fails (a sound server
+    // that was stopped or went away) ends the tool at once instead of
+    // letting it wait out the time and claim success.
+    // ToneOutput lends its header read-only; isDone() only brings the flags
+    // up to date with what the playback thread reported.
+    auto& header = const_cast<platform::WaveHeader&>(output.header());
+    auto& pump = *platform->pump;
+    const std::int64_t end = pump.nowMs() + static_cast<std::int64_t>(seconds * 1000.0);
+    const auto lost = [device] {
+        err(QStringLiteral("tavo play: Die Soundkarte antwortet nicht mehr (Gerät %1). Der Ton "
+                           "wurde abgebrochen.")
+                .arg(device));
+        return 1;
+    };
+    for (std::int64_t now = pump.nowMs(); now < end; now = pump.nowMs()) {
+        pump.wait(static_cast<int>(std::min<std::int64_t>(end - now, 50)));
+        platform->wave->isDone(header);
+        if (header.failed()) {
+            // Said before the device is let go, which may take a while.
+            const int code = lost();
+            output.FinishPlay();
+            return code;
+        }
+    }
     output.FinishPlay();
+    // A reset that the device did not carry out fails the buffer too.
+    if (header.failed()) {
+        return lost();
+    }
     return 0;
 }
 } // namespace

@@ -5,26 +5,34 @@
 #include "platform/alsa/AlsaDeviceList.h"
 
 #include <chrono>
-#include <condition_variable>
-#include <deque>
-#include <map>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <thread>
 #include <vector>
 
-typedef struct _snd_pcm snd_pcm_t;
-
 namespace tavo::platform {
 
-// Wave output through ALSA. One playback thread per open channel plays the
-// written buffers in order; every ALSA call on the open PCM happens on that
-// thread (open and close aside, which run while the thread does not exist).
-// The GUI thread queues copies of the buffers, asks for a reset and updates
-// the headers' flags from what the thread reports: the thread never touches
-// the caller's memory, so a device that hangs cannot make it read a freed
-// buffer or write to a freed header.
+// Wave output through ALSA. One playback thread per open channel does every
+// ALSA call on its PCM, from snd_pcm_open to snd_pcm_close, and plays the
+// written buffers in order. The GUI thread queues copies of the buffers,
+// asks for a reset and updates the headers' flags from what the thread
+// reports: the thread never touches the caller's memory, so a device that
+// hangs cannot make it read a freed buffer or write to a freed header.
+//
+// A sound server that stops answering (stopped, or busy elsewhere) can hold
+// the thread inside an ALSA call for any length of time. So everything the
+// thread uses (the PCM, queue, lock, chunk and volume) lives in one shared
+// channel object, and the GUI thread only ever waits for it with a bound:
+// open, reset and close give up after 2 s, report Error, and from then on
+// the channel counts as failed. A queued buffer is failed (kHeaderFailed)
+// when the device takes no data for 2 s or an ALSA call has not come back
+// for 2 s; a reset that the thread cannot carry out returns the buffers with
+// kHeaderDone and kHeaderFailed. close() of a failed channel does not wait
+// again: it leaves the thread and the channel to themselves, and the thread
+// closes the PCM and frees the channel if the call ever returns.
+//
+// "Done" means played out (the PCM's delay has run down), as on a sound
+// card. Writes are non-blocking, so the thread sees a reset at once.
 //
 // The thread plays every chunk at the program's playback volume, read once
 // per chunk as it copies the chunk into the PCM: a change acts from the
@@ -49,56 +57,30 @@ public:
     WaveResult reset() override;
     WaveResult unprepareHeader(WaveHeader& header) override;
     WaveResult close() override;
-    bool isOpen() const override { return pcm_ != nullptr; }
+    bool isOpen() const override { return channel_ != nullptr; }
     bool isDone(WaveHeader& header) override;
 
     // The ALSA name of a listed device (for diagnostics and tools).
     std::string pcmName(int device);
 
 private:
-    using Clock = std::chrono::steady_clock;
-    enum class Played { Done, Reset, Failed };
-    // A written buffer as the playback thread sees it: its own copy of the
-    // frames, so nothing the caller frees is ever read on that thread.
-    struct Entry {
-        const WaveHeader* header = nullptr;
-        std::shared_ptr<const std::vector<std::uint8_t>> frames;
-        bool forever = false;
-        std::uint64_t loops = 1;
-        std::uint64_t id = 0;
-    };
+    struct Channel;
+
+    // How long the GUI thread waits for the playback thread to open, stop
+    // or close the PCM before it counts the device as failed.
+    static constexpr std::chrono::seconds kAnswerLimit{2};
 
     const std::vector<alsa::PlaybackDevice>& devices();
-    void run();
-    Played play(const Entry& entry);
-    // Writes the converted chunk (`frames` frames) completely.
-    Played writeChunk(std::size_t frames, Clock::time_point& lastProgress);
-    Played waitForPlayout();
-    bool dropPending();
-    // GUI thread, mutex held: moves the playback thread's result for this
-    // header into the header's flags.
-    void collect(WaveHeader& header);
+    // Leaves the playback thread to itself and forgets the channel.
+    void abandon();
 
     std::optional<std::vector<alsa::PlaybackDevice>> devices_;
     std::shared_ptr<PlaybackVolume> volume_;
-    snd_pcm_t* pcm_ = nullptr;
-    unsigned long periodFrames_ = 0;
-    // One chunk as the PCM takes it; sized on open, used by the thread only.
-    bool floatSamples_ = false;
-    std::vector<float> floatChunk_;
-    std::vector<std::int16_t> intChunk_;
+    std::shared_ptr<Channel> channel_;
     std::thread thread_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::condition_variable dropDone_;
-    std::deque<Entry> queue_;
-    // Buffers the playback thread has finished (kHeaderDone or
-    // kHeaderFailed), until the GUI thread looks at their headers. Only the
-    // GUI thread writes to headers.
-    std::map<const WaveHeader*, std::uint32_t> finished_;
-    std::uint64_t nextId_ = 0;
-    bool quit_ = false;
-    bool dropRequested_ = false;
+    // A wait for the playback thread timed out: it is stuck in the device,
+    // so nothing waits for it again.
+    bool stuck_ = false;
 };
 
 } // namespace tavo::platform

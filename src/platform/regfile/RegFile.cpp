@@ -1,5 +1,6 @@
 #include "platform/regfile/RegFile.h"
 
+#include <QHash>
 #include <QStringList>
 
 namespace tavo::platform::regfile {
@@ -94,11 +95,18 @@ QString keyPath() {
 }
 
 std::optional<Values> parse(const QByteArray& file) {
+    if (file.size() > kMaxFileSize) {
+        return std::nullopt;
+    }
     QString text = QString::fromUtf8(file);
     if (text.startsWith(QChar(0xFEFF))) {
         text.remove(0, 1);
     }
+    // CR LF, LF and a lone CR all end a line. A value never holds a line
+    // break (the writer turns them into blanks), so a CR kept as part of a
+    // value would come back as a blank after the next save.
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     const QStringList lines = text.split(QLatin1Char('\n'));
     if (lines.isEmpty() || lines.first() != QLatin1String("REGEDIT4")) {
         return std::nullopt;
@@ -107,6 +115,14 @@ std::optional<Values> parse(const QByteArray& file) {
         QLatin1Char('[') + kRoot + QLatin1Char('\\') + keyPath() + QLatin1Char(']');
     bool inKey = false;
     Values values;
+    values.reserve(static_cast<std::size_t>(lines.size()));
+    // A name given twice: the later line wins and takes its place, as on
+    // import. Case folding gives exactly the names that compare equal ignoring
+    // case, so one lookup per line finds the earlier one.
+    QHash<QString, std::size_t> latest;
+    latest.reserve(lines.size());
+    std::vector<bool> superseded;
+    superseded.reserve(static_cast<std::size_t>(lines.size()));
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QString& line = lines[i];
         if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char(';'))) {
@@ -126,15 +142,29 @@ std::optional<Values> parse(const QByteArray& file) {
         if (!value) {
             return std::nullopt;
         }
-        // A name given twice: the later line wins, as on import.
-        std::erase_if(values, [&](const Value& v) {
-            return v.name.compare(value->name, Qt::CaseInsensitive) == 0;
-        });
+        const QString folded = value->name.toCaseFolded();
+        if (const auto earlier = latest.find(folded); earlier != latest.end()) {
+            superseded[*earlier] = true;
+            *earlier = values.size();
+        } else {
+            latest.insert(folded, values.size());
+        }
         values.push_back(std::move(*value));
+        superseded.push_back(false);
     }
     if (!inKey) {
         return std::nullopt;
     }
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (!superseded[i]) {
+            if (kept != i) {
+                values[kept] = std::move(values[i]);
+            }
+            ++kept;
+        }
+    }
+    values.resize(kept);
     return values;
 }
 

@@ -41,7 +41,10 @@ bool RegFileSettingsStore::openKey(bool create) {
     } else if (!file.open(QIODevice::ReadOnly)) {
         openError_ =
             QStringLiteral("%1 kann nicht gelesen werden: %2").arg(path_, file.errorString());
-    } else if (auto parsed = regfile::parse(file.readAll())) {
+    } else if (
+        // One byte more than any settings file has: the parser refuses a
+        // larger file without all of it being read.
+        auto parsed = regfile::parse(file.read(regfile::kMaxFileSize + 1))) {
         values_ = std::move(*parsed);
         open_ = true;
         return true;
