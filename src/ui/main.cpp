@@ -10,12 +10,15 @@
 
 #include "engine/AppState.h"
 #include "engine/ListenerDescription.h"
+#include "platform/FileNames.h"
 #include "platform/Platform.h"
+#include "ui/ProgramLook.h"
 #include "ui/Startup.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -23,11 +26,47 @@ void complain(const QString& text) {
     std::fprintf(stderr, "TavoAudiometer: %s\n", text.toLocal8Bit().constData());
 }
 
+const char* const kUsage =
+    "Aufruf: TavoAudiometer [--simulate [--listener HOERER.json]] [DATEI]\n"
+    "\n"
+    "Das Tonaudiometer \"Vorlandt Klarovent\".\n"
+    "\n"
+    "  DATEI                 eine Testdatei (.vkt oder .aud), die beim Start geöffnet wird,\n"
+    "                        oder eine Kalibrierungsdatei (.vkk), die geladen wird\n"
+    "  --simulate            simulierte Soundkarte statt der echten Geräte\n"
+    "  --listener DATEI      mit --simulate: ein simulierter Hörer beantwortet einen\n"
+    "                        Hörtest, der sofort beginnt (Vorführung ohne Kopfhörer;\n"
+    "                        Beschreibung in docs/listener-json.md)\n"
+    "  --help                diese Hilfe\n"
+    "\n"
+    "Die Konsolenwerkzeuge: tavo --help. Das Handbuch: F1 im Programm.\n";
+
+// Whether Qt can show a window here: a display, or a platform the user chose.
+bool haveDisplay() {
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+    }
+    if (!haveDisplay()) {
+        complain(QStringLiteral("Keine Anzeige gefunden (DISPLAY und WAYLAND_DISPLAY sind leer): "
+                                "das Programm braucht eine grafische Oberfläche."));
+        return 1;
+    }
     QApplication app(argc, argv);
-    QStringList parameters = QApplication::arguments().mid(1);
+    tavo::ui::loadGermanTranslations(app);
+    tavo::ui::substituteLayoutFonts();
+    // File names keep every byte, UTF-8 or not.
+    QStringList parameters = tavo::platform::argumentsFromNative(argc, argv);
     const bool simulate = parameters.removeAll(QStringLiteral("--simulate")) > 0;
 
     tavo::ui::ProgramOptions options;
