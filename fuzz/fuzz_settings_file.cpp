@@ -34,8 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const QByteArray written = regfile::serialize(*read);
     const auto again = regfile::parse(written);
-    // Writing may lengthen a file (dword digits, replaced invalid UTF-8), so
-    // one just under the limit can come back over it and be refused.
+    // Writing may lengthen a file (dword digits, Windows-1252 bytes that take
+    // two or three bytes in UTF-8), so one just under the limit can come
+    // back over it and be refused.
     if (written.size() > regfile::kMaxFileSize) {
         if (again) {
             std::abort();

@@ -1,11 +1,15 @@
 // The settings-file reader: files too big to be settings, names given twice
-// (in any case, as the store looks them up) and line ends.
+// (in any case, as the store looks them up), line ends, the encodings
+// Windows writes (Windows-1252, UTF-16LE) and hex data wrapped over lines.
 
 #include "platform/regfile/RegFile.h"
 
 #include <gtest/gtest.h>
 
 #include <QRandomGenerator>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QStringList>
 
 #include <vector>
 
@@ -30,6 +34,20 @@ QByteArray fileOfSize(qsizetype size, const QByteArray& filler) {
     return file;
 }
 
+const QString kKeyLine =
+    QStringLiteral("[HKEY_LOCAL_MACHINE\\Software\\Ardel Kanvo\\Vorlandt Klarovent]");
+
+// `text` as today's regedit exports it: the byte-order mark, then UTF-16LE.
+QByteArray utf16File(const QString& text) {
+    QStringEncoder encoder(QStringEncoder::Utf16LE);
+    return QByteArray("\xFF\xFE") + QByteArray(encoder.encode(text));
+}
+
+// `lines` joined with CR LF, a final one after the last.
+QString crlf(const QStringList& lines) {
+    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
 QString describe(const regfile::Values& values) {
     QString out;
     for (const auto& value : values) {
@@ -45,7 +63,9 @@ QString describe(const regfile::Values& values) {
 } // namespace
 
 TEST(RegFileSize, RefusesFilesOverTheLimitCountingBytes) {
-    for (const QByteArray& filler : {QByteArray("x"), QByteArray("ü"), QByteArray("€")}) {
+    // The last filler is "ö" in Windows-1252: one byte, two in UTF-8.
+    for (const QByteArray& filler :
+         {QByteArray("x"), QByteArray("ü"), QByteArray("€"), QByteArray("\xF6")}) {
         const QByteArray atLimit = fileOfSize(regfile::kMaxFileSize, filler);
         ASSERT_EQ(atLimit.size(), regfile::kMaxFileSize);
         const auto parsed = regfile::parse(atLimit);
@@ -58,6 +78,17 @@ TEST(RegFileSize, RefusesFilesOverTheLimitCountingBytes) {
         const QByteArray overLimit = fileOfSize(regfile::kMaxFileSize + 1, filler);
         ASSERT_EQ(overLimit.size(), regfile::kMaxFileSize + 1);
         EXPECT_FALSE(regfile::parse(overLimit)) << filler.constData();
+    }
+
+    // UTF-16 has half as many characters as bytes; the limit is still bytes.
+    const QString start = crlf({QStringLiteral("Windows Registry Editor Version 5.00"), QString(),
+                                kKeyLine, QStringLiteral("\"A\"=dword:00000001")}) +
+                          QLatin1Char(';');
+    for (const qsizetype size : {regfile::kMaxFileSize, regfile::kMaxFileSize + 2}) {
+        const QByteArray file =
+            utf16File(start + QString((size - 2) / 2 - start.size(), QLatin1Char('x')));
+        ASSERT_EQ(file.size(), size);
+        EXPECT_EQ(regfile::parse(file).has_value(), size <= regfile::kMaxFileSize) << size;
     }
 }
 
@@ -177,4 +208,187 @@ TEST(RegFileLineEnds, ALoneCarriageReturnEndsALine) {
     // save: the line breaks there, and the broken line does not parse.
     EXPECT_FALSE(regfile::parse(kHeader + "\"Cal\rFile\"=dword:00000000\n"));
     EXPECT_FALSE(regfile::parse(kHeader + "\"Cal File\"=\"a\rb\"\n"));
+}
+
+TEST(RegFileEncodings, BytesThatAreNotUtf8AreWindows1252) {
+    const QByteArray windows = "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Ardel "
+                               "Kanvo\\Vorlandt Klarovent]\r\n"
+                               "\"Cal Filename\"=\"C:\\\\Kalibrierung\\\\K\xF6ln.vkk\"\r\n"
+                               "\"Kopfh\xF6rer\"=dword:00000002\r\n"
+                               "\"Notiz\"=\"Gr\xFC\xDF"
+                               "e, 5 \x80 \x84"
+                               "ab\x93\"\r\n";
+    const auto parsed = regfile::parse(windows);
+    ASSERT_TRUE(parsed);
+    ASSERT_EQ(parsed->size(), 3u) << describe(*parsed).toStdString();
+    EXPECT_EQ((*parsed)[0].text, QStringLiteral("C:\\Kalibrierung\\Köln.vkk"));
+    EXPECT_EQ((*parsed)[1].name, QStringLiteral("Kopfhörer"));
+    EXPECT_EQ((*parsed)[1].dword, 2u);
+    EXPECT_EQ((*parsed)[2].text, QStringLiteral("Grüße, 5 € „ab“"));
+
+    // The UTF-8 bytes of "ö" would be "Ã¶" in Windows-1252: valid UTF-8
+    // stays UTF-8.
+    const QByteArray utf8 =
+        kHeader + "\"Cal Filename\"=\"C:\\\\Kalibrierung\\\\K\xC3\xB6ln.vkk\"\n";
+    const auto fromUtf8 = regfile::parse(utf8);
+    ASSERT_TRUE(fromUtf8);
+    ASSERT_EQ(fromUtf8->size(), 1u);
+    EXPECT_EQ(fromUtf8->front().text, QStringLiteral("C:\\Kalibrierung\\Köln.vkk"));
+
+    // One byte that is not UTF-8 decides for the whole file, not just its
+    // own line.
+    const auto mixed = regfile::parse(utf8 + "\"Ort\"=\"K\xF6ln\"\n");
+    ASSERT_TRUE(mixed);
+    ASSERT_EQ(mixed->size(), 2u);
+    EXPECT_EQ((*mixed)[0].text, QStringLiteral("C:\\Kalibrierung\\KÃ¶ln.vkk"));
+    EXPECT_EQ((*mixed)[1].text, QStringLiteral("Köln"));
+}
+
+TEST(RegFileEncodings, EveryWindows1252ByteAndTheUndefinedOnes) {
+    QByteArray high;
+    for (int byte = 0x80; byte <= 0xFF; ++byte) {
+        high += static_cast<char>(byte);
+    }
+    const auto parsed = regfile::parse(kHeader + "\"Alle\"=\"" + high + "\"\n");
+    ASSERT_TRUE(parsed);
+    ASSERT_EQ(parsed->size(), 1u);
+    const QString text = parsed->front().text;
+    // Checked against the system's own code page table where Qt has one.
+    if (QStringDecoder icu("windows-1252"); icu.isValid()) {
+        EXPECT_EQ(text, QString(icu.decode(high)));
+    }
+    // The five bytes Windows-1252 leaves undefined are the control
+    // characters of the same number, and a save keeps them.
+    for (const char16_t undefined : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
+        EXPECT_EQ(text[undefined - 0x80], QChar(undefined)) << int(undefined);
+    }
+    const auto saved = regfile::parse(regfile::serialize(*parsed));
+    ASSERT_TRUE(saved);
+    ASSERT_EQ(saved->size(), 1u);
+    EXPECT_EQ(saved->front().text, text);
+}
+
+TEST(RegFileEncodings, Utf16WithByteOrderMarkReadsAsTheUtf8File) {
+    const QStringList body = {
+        kKeyLine,
+        QStringLiteral("\"Joystick\"=dword:0000000a"),
+        QStringLiteral("\"Cal Filename\"=\"C:\\\\Kal \\\"Süd\\\"\\\\kopfhörer.vkk\""),
+        QStringLiteral("\"Blob\"=hex:01,ff"),
+        QStringLiteral("\"Hörer\"=\"\U0001F3A7 €\""),
+    };
+    const QByteArray utf8 =
+        (QStringLiteral("REGEDIT4\n\n") + body.join(QLatin1Char('\n')) + QLatin1Char('\n'))
+            .toUtf8();
+    const auto expected = regfile::parse(utf8);
+    ASSERT_TRUE(expected);
+    ASSERT_EQ(expected->size(), 4u) << describe(*expected).toStdString();
+    EXPECT_EQ((*expected)[1].text, QStringLiteral("C:\\Kal \"Süd\"\\kopfhörer.vkk"));
+
+    const QString windowsHeader = QStringLiteral("Windows Registry Editor Version 5.00");
+    // As regedit exports it, with the blank line it adds at the end; and the
+    // headers do not depend on the encoding.
+    const std::vector<QByteArray> files = {
+        utf16File(crlf(QStringList{windowsHeader, QString()} + body + QStringList{QString()})),
+        utf16File(crlf(QStringList{QStringLiteral("REGEDIT4"), QString()} + body)),
+        (crlf(QStringList{windowsHeader, QString()} + body)).toUtf8(),
+    };
+    for (const QByteArray& file : files) {
+        const auto parsed = regfile::parse(file);
+        ASSERT_TRUE(parsed) << file.toHex().constData();
+        EXPECT_EQ(describe(*parsed), describe(*expected));
+    }
+}
+
+TEST(RegFileEncodings, RefusesWhatIsNeitherEncoding) {
+    const QString text = crlf({QStringLiteral("Windows Registry Editor Version 5.00"), QString(),
+                               kKeyLine, QStringLiteral("\"A\"=\"x\""), QStringLiteral("; Ende")});
+    const QByteArray good = utf16File(text);
+    ASSERT_TRUE(regfile::parse(good));
+    QStringEncoder bigEndian(QStringEncoder::Utf16BE);
+
+    std::vector<QByteArray> refused = {
+        good.mid(2),                                     // no byte-order mark
+        "\xFE\xFF" + QByteArray(bigEndian.encode(text)), // big-endian
+        good.chopped(4) + "!",                           // cut inside the last character
+        utf16File(QString(text).replace(QLatin1Char('x'), QChar(0xD83C))), // a lone surrogate
+        "\xEF\xBB\xBF" + kHeader + "\"A\"=\"K\xF6ln\"\n", // marked as UTF-8 but is not
+        kHeader + "\"A\"=dword:00000001\n\xC3",           // cut inside a UTF-8 character
+    };
+    QRandomGenerator random(20240612);
+    for (int round = 0; round < 200; ++round) {
+        QByteArray bytes(random.bounded(1, 2048), Qt::Uninitialized);
+        for (char& byte : bytes) {
+            byte = static_cast<char>(random.bounded(256));
+        }
+        refused.push_back(bytes);
+    }
+    for (const QByteArray& file : refused) {
+        EXPECT_FALSE(regfile::parse(file)) << file.left(64).toHex().constData();
+    }
+}
+
+TEST(RegFileHexData, DataWrappedOverLinesIsOneValue) {
+    const QStringList lines = {
+        kKeyLine,
+        QStringLiteral("\"Joystick\"=dword:0000000a"),
+        QStringLiteral("\"Bin\"=hex:01,02,03,04,\\"),
+        QStringLiteral("  05,06,07,08,\\"),
+        QStringLiteral("  09,0A"),
+        QStringLiteral("\"Liste\"=hex(7):4b,00,f6,00,\\"),
+        QStringLiteral("  00,00,00,00"),
+        QStringLiteral("\"Pfad\"=hex(2):43,00,3a,00,00,00"),
+        // A text ending in a backslash goes on on no other line.
+        QStringLiteral("\"Ordner\"=\"C:\\\\Kal\\\\\""),
+        QStringLiteral("\"Cal Filename\"=\"Köln.vkk\""),
+    };
+    const QString header = QStringLiteral("Windows Registry Editor Version 5.00");
+    for (const QByteArray& file :
+         {(QStringLiteral("REGEDIT4\n\n") + lines.join(QLatin1Char('\n')) + QLatin1Char('\n'))
+              .toUtf8(),
+          utf16File(crlf(QStringList{header, QString()} + lines))}) {
+        const auto parsed = regfile::parse(file);
+        ASSERT_TRUE(parsed) << file.toHex().constData();
+        ASSERT_EQ(parsed->size(), 6u) << describe(*parsed).toStdString();
+        EXPECT_EQ((*parsed)[0].dword, 10u);
+        EXPECT_EQ((*parsed)[1].type, regfile::ValueType::Other);
+        EXPECT_EQ((*parsed)[1].text, QStringLiteral("hex:01,02,03,04,05,06,07,08,09,0A"));
+        EXPECT_EQ((*parsed)[2].type, regfile::ValueType::Other);
+        EXPECT_EQ((*parsed)[2].text, QStringLiteral("hex(7):4b,00,f6,00,00,00,00,00"));
+        EXPECT_EQ((*parsed)[3].text, QStringLiteral("hex(2):43,00,3a,00,00,00"));
+        EXPECT_EQ((*parsed)[4].type, regfile::ValueType::String);
+        EXPECT_EQ((*parsed)[4].text, QStringLiteral("C:\\Kal\\"));
+        EXPECT_EQ((*parsed)[5].type, regfile::ValueType::String);
+        EXPECT_EQ((*parsed)[5].text, QStringLiteral("Köln.vkk"));
+
+        // Saved on one line each and read back the same.
+        const auto saved = regfile::parse(regfile::serialize(*parsed));
+        ASSERT_TRUE(saved);
+        EXPECT_EQ(describe(*saved), describe(*parsed));
+    }
+}
+
+TEST(RegFileHexData, ABackslashWithNoDataAfterItRefusesTheFile) {
+    const QByteArray start = kHeader + "\"Bin\"=hex:01,02,\\";
+    for (const QByteArray& file : {
+             start,                                 // the file ends there
+             start + "\n",                          // or after the line end
+             start + "\n\n  03\n",                  // a blank line
+             start + "\n\"Next\"=dword:00000001\n", // the next value, not data
+             start + "\n; Kommentar\n",             // a comment
+             start + "\n  03,zz\n",                 // not hex
+             start + "\n" + kHeader.mid(10),        // the key line
+         }) {
+        EXPECT_FALSE(regfile::parse(file)) << file.constData();
+    }
+}
+
+TEST(RegFileKey, TheKeyPathMatchesInAnyCase) {
+    const QByteArray otherCase = "REGEDIT4\n\n[hkey_local_machine\\SOFTWARE\\ardel kanvo\\VORLANDT "
+                                 "Klarovent]\n\"A\"=dword:00000001\n";
+    const auto parsed = regfile::parse(otherCase);
+    ASSERT_TRUE(parsed);
+    ASSERT_EQ(parsed->size(), 1u);
+    EXPECT_EQ(parsed->front().dword, 1u);
+    // The same key once more in another case is still the key twice.
+    EXPECT_FALSE(regfile::parse(otherCase + kHeader.mid(10)));
 }
