@@ -43,4 +43,40 @@ QString systemErrorText(int error) {
     }
 }
 
+QString jsonErrorText(QJsonParseError::ParseError error) {
+    switch (error) {
+    case QJsonParseError::NoError:
+        return QStringLiteral("kein Fehler");
+    case QJsonParseError::UnterminatedObject:
+        return QStringLiteral("ein Objekt ist nicht mit „}“ abgeschlossen");
+    case QJsonParseError::MissingNameSeparator:
+        return QStringLiteral("nach einem Namen fehlt „:“");
+    case QJsonParseError::UnterminatedArray:
+        return QStringLiteral("eine Liste ist nicht mit „]“ abgeschlossen");
+    case QJsonParseError::MissingValueSeparator:
+        return QStringLiteral("zwischen zwei Werten fehlt „,“");
+    case QJsonParseError::IllegalValue:
+        return QStringLiteral("ungültiger Wert");
+    case QJsonParseError::TerminationByNumber:
+        return QStringLiteral("der Text endet mitten in einer Zahl");
+    case QJsonParseError::IllegalNumber:
+        return QStringLiteral("ungültige Zahl");
+    case QJsonParseError::IllegalEscapeSequence:
+        return QStringLiteral("ungültige Escape-Folge");
+    case QJsonParseError::IllegalUTF8String:
+        return QStringLiteral("ungültiges UTF-8");
+    case QJsonParseError::UnterminatedString:
+        return QStringLiteral("eine Zeichenkette ist nicht abgeschlossen");
+    case QJsonParseError::MissingObject:
+        return QStringLiteral("ein Objekt wurde erwartet");
+    case QJsonParseError::DeepNesting:
+        return QStringLiteral("zu tief verschachtelt");
+    case QJsonParseError::DocumentTooLarge:
+        return QStringLiteral("das Dokument ist zu groß");
+    case QJsonParseError::GarbageAtEnd:
+        return QStringLiteral("nach dem Ende folgt noch Text");
+    }
+    return QStringLiteral("JSON-Fehler Nr. %1").arg(static_cast<int>(error));
+}
+
 } // namespace tavo::platform

@@ -1,5 +1,7 @@
 #include "storage/FileJson.h"
 
+#include "platform/SystemErrors.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -286,7 +288,7 @@ Decoded<QJsonObject> parseJsonObject(QByteArrayView text) {
     if (error.error != QJsonParseError::NoError) {
         return Decoded<QJsonObject>::failure(QStringLiteral("Kein gültiges JSON (Zeichen %1): %2")
                                                  .arg(error.offset)
-                                                 .arg(error.errorString()));
+                                                 .arg(platform::jsonErrorText(error.error)));
     }
     if (!document.isObject()) {
         return Decoded<QJsonObject>::failure(

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWidget;
+
 #include <cstdint>
 #include <optional>
 
@@ -28,8 +30,9 @@ public:
     virtual void setMainWindowEnabled(bool enabled) = 0;
     virtual void restoreMainWindow() = 0;
 
-    // The calibration open dialog; nothing when the user cancels.
-    virtual std::optional<QString> chooseCalibrationFile() = 0;
+    // The calibration open dialog, in front of `over`; nothing when the
+    // user cancels.
+    virtual std::optional<QString> chooseCalibrationFile(QWidget* over) = 0;
 };
 
 // The mixer devices as the settings dialog lists and opens them.

@@ -78,8 +78,13 @@ TfrmSettings::TfrmSettings(engine::AppState& state, platform::Platform& platform
     joystickTimer_ = new QTimer(this);
     joystickTimer_->setInterval(50);
     pickColour = [this](const QColor& start) -> std::optional<QColor> {
-        const QColor chosen = QColorDialog::getColor(start, this);
-        return chosen.isValid() ? std::optional<QColor>(chosen) : std::nullopt;
+        // In front of this dialog, which stays on top itself.
+        QColorDialog dialog(start, this);
+        dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+        if (dialog.exec() != QDialog::Accepted || !dialog.selectedColor().isValid()) {
+            return std::nullopt;
+        }
+        return dialog.selectedColor();
     };
     lastPicked_ = engine::toQColor(kButtonFace);
 
@@ -230,32 +235,51 @@ void TfrmSettings::ChangeClick() {
 }
 
 void TfrmSettings::btnChooseCalClick() {
-    if (const auto file = host_.chooseCalibrationFile()) {
+    if (const auto file = host_.chooseCalibrationFile(this)) {
         Label24->setText(*file);
         chkLoadCal->setChecked(true);
     }
 }
 
-void TfrmSettings::startProgram(const QStringList& candidates, const QStringList& arguments) {
-    // The desktop's own tool where one is installed; the outcome is not checked.
+void TfrmSettings::startProgram(const QString& purpose, const QList<ToolProgram>& candidates) {
+    // The desktop's own tool: the first of the candidates that is installed.
+    QStringList tried;
     for (const auto& candidate : candidates) {
-        const QString program = QStandardPaths::findExecutable(candidate);
-        if (!program.isEmpty()) {
-            QProcess::startDetached(program, candidate == QLatin1String("gnome-control-center")
-                                                 ? arguments
-                                                 : QStringList());
-            return;
+        const QString program = QStandardPaths::findExecutable(candidate.name);
+        if (program.isEmpty()) {
+            tried << QStringLiteral("„%1“").arg(candidate.name);
+            continue;
         }
+        if (!QProcess::startDetached(program, candidate.arguments)) {
+            platform_.messages->show(
+                QStringLiteral("%1 können nicht geöffnet werden: Das Programm „%2“ ließ sich "
+                               "nicht starten.")
+                    .arg(purpose, program),
+                {}, platform::MessageType::Error);
+        }
+        return;
     }
+    platform_.messages->show(
+        QStringLiteral("%1 können nicht geöffnet werden: %2")
+            .arg(purpose,
+                 tried.size() == 1
+                     ? QStringLiteral("Das Programm %1 ist nicht installiert.").arg(tried.first())
+                     : QStringLiteral("Keines der Programme %1 und %2 ist installiert.")
+                           .arg(QStringList(tried.mid(0, tried.size() - 1))
+                                    .join(QStringLiteral(", ")),
+                                tried.last())),
+        {}, platform::MessageType::Warning);
 }
 
 void TfrmSettings::Button2Click() {
-    startProgram({QStringLiteral("pavucontrol"), QStringLiteral("gnome-control-center")},
-                 {QStringLiteral("sound")});
+    startProgram(QStringLiteral("Die Audio-Einstellungen des Systems"),
+                 {{QStringLiteral("pavucontrol"), {}},
+                  {QStringLiteral("gnome-control-center"), {QStringLiteral("sound")}}});
 }
 
 void TfrmSettings::Button1Click() {
-    startProgram({QStringLiteral("jstest-gtk")}, {});
+    startProgram(QStringLiteral("Die Joystick-Einstellungen des Systems"),
+                 {{QStringLiteral("jstest-gtk"), {}}});
 }
 
 void TfrmSettings::SettingsPagesChange() {

@@ -204,7 +204,14 @@ private:
     void openMixer(int index);
     void joystickTick();
     void fillSample(std::uint32_t colour);
-    void startProgram(const QStringList& candidates, const QStringList& arguments);
+    // A desktop tool the Hardware page's buttons start, with its arguments.
+    struct ToolProgram {
+        QString name;
+        QStringList arguments;
+    };
+    // Starts the first installed of the candidates; says so when none is
+    // installed or it does not start. `purpose` names what it opens.
+    void startProgram(const QString& purpose, const QList<ToolProgram>& candidates);
 
     engine::AppState& state_;
     platform::Platform& platform_;

@@ -97,11 +97,22 @@ TfrmMain::TfrmMain(MainWindowContext context, QWidget* parent)
         return dialog.exec() == QDialog::Accepted;
     };
     buildFileDialogs();
-    runCalOpenDialog = [this]() -> std::optional<QString> {
-        const QString file = QFileDialog::getOpenFileName(
-            this, QStringLiteral("Open Calibration Data File"), QString(),
-            QStringLiteral("Vorlandt Klarovent Kalibrierung (*.vkk)"));
-        return file.isEmpty() ? std::nullopt : std::optional<QString>(file);
+    runCalOpenDialog = [this](QWidget* over) -> std::optional<QString> {
+        QFileDialog dialog(over != nullptr ? over : this,
+                           QStringLiteral("Open Calibration Data File"), QString(),
+                           QStringLiteral("Vorlandt Klarovent Kalibrierung (*.vkk)"));
+        dialog.setObjectName(QStringLiteral("dlgCalOpen"));
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setDefaultSuffix(QStringLiteral("vkk"));
+        // Over a window that stays on top (the settings dialog) only a
+        // dialog that stays on top too is seen.
+        if (over != nullptr && over->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+            dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+        }
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return std::nullopt;
+        }
+        return dialog.selectedFiles().constFirst();
     };
     FormCreate();
 }
@@ -459,8 +470,8 @@ void TfrmMain::restoreMainWindow() {
     }
 }
 
-std::optional<QString> TfrmMain::chooseCalibrationFile() {
-    return runCalOpenDialog ? runCalOpenDialog() : std::nullopt;
+std::optional<QString> TfrmMain::chooseCalibrationFile(QWidget* over) {
+    return runCalOpenDialog ? runCalOpenDialog(over) : std::nullopt;
 }
 
 namespace {

@@ -153,9 +153,9 @@ public:
     bool calibrationMenuEnabled() const override;
     void setMainWindowEnabled(bool enabled) override { setEnabled(enabled); }
     void restoreMainWindow() override;
-    std::optional<QString> chooseCalibrationFile() override;
+    std::optional<QString> chooseCalibrationFile(QWidget* over) override;
     // The calibration open dialog; replaceable for tests.
-    std::function<std::optional<QString>()> runCalOpenDialog;
+    std::function<std::optional<QString>(QWidget* over)> runCalOpenDialog;
     // Repaints the real-time window's graph (set once that window exists).
     std::function<void()> repaintTestGraph;
 

@@ -54,7 +54,7 @@ void TfrmMain::SubjRecal1Click() {
 
 void TfrmMain::LoadCalibration1Click() {
     // The audiogram is not redrawn: a calibration changes no result.
-    if (const auto file = chooseCalibrationFile()) {
+    if (const auto file = chooseCalibrationFile(this)) {
         ReadCal(*file);
     }
 }

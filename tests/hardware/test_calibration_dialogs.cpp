@@ -449,7 +449,7 @@ TEST(CalibrationMenu, CommandsShortcutsAndTheEnablingRule) {
     contents.points[0][4].MasterSteps = 321;
     const QString file = dir.filePath(QStringLiteral("k.vkk"));
     ASSERT_TRUE(storage::saveBytes(file, storage::encodeCalibrationFile(contents)).isEmpty());
-    main.runCalOpenDialog = [&] {
+    main.runCalOpenDialog = [&](QWidget*) {
         return std::optional<QString>(file);
     };
     program.state.CalibrationLoaded = false;

@@ -39,7 +39,7 @@ struct FakeHost final : storage::SettingsHost {
     bool calibrationMenuEnabled() const override { return menuEnabled; }
     void setMainWindowEnabled(bool enabled) override { mainEnabled = enabled; }
     void restoreMainWindow() override {}
-    std::optional<QString> chooseCalibrationFile() override { return chosenFile; }
+    std::optional<QString> chooseCalibrationFile(QWidget*) override { return chosenFile; }
 
     int audiogramPaints = 0;
     int graphPaints = 0;

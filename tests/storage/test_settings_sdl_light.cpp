@@ -31,7 +31,7 @@ struct QuietHost final : storage::SettingsHost {
     bool calibrationMenuEnabled() const override { return true; }
     void setMainWindowEnabled(bool) override {}
     void restoreMainWindow() override {}
-    std::optional<QString> chooseCalibrationFile() override { return std::nullopt; }
+    std::optional<QString> chooseCalibrationFile(QWidget*) override { return std::nullopt; }
 };
 
 } // namespace

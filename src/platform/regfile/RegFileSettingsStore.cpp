@@ -1,6 +1,7 @@
 #include "platform/regfile/RegFileSettingsStore.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/FileNames.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,9 +39,8 @@ bool RegFileSettingsStore::openKey(bool create) {
     QFile file(path_);
     if (!file.exists()) {
         openError_ = QStringLiteral("%1 gibt es nicht.").arg(path_);
-    } else if (!file.open(QIODevice::ReadOnly)) {
-        openError_ =
-            QStringLiteral("%1 kann nicht gelesen werden: %2").arg(path_, file.errorString());
+    } else if (QString reason; !openFile(path_, QIODevice::ReadOnly, file, &reason)) {
+        openError_ = QStringLiteral("%1 kann nicht gelesen werden: %2").arg(path_, reason);
     } else if (
         // One byte more than any settings file has: the parser refuses a
         // larger file without all of it being read.

@@ -1,5 +1,7 @@
 #include "platform/sim/SimMixerDescription.h"
 
+#include "platform/SystemErrors.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -398,7 +400,7 @@ std::optional<std::vector<SimMixerDeviceDescription>> parseSimMixerDevices(const
     if (parseError.error != QJsonParseError::NoError) {
         error = QStringLiteral("JSON-Fehler bei Zeichen %1: %2")
                     .arg(parseError.offset)
-                    .arg(parseError.errorString())
+                    .arg(jsonErrorText(parseError.error))
                     .toStdString();
         return std::nullopt;
     }
