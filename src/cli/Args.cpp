@@ -1,14 +1,10 @@
 #include "cli/Args.h"
 
+#include <QFileInfo>
+
 #include <cmath>
 
 namespace tavo::cli {
-
-namespace {
-std::string utf8(const QString& text) {
-    return text.toStdString();
-}
-} // namespace
 
 std::optional<int> parseInteger(const QString& text) {
     bool ok = false;
@@ -17,9 +13,28 @@ std::optional<int> parseInteger(const QString& text) {
 }
 
 std::optional<double> parseNumber(const QString& text) {
+    QString plain = text.trimmed();
+    // A German keyboard gives "0,5"; one comma and no full stop is a
+    // decimal mark, anything else with a comma (a thousands separator, a
+    // list) stays refused.
+    if (plain.count(QLatin1Char(',')) == 1 && !plain.contains(QLatin1Char('.'))) {
+        plain.replace(QLatin1Char(','), QLatin1Char('.'));
+    }
     bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
+    const double value = plain.toDouble(&ok);
     return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+}
+
+void requireSuffix(const QString& option, const QString& fileName, const QStringList& suffixes) {
+    if (suffixes.contains(QFileInfo(fileName).suffix().toLower())) {
+        return;
+    }
+    QStringList known;
+    for (const QString& suffix : suffixes) {
+        known << QLatin1Char('.') + suffix;
+    }
+    throw UsageError(QStringLiteral("--%1: \"%2\" hat keine bekannte Endung; möglich: %3")
+                         .arg(option, fileName, known.join(QStringLiteral(", "))));
 }
 
 Args::Args(const QStringList& words, const QStringList& valued, const QStringList& flags) {
@@ -35,31 +50,51 @@ Args::Args(const QStringList& words, const QStringList& valued, const QStringLis
             value = name.mid(eq + 1);
             name = name.left(eq);
         }
-        if (flags.contains(name)) {
+        const bool isFlag = flags.contains(name);
+        if (!isFlag && !valued.contains(name)) {
+            throw UsageError(QStringLiteral("Unbekannte Option: %1").arg(word));
+        }
+        // The second of two values would silently win; the user meant one.
+        if (has(name)) {
+            throw UsageError(QStringLiteral("Die Option --%1 ist mehrfach angegeben").arg(name));
+        }
+        if (isFlag) {
             if (value) {
-                throw UsageError("Die Option --" + utf8(name) + " erwartet keinen Wert.");
+                throw UsageError(QStringLiteral("Die Option --%1 erwartet keinen Wert").arg(name));
             }
             values_[name] = QString();
-        } else if (valued.contains(name)) {
-            if (!value) {
-                if (i + 1 >= words.size()) {
-                    throw UsageError("Die Option --" + utf8(name) + " erwartet einen Wert.");
-                }
-                value = words[++i];
-            }
-            values_[name] = *value;
-        } else {
-            throw UsageError("Unbekannte Option: " + utf8(word));
+            continue;
         }
+        if (!value) {
+            if (i + 1 >= words.size()) {
+                throw UsageError(QStringLiteral("Die Option --%1 erwartet einen Wert").arg(name));
+            }
+            value = words[++i];
+        }
+        values_[name] = *value;
+    }
+}
+
+void Args::require(const QStringList& names) const {
+    QStringList missing;
+    for (const QString& name : names) {
+        if (!has(name)) {
+            missing << QStringLiteral("--") + name;
+        }
+    }
+    if (missing.size() == 1) {
+        throw UsageError(QStringLiteral("Die Option %1 fehlt").arg(missing.first()));
+    }
+    if (missing.size() > 1) {
+        const QString last = missing.takeLast();
+        throw UsageError(QStringLiteral("Es fehlen die Optionen %1 und %2")
+                             .arg(missing.join(QStringLiteral(", ")), last));
     }
 }
 
 QString Args::text(const QString& name) const {
-    const auto value = optionalText(name);
-    if (!value) {
-        throw UsageError("Die Option --" + utf8(name) + " fehlt.");
-    }
-    return *value;
+    require({name});
+    return *optionalText(name);
 }
 
 std::optional<QString> Args::optionalText(const QString& name) const {
@@ -71,11 +106,8 @@ std::optional<QString> Args::optionalText(const QString& name) const {
 }
 
 int Args::integer(const QString& name, int minimum, int maximum) const {
-    const auto value = optionalInteger(name, minimum, maximum);
-    if (!value) {
-        throw UsageError("Die Option --" + utf8(name) + " fehlt.");
-    }
-    return *value;
+    require({name});
+    return *optionalInteger(name, minimum, maximum);
 }
 
 std::optional<int> Args::optionalInteger(const QString& name, int minimum, int maximum) const {
@@ -85,8 +117,10 @@ std::optional<int> Args::optionalInteger(const QString& name, int minimum, int m
     }
     const auto value = parseInteger(*raw);
     if (!value || *value < minimum || *value > maximum) {
-        throw UsageError("--" + utf8(name) + ": \"" + utf8(*raw) + "\" ist keine ganze Zahl von " +
-                         std::to_string(minimum) + " bis " + std::to_string(maximum) + ".");
+        throw UsageError(QStringLiteral("--%1: \"%2\" ist keine ganze Zahl von %3 bis %4")
+                             .arg(name, *raw)
+                             .arg(minimum)
+                             .arg(maximum));
     }
     return value;
 }
@@ -95,9 +129,10 @@ double Args::number(const QString& name, double minimum, double maximum) const {
     const QString raw = text(name);
     const auto value = parseNumber(raw);
     if (!value || *value < minimum || *value > maximum) {
-        throw UsageError("--" + utf8(name) + ": \"" + utf8(raw) + "\" ist keine Zahl von " +
-                         QString::number(minimum).toStdString() + " bis " +
-                         QString::number(maximum).toStdString() + ".");
+        throw UsageError(QStringLiteral("--%1: \"%2\" ist keine Zahl von %3 bis %4")
+                             .arg(name, raw)
+                             .arg(minimum)
+                             .arg(maximum));
     }
     return *value;
 }

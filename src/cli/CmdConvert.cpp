@@ -1,5 +1,6 @@
 #include "cli/Args.h"
 #include "cli/Command.h"
+#include "cli/InputFiles.h"
 #include "storage/CalibrationFile.h"
 #include "storage/FileJson.h"
 #include "storage/FileOutput.h"
@@ -18,13 +19,15 @@ constexpr qsizetype kMaxJsonSize = 16 * 1024 * 1024;
 enum class Kind { TestFile, CalibrationFile, Json, TextExport, Unknown };
 
 Kind kindOf(const QString& fileName) {
-    const QString suffix = QFileInfo(fileName).suffix().toLower();
-    if (suffix == QLatin1String("vkt")) {
+    switch (kindByName(fileName)) {
+    case FileKind::Test:
         return Kind::TestFile;
-    }
-    if (suffix == QLatin1String("vkk")) {
+    case FileKind::Calibration:
         return Kind::CalibrationFile;
+    case FileKind::Unknown:
+        break;
     }
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
     if (suffix == QLatin1String("json")) {
         return Kind::Json;
     }
@@ -34,47 +37,43 @@ Kind kindOf(const QString& fileName) {
     return Kind::Unknown;
 }
 
-// A refused input: message on stderr, exit code 2, nothing written.
-struct Refused {
-    QString message;
-};
-
-QByteArray readInput(const QString& fileName, qsizetype maxBytes) {
-    auto bytes = storage::readFileHead(fileName, maxBytes);
-    if (!bytes) {
-        throw Refused{bytes.error};
+bool possible(Kind from, Kind to) {
+    switch (from) {
+    case Kind::TestFile:
+        return to == Kind::Json || to == Kind::TextExport;
+    case Kind::CalibrationFile:
+        return to == Kind::Json;
+    case Kind::Json:
+        return to == Kind::TestFile || to == Kind::CalibrationFile;
+    case Kind::TextExport:
+    case Kind::Unknown:
+        break;
     }
-    return *bytes.value;
+    return false;
 }
 
 template <typename T> T accepted(storage::Decoded<T> decoded, const QString& fileName) {
     if (!decoded) {
-        throw Refused{QStringLiteral("%1: %2").arg(fileName, decoded.error)};
+        throw Failure{QStringLiteral("%1: %2").arg(fileName, decoded.error)};
     }
     return std::move(*decoded.value);
 }
 
 QByteArray convert(const QString& in, Kind from, Kind to) {
-    if (from == Kind::TestFile && (to == Kind::Json || to == Kind::TextExport)) {
-        const auto contents =
-            accepted(storage::decodeTestFile(readInput(in, storage::kMaxTestFileSize)), in);
+    if (from == Kind::TestFile) {
+        const auto contents = readTestFile(in);
         return to == Kind::Json ? storage::jsonText(storage::testFileToJson(contents))
                                 : storage::encodeTextExport(contents.run1, contents.run2);
     }
-    if (from == Kind::CalibrationFile && to == Kind::Json) {
-        const auto contents = accepted(
-            storage::decodeCalibrationFile(readInput(in, storage::kMaxCalibrationFileSize)), in);
-        return storage::jsonText(accepted(storage::calibrationFileToJson(contents), in));
+    if (from == Kind::CalibrationFile) {
+        return storage::jsonText(
+            accepted(storage::calibrationFileToJson(readCalibrationFile(in)), in));
     }
-    if (from == Kind::Json && (to == Kind::TestFile || to == Kind::CalibrationFile)) {
-        const auto json = accepted(storage::parseJsonObject(readInput(in, kMaxJsonSize)), in);
-        if (to == Kind::TestFile) {
-            return storage::encodeTestFile(accepted(storage::testFileFromJson(json), in));
-        }
-        return storage::encodeCalibrationFile(accepted(storage::calibrationFileFromJson(json), in));
+    const auto json = accepted(storage::parseJsonObject(readInput(in, kMaxJsonSize)), in);
+    if (to == Kind::TestFile) {
+        return storage::encodeTestFile(accepted(storage::testFileFromJson(json), in));
     }
-    throw UsageError("Diese Umwandlung gibt es nicht. Möglich sind: .vkt -> .json, .vkt -> .txt, "
-                     ".json -> .vkt, .vkk -> .json, .json -> .vkk");
+    return storage::encodeCalibrationFile(accepted(storage::calibrationFileFromJson(json), in));
 }
 
 int runConvert(const QStringList& words) {
@@ -84,16 +83,14 @@ int runConvert(const QStringList& words) {
     }
     const QString in = args.positional().at(0);
     const QString out = args.positional().at(1);
-    QByteArray bytes;
-    try {
-        bytes = convert(in, kindOf(in), kindOf(out));
-    } catch (const Refused& refused) {
-        err(QStringLiteral("tavo convert: %1").arg(refused.message));
-        return 2;
+    // The names decide the conversion, before any file is touched.
+    if (!possible(kindOf(in), kindOf(out))) {
+        throw UsageError("Diese Umwandlung gibt es nicht. Möglich sind: .vkt/.aud -> .json, "
+                         ".vkt/.aud -> .txt, .json -> .vkt/.aud, .vkk -> .json, .json -> .vkk");
     }
+    const QByteArray bytes = convert(in, kindOf(in), kindOf(out));
     if (const QString failure = storage::saveBytes(out, bytes); !failure.isEmpty()) {
-        err(QStringLiteral("tavo convert: %1").arg(failure));
-        return 1;
+        throw Failure{failure};
     }
     return 0;
 }
@@ -112,12 +109,15 @@ Command convertCommand() {
                 "  .json -> .vkt   JSON als Testdatei\n"
                 "  .vkk -> .json   Kalibrierungsdatei als JSON\n"
                 "  .json -> .vkk   JSON als Kalibrierungsdatei\n"
+                "Testdateien dürfen statt .vkt auch .aud heißen.\n"
                 "Die JSON-Formen beschreibt docs/file-formats-json.md. Texte werden wie im\n"
                 "Programm auf 255 Zeichen gekürzt; Zeichen, die Windows-1252 nicht kennt,\n"
                 "werden zu \"?\".\n"
-                "Eine abgelehnte Eingabe meldet den Grund und endet mit Code 2; die\n"
-                "Ausgabedatei wird dann weder angelegt noch verändert. Die Ausgabe wird\n"
-                "über eine temporäre Datei im selben Ordner geschrieben."),
+                "Eine fehlende, unlesbare oder beschädigte Eingabe und eine Ausgabe, die\n"
+                "nicht geschrieben werden kann, melden den Grund und enden mit Code 1;\n"
+                "die Ausgabedatei wird dann weder angelegt noch verändert. Eine Umwandlung,\n"
+                "die es nicht gibt, und falsche Argumente enden mit Code 2. Die Ausgabe\n"
+                "wird über eine temporäre Datei im selben Ordner geschrieben."),
             runConvert};
 }
 

@@ -1,6 +1,7 @@
 #include "cli/Args.h"
 #include "cli/Command.h"
 #include "hardware/MIXER_e.h"
+#include "platform/FileNames.h"
 #include "platform/Messages.h"
 #include "platform/alsa/AlsaMixer.h"
 #include "platform/sim/SimMixer.h"
@@ -37,10 +38,9 @@ std::unique_ptr<platform::MixerService> chooseService(const Args& args) {
         return std::make_unique<platform::SimMixerService>();
     }
     if (file) {
-        QFile in(*file);
-        if (!in.open(QIODevice::ReadOnly)) {
-            err(QStringLiteral("tavo mixer: %1 kann nicht gelesen werden: %2")
-                    .arg(*file, in.errorString()));
+        QFile in;
+        if (QString reason; !platform::openFile(*file, QIODevice::ReadOnly, in, &reason)) {
+            err(QStringLiteral("tavo mixer: %1 kann nicht gelesen werden: %2").arg(*file, reason));
             return nullptr;
         }
         std::string error;

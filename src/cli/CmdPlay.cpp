@@ -1,3 +1,4 @@
+#include "cli/Args.h"
 #include "cli/Command.h"
 #include "cli/ToneOptions.h"
 #include "engine/AppState.h"
@@ -16,12 +17,14 @@ int runPlay(const QStringList& words) {
                     {QStringLiteral("device"), QStringLiteral("frequency"), QStringLiteral("level"),
                      QStringLiteral("ear"), QStringLiteral("seconds")},
                     {QStringLiteral("simulate")});
-    const int device = args.integer(QStringLiteral("device"), 0, 1000);
-    const ToneOptions tone = readToneOptions(args);
-    const double seconds = args.number(QStringLiteral("seconds"), 0.0, 3600.0);
     if (!args.positional().isEmpty()) {
         throw UsageError("Unerwartetes Argument: " + args.positional().first().toStdString());
     }
+    args.require({QStringLiteral("device"), QStringLiteral("frequency"), QStringLiteral("level"),
+                  QStringLiteral("ear"), QStringLiteral("seconds")});
+    const int device = args.integer(QStringLiteral("device"), 0, 1000);
+    const ToneOptions tone = readToneOptions(args);
+    const double seconds = args.number(QStringLiteral("seconds"), 0.0, 3600.0);
     auto platform = args.flag(QStringLiteral("simulate")) ? platform::makeSimulatedSoundPlatform()
                                                           : platform::makeRealPlatform();
     if (device >= platform->wave->deviceCount()) {
@@ -31,6 +34,7 @@ int runPlay(const QStringList& words) {
         return 1;
     }
 
+    warnIfClipping(QStringLiteral("play"), tone.level);
     engine::AppState state;
     applyEar(state, tone.ear);
     engine::ToneBuffer buffer;
@@ -87,7 +91,10 @@ Command playCommand() {
                 "          [--simulate]\n"
                 "\n"
                 "Spielt den Ton der Kalibrierung (1 s Impuls, ohne Pause wiederholt) auf\n"
-                "Gerät N (Nummer aus \"tavo devices\") für S Sekunden und hält ihn dann an."),
+                "Gerät N (Nummer aus \"tavo devices\") für S Sekunden und hält ihn dann an.\n"
+                "DB wie bei \"tavo tone\"; über 0 dB werden die Spitzen begrenzt, das wird\n"
+                "gemeldet. Code 1, wenn das Gerät fehlt oder nicht spielt; falsche Argumente\n"
+                "enden mit Code 2."),
             runPlay};
 }
 

@@ -1,5 +1,6 @@
 #include "cli/Args.h"
 #include "cli/Command.h"
+#include "cli/InputFiles.h"
 #include "engine/AppState.h"
 #include "engine/Evaluation.h"
 #include "engine/LiveSettings.h"
@@ -7,7 +8,6 @@
 #include "platform/FileNames.h"
 #include "platform/regfile/RegFileSettingsStore.h"
 #include "platform/sim/SimMessages.h"
-#include "storage/FileOutput.h"
 #include "storage/Registry.h"
 #include "storage/SettingsControls.h"
 #include "storage/SettingsTable.h"
@@ -65,11 +65,6 @@ private:
     const storage::SettingsControls& controls_;
 };
 
-// A refused input: message on stderr, exit code 2, nothing written.
-struct Refused {
-    QString message;
-};
-
 // The settings of a store as the program would load them at start-up; the
 // design values (and the colours of a fresh installation) without a store.
 void loadSettings(const std::optional<QString>& path, storage::PlainSettingsControls& controls,
@@ -82,9 +77,7 @@ void loadSettings(const std::optional<QString>& path, storage::PlainSettingsCont
         }
         return;
     }
-    if (!platform::isFile(*path)) {
-        throw Refused{QStringLiteral("%1 ist keine lesbare Einstellungsdatei.").arg(*path)};
-    }
+    checkSettingsFile(*path);
     platform::RegFileSettingsStore store(*path);
     platform::SimMessages quiet; // reported below, in the tool's words
     const auto read = storage::readStoredSettings(store, controls, state, quiet);
@@ -97,24 +90,23 @@ void loadSettings(const std::optional<QString>& path, storage::PlainSettingsCont
 
 // Opens a test file as the main window does: both runs, results valid.
 void openTestFile(const QString& fileName, engine::AppState& state) {
-    const auto bytes = storage::readFileHead(fileName, storage::kMaxTestFileSize);
-    if (!bytes) {
-        throw Refused{QStringLiteral("%1: %2").arg(fileName, bytes.error)};
-    }
-    auto contents = storage::decodeTestFile(*bytes.value);
-    if (!contents) {
-        throw Refused{QStringLiteral("%1: %2").arg(fileName, contents.error)};
-    }
-    state.Test1Result = std::move(contents.value->run1);
-    state.Test2Result = std::move(contents.value->run2);
+    auto contents = readTestFile(fileName);
+    state.Test1Result = std::move(contents.run1);
+    state.Test2Result = std::move(contents.run2);
     state.ResultsValid = true;
 }
 
-QByteArray pngBytes(const QImage& image) {
+// The picture formats by file name (lower case), with Qt's writer for each.
+const QStringList kPictureSuffixes = {QStringLiteral("png"), QStringLiteral("jpg"),
+                                      QStringLiteral("jpeg")};
+
+QByteArray pictureBytes(const QImage& image, const QString& fileName) {
+    const bool jpeg = QFileInfo(fileName).suffix().toLower() != QLatin1String("png");
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) {
+    // Lines and small figures: a high JPEG quality keeps them crisp.
+    if (!image.save(&buffer, jpeg ? "JPEG" : "PNG", jpeg ? 95 : -1)) {
         return {}; // an empty picture is refused below
     }
     return bytes;
@@ -150,13 +142,24 @@ int runRender(const QStringList& words) {
                      QStringLiteral("width"), QStringLiteral("height"), QStringLiteral("settings")},
                     {QStringLiteral("printing")});
     if (args.positional().size() != 1) {
-        throw UsageError("Erwartet wird genau eine Testdatei (.vkt).");
+        throw UsageError("Erwartet wird genau eine Testdatei (.vkt oder .aud).");
     }
     const auto audiogramOut = args.optionalText(QStringLiteral("out"));
     const auto tableOut = args.optionalText(QStringLiteral("table"));
     const auto pdfOut = args.optionalText(QStringLiteral("pdf"));
     if (!audiogramOut && !tableOut && !pdfOut) {
         throw UsageError("Mindestens eine Ausgabe fehlt: --out, --table oder --pdf.");
+    }
+    // The format follows the name; a name the format does not match would
+    // mislead whoever opens the file later.
+    if (audiogramOut) {
+        requireSuffix(QStringLiteral("out"), *audiogramOut, kPictureSuffixes);
+    }
+    if (tableOut) {
+        requireSuffix(QStringLiteral("table"), *tableOut, kPictureSuffixes);
+    }
+    if (pdfOut) {
+        requireSuffix(QStringLiteral("pdf"), *pdfOut, {QStringLiteral("pdf")});
     }
     const QSize size(args.optionalInteger(QStringLiteral("width"), 100, 8000).value_or(969),
                      args.optionalInteger(QStringLiteral("height"), 60, 8000).value_or(301));
@@ -165,13 +168,8 @@ int runRender(const QStringList& words) {
     engine::AppState state;
     storage::PlainSettingsControls controls(0, 0);
     const ControlsView settings(controls);
-    try {
-        loadSettings(args.optionalText(QStringLiteral("settings")), controls, state);
-        openTestFile(args.positional().first(), state);
-    } catch (const Refused& refused) {
-        err(QStringLiteral("tavo render: %1").arg(refused.message));
-        return 2;
-    }
+    loadSettings(args.optionalText(QStringLiteral("settings")), controls, state);
+    openTestFile(args.positional().first(), state);
 
     QImage audiogram(size, QImage::Format_RGB32);
     QImage table(size.width(), kTableHeight, QImage::Format_RGB32);
@@ -187,11 +185,11 @@ int runRender(const QStringList& words) {
     const std::pair<std::optional<QString>, std::function<QByteArray()>> outputs[] = {
         {audiogramOut,
          [&] {
-             return pngBytes(audiogram);
+             return pictureBytes(audiogram, *audiogramOut);
          }},
         {tableOut,
          [&] {
-             return pngBytes(table);
+             return pictureBytes(table, *tableOut);
          }},
         {pdfOut,
          [&] {
@@ -255,12 +253,17 @@ Command renderCommand() {
                 "Testdatei zeigt: --out das Audiogrammfeld (B x H Pixel, ohne Angabe 969 x 301),\n"
                 "--table das Feld der Hörschwellenwerte (B x 49), --pdf beide Felder auf einer\n"
                 "Seite in ihrer Größe bei 96 Pixeln je Zoll, mit weißem Hintergrund wie auf\n"
-                "Papier. --printing zeichnet auch die PNG-Bilder mit weißem Hintergrund.\n"
+                "Papier. --printing zeichnet auch die Bilder mit weißem Hintergrund.\n"
+                "Das Bildformat folgt der Endung: .png (PNG) oder .jpg / .jpeg (JPEG); --pdf\n"
+                "verlangt .pdf. Eine andere Endung wird abgelehnt.\n"
                 "Anzeigeoptionen, Testfrequenzen, Anfangspegel, Mindestzahl der\n"
                 "Richtungswechsel und Farben kommen aus der Einstellungsdatei --settings, ohne\n"
                 "sie aus den Vorgaben einer neuen Installation. Ausgegeben werden die Datumszeile\n"
-                "und OSPL, OSPR und APV. Braucht keine Anzeige. Eine abgelehnte Eingabe endet\n"
-                "mit Code 2, ein Schreibfehler mit Code 1."),
+                "und OSPL, OSPR und APV. Braucht keine Anzeige.\n"
+                "Eine fehlende, unlesbare oder beschädigte Test- oder Einstellungsdatei und\n"
+                "eine Ausgabe, die nicht geschrieben werden kann, enden mit Code 1; dann wird\n"
+                "keine der Ausgaben angelegt oder verändert. Falsche Argumente enden mit\n"
+                "Code 2."),
             runRender};
 }
 

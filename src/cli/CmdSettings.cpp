@@ -1,5 +1,6 @@
 #include "cli/Args.h"
 #include "cli/Command.h"
+#include "cli/InputFiles.h"
 #include "engine/AppState.h"
 #include "engine/DeviceList.h"
 #include "hardware/MIXER_e.h"
@@ -9,8 +10,6 @@
 #include "storage/Registry.h"
 #include "storage/SettingsControls.h"
 #include "storage/SettingsTable.h"
-
-#include <QFileInfo>
 
 namespace tavo::cli {
 
@@ -41,11 +40,9 @@ int runSettings(const QStringList& words) {
     }
     const QString path = args.optionalText(QStringLiteral("store"))
                              .value_or(platform::RegFileSettingsStore::defaultPath());
-    const QFileInfo file(path);
-    if (!file.exists() || !file.isFile() || !file.isReadable()) {
-        err(QStringLiteral("tavo settings: %1 ist keine lesbare Einstellungsdatei.").arg(path));
-        return 2;
-    }
+    // A file the program would not read is reported; listing the design
+    // values instead would pass them off as what the file holds.
+    checkSettingsFile(path);
 
     // The device lists as the settings dialog fills them.
     auto platform = args.flag(QStringLiteral("simulate")) ? platform::makeSimulatedSoundPlatform()
@@ -85,7 +82,10 @@ Command settingsCommand() {
             "keine, Farben als 8 Hexadezimalziffern), zuletzt \"read: ok\" oder \"read: failed\n"
             "at NAME\" (der erste Wert, der nicht gelesen werden konnte). Ohne --store die\n"
             "Einstellungsdatei des Programms. --simulate nimmt die simulierten Geräte für\n"
-            "die Gerätelisten. Ändert nichts."),
+            "die Gerätelisten. Ändert nichts.\n"
+            "Eine fehlende oder unlesbare Datei und eine, die keine Einstellungsdatei ist\n"
+            "(sie beginnt nicht mit \"REGEDIT4\" oder das Programm kann sie nicht lesen),\n"
+            "enden mit Code 1; falsche Argumente mit Code 2."),
         runSettings};
 }
 

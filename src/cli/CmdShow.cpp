@@ -1,9 +1,9 @@
 #include "cli/Args.h"
 #include "cli/Command.h"
+#include "cli/InputFiles.h"
 #include "engine/AppState.h"
 #include "engine/Evaluation.h"
 #include "storage/CalibrationFile.h"
-#include "storage/FileOutput.h"
 #include "storage/TestFile.h"
 
 #include <QLocale>
@@ -110,28 +110,29 @@ int runShow(const QStringList& words) {
         throw UsageError("Erwartet wird genau ein Dateiname.");
     }
     const QString fileName = args.positional().first();
-    const auto bytes = storage::readFileHead(
-        fileName, std::max(storage::kMaxTestFileSize, storage::kMaxCalibrationFileSize));
-    if (!bytes) {
-        err(QStringLiteral("tavo show: %1").arg(bytes.error));
-        return 2;
-    }
+    const QByteArray bytes =
+        readInput(fileName, std::max(storage::kMaxTestFileSize, storage::kMaxCalibrationFileSize));
     // The kind is told by the contents: each format starts with its own
-    // signature.
-    const auto test = storage::decodeTestFile(*bytes.value);
-    if (test) {
-        showTestFile(fileName, *test.value);
-        return 0;
+    // signature. A file without either is judged by its name.
+    const FileKind kind = kindBySignature(bytes);
+    QString reason;
+    if (kind == FileKind::Test) {
+        const auto test = storage::decodeTestFile(bytes);
+        if (test) {
+            showTestFile(fileName, *test.value);
+            return 0;
+        }
+        reason = test.error;
+    } else if (kind == FileKind::Calibration) {
+        const auto calibration = storage::decodeCalibrationFile(bytes);
+        if (calibration) {
+            showCalibrationFile(fileName, *calibration.value);
+            return 0;
+        }
+        reason = calibration.error;
     }
-    const auto calibration = storage::decodeCalibrationFile(*bytes.value);
-    if (calibration) {
-        showCalibrationFile(fileName, *calibration.value);
-        return 0;
-    }
-    const bool looksLikeTestFile = !bytes.value->isEmpty() && bytes.value->front() == 16;
-    err(QStringLiteral("tavo show: %1: %2")
-            .arg(fileName, looksLikeTestFile ? test.error : calibration.error));
-    return 2;
+    throw Failure{damagedMessage(fileName, bytes,
+                                 kind != FileKind::Unknown ? kind : kindByName(fileName), reason)};
 }
 
 } // namespace
@@ -142,12 +143,13 @@ Command showCommand() {
             QStringLiteral(
                 "tavo show DATEI\n"
                 "\n"
-                "Zeigt eine Testdatei (.vkt) mit Testperson, Testort, Prüfungsart, Ergebnis,\n"
-                "Datum und Uhrzeit der Durchläufe, den Hörschwellen je Ohr und Frequenz und\n"
-                "OSPL / OSPR / APV, wie das Programm sie berechnet; oder eine\n"
+                "Zeigt eine Testdatei (.vkt oder .aud) mit Testperson, Testort, Prüfungsart,\n"
+                "Ergebnis, Datum und Uhrzeit der Durchläufe, den Hörschwellen je Ohr und\n"
+                "Frequenz und OSPL / OSPR / APV, wie das Programm sie berechnet; oder eine\n"
                 "Kalibrierungsdatei (.vkk) mit ihren Texten und den 22 Kalibrierpunkten.\n"
-                "Die Art der Datei ergibt sich aus ihrem Inhalt. Eine unlesbare Datei meldet\n"
-                "den Grund und endet mit Code 2."),
+                "Die Art der Datei ergibt sich aus ihrem Inhalt. Eine fehlende, unlesbare\n"
+                "oder beschädigte Datei meldet den Grund und endet mit Code 1; falsche\n"
+                "Argumente enden mit Code 2."),
             runShow};
 }
 

@@ -4,6 +4,7 @@
 
 #include "cli/Args.h"
 #include "cli/Command.h"
+#include "cli/InputFiles.h"
 #include "engine/AppState.h"
 #include "engine/PulseLog.h"
 #include "engine/TrackingTest.h"
@@ -21,7 +22,6 @@
 
 #include <QCheckBox>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QTemporaryDir>
 
@@ -47,7 +47,9 @@ const QString kUsage = QStringLiteral(
     "Ausgabe: die Meldungen des Tests, dann \"run 1: completed|interrupted\",\n"
     "\"run 2: completed|interrupted|not run\", \"OSPL: X\", \"OSPR: Y\", \"APV: Z\".\n"
     "Exit-Code 0, wenn der Test lief (auch wenn er abgebrochen wurde), 1 bei einem\n"
-    "Fehler (z. B. keine Kalibrierung), 2 bei falschen Argumenten.");
+    "Fehler (eine fehlende, unlesbare oder beschädigte Einstellungs-, Kalibrierungs-\n"
+    "oder Hörerdatei, keine Kalibrierung, eine Ausgabe, die nicht geschrieben werden\n"
+    "kann), 2 bei falschen Argumenten.");
 
 QString outcomeText(engine::RunOutcome outcome) {
     switch (outcome) {
@@ -73,9 +75,9 @@ int run(const QStringList& words) {
                      QStringLiteral("second-run-offset")},
                     {});
     if (!args.positional().isEmpty()) {
-        throw UsageError("unerwartetes Argument \"" + args.positional().first().toStdString() +
-                         "\"");
+        throw UsageError("Unerwartetes Argument: " + args.positional().first().toStdString());
     }
+    args.require({QStringLiteral("settings"), QStringLiteral("listener"), QStringLiteral("out")});
     const QString settingsPath = args.text(QStringLiteral("settings"));
     const QString listenerPath = args.text(QStringLiteral("listener"));
     const QString outPath = args.text(QStringLiteral("out"));
@@ -94,12 +96,16 @@ int run(const QStringList& words) {
     if (!listener) {
         return fail(error);
     }
+    // A file the program would not read would silently become a first
+    // start with the design settings; the user meant their own.
+    checkSettingsFile(settingsPath);
+    // The program reports a bad calibration file in English, as a message
+    // box; checked here, the user gets the tool's line.
+    if (calibrationPath) {
+        readCalibrationFile(*calibrationPath);
+    }
     // The program may write its settings (a first start does); the user's
     // file stays as it is.
-    const QFileInfo settingsFile(settingsPath);
-    if (!settingsFile.isFile() || !settingsFile.isReadable()) {
-        return fail(QStringLiteral("%1 ist keine lesbare Einstellungsdatei.").arg(settingsPath));
-    }
     QTemporaryDir folder;
     const QString storeCopy = folder.filePath(QStringLiteral("settings.reg"));
     if (!folder.isValid() || !QFile::copy(settingsPath, storeCopy)) {

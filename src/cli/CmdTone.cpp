@@ -1,3 +1,4 @@
+#include "cli/Args.h"
 #include "cli/Command.h"
 #include "cli/ToneOptions.h"
 #include "engine/AppState.h"
@@ -12,23 +13,26 @@ int runTone(const QStringList& words) {
                     {QStringLiteral("frequency"), QStringLiteral("level"), QStringLiteral("pulse"),
                      QStringLiteral("gap"), QStringLiteral("ear"), QStringLiteral("out")},
                     {QStringLiteral("second-run-offset")});
+    if (!args.positional().isEmpty()) {
+        throw UsageError("Unerwartetes Argument: " + args.positional().first().toStdString());
+    }
+    args.require({QStringLiteral("frequency"), QStringLiteral("level"), QStringLiteral("pulse"),
+                  QStringLiteral("gap"), QStringLiteral("ear"), QStringLiteral("out")});
     const ToneOptions tone = readToneOptions(args);
     const double pulse = args.number(QStringLiteral("pulse"), 0.0, 60.0);
     const double gap = args.number(QStringLiteral("gap"), 0.0, 60.0);
     const QString outFile = args.text(QStringLiteral("out"));
-    if (!args.positional().isEmpty()) {
-        throw UsageError("Unerwartetes Argument: " + args.positional().first().toStdString());
-    }
+    requireSuffix(QStringLiteral("out"), outFile, {QStringLiteral("wav")});
 
     engine::AppState state;
     applyEar(state, tone.ear);
     state.SecondRunOffset = args.flag(QStringLiteral("second-run-offset"));
+    // CreateSound adds the offset itself; the warning is about what is written.
+    warnIfClipping(QStringLiteral("tone"), state.SecondRunOffset ? tone.level + 5.0 : tone.level);
     engine::ToneBuffer buffer;
     engine::CreateSound(state, tone.frequency, buffer, tone.level, pulse, gap);
     if (const QString failure = engine::writeWavFile(outFile, buffer); !failure.isEmpty()) {
-        err(QStringLiteral("tavo tone: %1 kann nicht geschrieben werden: %2")
-                .arg(outFile, failure));
-        return 1;
+        throw Failure{QStringLiteral("%1 kann nicht geschrieben werden: %2").arg(outFile, failure)};
     }
     return 0;
 }
@@ -44,7 +48,11 @@ Command toneCommand() {
                 "relativ zur digitalen Vollaussteuerung (0 = Spitzenwert 32767), S Sekunden\n"
                 "Ton mit Ein- und Ausblendung, dann S Sekunden Stille, auf dem gewählten Ohr.\n"
                 "--second-run-offset spielt 5 dB lauter (Praxisabweichung im zweiten Durchlauf).\n"
-                "Die Datei ist RIFF/WAVE, PCM, 2 Kanäle, 44100 Hz, 16 Bit."),
+                "Zahlen dürfen ein Dezimalkomma haben (0,5). Über 0 dB werden die Spitzen\n"
+                "begrenzt; das wird gemeldet, die Datei trotzdem geschrieben.\n"
+                "Die Datei ist RIFF/WAVE, PCM, 2 Kanäle, 44100 Hz, 16 Bit; ihr Name muss auf\n"
+                ".wav enden. Eine Datei, die nicht geschrieben werden kann, endet mit Code 1,\n"
+                "falsche Argumente enden mit Code 2."),
             runTone};
 }
 

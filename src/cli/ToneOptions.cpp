@@ -1,5 +1,6 @@
 #include "cli/ToneOptions.h"
 
+#include "cli/Command.h"
 #include "engine/AppState.h"
 
 namespace tavo::cli {
@@ -14,9 +15,16 @@ ToneOptions readToneOptions(const Args& args) {
     } else if (ear == QLatin1String("right")) {
         tone.ear = engine::kRightEar;
     } else {
-        throw UsageError("--ear: \"" + ear.toStdString() + "\" ist weder left noch right.");
+        throw UsageError(QStringLiteral("--ear: \"%1\" ist weder left noch right").arg(ear));
     }
     return tone;
+}
+
+void warnIfClipping(const QString& command, double level) {
+    // 0 dB is a peak of exactly 32767; anything above is cut off.
+    if (level > 0.0) {
+        err(QStringLiteral("tavo %1: Pegel übersteuert: Spitzen werden begrenzt").arg(command));
+    }
 }
 
 void applyEar(engine::AppState& state, int ear) {

@@ -94,10 +94,17 @@ int main(int argc, char* argv[]) {
             }
             return status;
         } catch (const tavo::cli::UsageError& error) {
-            tavo::cli::err(QStringLiteral("tavo %1: %2")
-                               .arg(command.name, QString::fromStdString(error.what())));
-            tavo::cli::err(QStringLiteral("Hilfe: tavo %1 --help").arg(command.name));
+            // One line, so that a script's log shows the reason and the way on.
+            QString message = QString::fromStdString(error.what());
+            if (message.endsWith(QLatin1Char('.'))) {
+                message.chop(1);
+            }
+            tavo::cli::err(
+                QStringLiteral("tavo %1: %2 (Hilfe: tavo %1 --help)").arg(command.name, message));
             return 2;
+        } catch (const tavo::cli::Failure& failure) {
+            tavo::cli::err(QStringLiteral("tavo %1: %2").arg(command.name, failure.message));
+            return 1;
         }
     }
     tavo::cli::err(

@@ -143,8 +143,8 @@ TEST_F(RenderTest, RefusesWhatItCannotDraw) {
     bad.write("not a test file");
     bad.close();
     const auto run = tavoRender({path("bad.vkt"), QStringLiteral("--out"), path("b.png")});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("Dateiformat nicht erkannt")));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("keine gültige Testdatei")));
     EXPECT_FALSE(QFile::exists(path("b.png")));
     EXPECT_EQ(tavoRender({path("test.vkt"), QStringLiteral("--out"), path("b.png"),
                           QStringLiteral("--width"), QStringLiteral("20")})

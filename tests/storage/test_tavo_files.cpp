@@ -125,14 +125,14 @@ TEST_F(TavoFiles, RefusedInputsLeaveTheOutputAlone) {
         {path("missing.json"), path("old.vkt"), QStringLiteral("Feld „screening“ fehlt")},
         {path("bad.json"), path("old.vkt"), QStringLiteral("runs[0].reversals.left[0].levels[2]")},
         {path("broken.json"), path("old.vkt"), QStringLiteral("Kein gültiges JSON")},
-        {path("cut.vkt"), path("new.json"), QStringLiteral("Dateiformat nicht erkannt")},
-        {path("cut.vkt"), path("new.txt"), QStringLiteral("Dateiformat nicht erkannt")},
+        {path("cut.vkt"), path("new.json"), QStringLiteral("keine gültige Testdatei")},
+        {path("cut.vkt"), path("new.txt"), QStringLiteral("keine gültige Testdatei")},
         {path("good.json"), path("new.vkk"), QStringLiteral("Feld „format“ muss „calibration“")},
         {path("nothing.vkk"), path("new.json"), QStringLiteral("kann nicht geöffnet werden")},
     };
     for (const auto& [in, out, message] : cases) {
         const auto run = runTavo({QStringLiteral("convert"), in, out});
-        EXPECT_EQ(run.exitCode, 2) << in.toStdString();
+        EXPECT_EQ(run.exitCode, 1) << in.toStdString();
         EXPECT_TRUE(run.err.contains(message)) << run.err.toStdString();
     }
     EXPECT_EQ(testsupport::contentsOf(path("old.vkt")), old);
@@ -168,8 +168,8 @@ TEST_F(TavoFiles, ShowSummarisesBothKinds) {
         QStringLiteral("  rechts   8000     110     650      32           0  -2.5")));
 
     const auto bad = runTavo({QStringLiteral("show"), write("x.vkt", "nonsense")});
-    EXPECT_EQ(bad.exitCode, 2);
-    EXPECT_TRUE(bad.err.contains(QStringLiteral("Not a valid Calibration Data File")));
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("keine gültige Testdatei")));
 }
 
 // A file name that is not UTF-8 (an "ä" in Latin-1) is kept byte for byte:
