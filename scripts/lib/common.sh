@@ -4,17 +4,20 @@ TAVO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
 # Installs the Debian packages of scripts/lib/packages.txt that are missing:
 # the "build" and "run" sections for the program (tavo_install_packages
-# program), every section for the test suite (tavo_install_packages all).
-# Idempotent: asks dpkg first and only runs apt-get (update + install) when
-# something is actually missing.
+# program), those and the "package" section for the Debian package
+# (tavo_install_packages package), every section for the test suite
+# (tavo_install_packages all). Idempotent: asks dpkg first and only runs
+# apt-get (update + install) when something is actually missing.
 tavo_install_packages() {
-    local which="${1:-all}" wanted missing=() pkg
-    if [ "$which" = program ]; then
-        wanted=$(awk '/^# tests/ { skip = 1 } /^# (build|run)/ { skip = 0 }
-                      !skip && !/^[[:space:]]*(#|$)/' "$TAVO_ROOT/scripts/lib/packages.txt")
-    else
-        wanted=$(grep -vE '^\s*(#|$)' "$TAVO_ROOT/scripts/lib/packages.txt")
-    fi
+    local which="${1:-all}" wanted missing=() pkg sections
+    case "$which" in
+        program) sections='build|run' ;;
+        package) sections='build|run|package' ;;
+        *) sections='[a-z]+' ;;
+    esac
+    wanted=$(awk -v sections="^($sections)\$" '
+                 /^# [a-z]+$/ { skip = $2 !~ sections }
+                 !skip && !/^[[:space:]]*(#|$)/' "$TAVO_ROOT/scripts/lib/packages.txt")
     for pkg in $wanted; do
         if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$pkg")

@@ -1,7 +1,9 @@
 #include "ui/ProgramLook.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -28,6 +30,17 @@ void substituteLayoutFonts() {
                                    {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                                     QStringLiteral("DejaVu Sans")});
     }
+}
+
+void installProgramIcon() {
+    // One folder per size under the resource prefix.
+    const QDir sizes(QStringLiteral(":/tavo/icon"));
+    QIcon icon;
+    for (const QString& size : sizes.entryList(QDir::Dirs)) {
+        icon.addFile(sizes.filePath(size + QStringLiteral("/" TAVO_APP_ID ".png")));
+    }
+    QApplication::setWindowIcon(icon);
+    QGuiApplication::setDesktopFileName(QStringLiteral(TAVO_APP_ID));
 }
 
 } // namespace tavo::ui

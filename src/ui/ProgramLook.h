@@ -15,4 +15,8 @@ bool loadGermanTranslations(QApplication& app);
 // sizes.
 void substituteLayoutFonts();
 
+// The program's icon for every window, in each size it is drawn in, and the
+// launcher's name, by which the desktop matches windows to the menu entry.
+void installProgramIcon();
+
 } // namespace tavo::ui

@@ -65,6 +65,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     tavo::ui::loadGermanTranslations(app);
     tavo::ui::substituteLayoutFonts();
+    tavo::ui::installProgramIcon();
     // File names keep every byte, UTF-8 or not.
     QStringList parameters = tavo::platform::argumentsFromNative(argc, argv);
     const bool simulate = parameters.removeAll(QStringLiteral("--simulate")) > 0;
