@@ -20,6 +20,7 @@ ToneOutput::ToneOutput(platform::WaveOutput& wave, platform::EventPump& pump)
     : wave_(wave), pump_(pump) {}
 
 ToneOutput::~ToneOutput() {
+    wave_.setDoneNotifier(nullptr);
     if (wave_.isOpen()) {
         wave_.reset();
         wave_.unprepareHeader(header_);
@@ -84,7 +85,13 @@ bool ToneOutput::loopFailed() {
 
 WaveResult ToneOutput::openForRun(int device) {
     format_ = makeWaveFormat();
-    return wave_.open(device, format_);
+    const auto opened = wave_.open(device, format_);
+    if (opened == WaveResult::Ok) {
+        // The device says when a pulse has been played; the wait for it
+        // ends then rather than at its next poll.
+        wave_.setDoneNotifier([pump = &pump_] { pump->wake(); });
+    }
+    return opened;
 }
 
 WaveResult ToneOutput::startPulse(const ToneBuffer& buffer) {
@@ -108,23 +115,23 @@ std::int64_t ToneOutput::waitLimitMs(std::size_t bytes) {
     return 2 * durationMs + 1000;
 }
 
-BufferWait ToneOutput::waitForPulse(const std::function<void()>& eachRound) {
+BufferWait ToneOutput::waitForPulse(const std::function<void()>& poll) {
+    const auto look = [&poll] {
+        if (poll) {
+            poll();
+        }
+    };
     if (writeFailed_ || !written_) {
         // The buffer never reached the device; still give the caller its
-        // round so the button state stays current.
-        if (eachRound) {
-            eachRound();
-        }
+        // look so the button state stays current.
+        look();
         return BufferWait::DeviceFailed;
     }
     const auto deadline = pump_.nowMs() + waitLimitMs(header_.bufferLength);
     for (;;) {
-        if (eachRound) {
-            eachRound();
-        } else {
-            pump_.processEvents();
-            pump_.wait(50);
-        }
+        // Also once more after the wait that ended with the buffer: a press
+        // in its last moments still counts for this pulse.
+        look();
         if (wave_.isDone(header_)) {
             return BufferWait::Done;
         }
@@ -136,6 +143,8 @@ BufferWait ToneOutput::waitForPulse(const std::function<void()>& eachRound) {
             wave_.reset(); // hand the buffer back before anyone frees it
             return BufferWait::TimedOut;
         }
+        pump_.processEvents();
+        pump_.wait(kPollIntervalMs);
     }
 }
 
@@ -147,6 +156,7 @@ void ToneOutput::releasePulse() {
 }
 
 void ToneOutput::closeRun() {
+    wave_.setDoneNotifier(nullptr);
     if (!wave_.isOpen()) {
         return;
     }

@@ -28,6 +28,10 @@ enum class BufferWait {
 // released (FinishPlay or releasePulse).
 class ToneOutput {
 public:
+    // The longest time between two looks at the response button while a
+    // pulse plays.
+    static constexpr int kPollIntervalMs = 50;
+
     ToneOutput(platform::WaveOutput& wave, platform::EventPump& pump);
     ~ToneOutput();
     ToneOutput(const ToneOutput&) = delete;
@@ -45,11 +49,14 @@ public:
     // Per-pulse playback of a run.
     platform::WaveResult openForRun(int device);               // once per run
     platform::WaveResult startPulse(const ToneBuffer& buffer); // prepare and write
-    // Repeats `eachRound` (poll the button, process events, wait 50 ms)
-    // until the buffer is done. Never hangs: a device that fails, or that
+    // Waits until the buffer has been played, calling `poll` (a look at the
+    // response button) at the start, at least every kPollIntervalMs and
+    // once more when the buffer is done; window events are processed
+    // meanwhile. The device's done notifier ends the wait as soon as the
+    // buffer has been played. Never hangs: a device that fails, or that
     // has not completed the buffer after twice its duration plus one
     // second, ends the wait with an error (and the buffer is returned).
-    BufferWait waitForPulse(const std::function<void()>& eachRound);
+    BufferWait waitForPulse(const std::function<void()>& poll);
     void releasePulse(); // unprepare
     void closeRun();     // reset and close
 

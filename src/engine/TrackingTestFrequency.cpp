@@ -119,8 +119,6 @@ void TrackingTest::playPulse(Run& run, ToneOutput& tone, const TCalibrationPoint
     const BufferWait waited = tone.waitForPulse([this, &run] {
         PollResponseButton(run.source, context_.controller, context_.state, context_.window,
                            run.pressedInPulse);
-        context_.pump.processEvents();
-        context_.pump.wait(50);
     });
     if (waited != BufferWait::Done) {
         // The device failed or stopped playing: the run ends as if stopped.

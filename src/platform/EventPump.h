@@ -20,6 +20,11 @@ public:
     virtual void wait(int ms) = 0;
     // Monotonic time in milliseconds.
     virtual std::int64_t nowMs() const = 0;
+    // Ends the wait() now running early, or else the next one. Callable
+    // from any thread: a playback thread whose buffer has been played wakes
+    // the wait for it. The simulated pump's waits run on its virtual clock
+    // and ignore it.
+    virtual void wake() {}
 };
 
 } // namespace tavo::platform

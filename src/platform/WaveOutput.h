@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -104,6 +105,14 @@ public:
     // The done flag of a header. A backend whose buffers complete by a
     // clock it does not own (the simulation) brings the flag up to date here.
     virtual bool isDone(WaveHeader& header) { return header.done(); }
+
+    // Called, on any thread, whenever a written buffer has finished (played
+    // or failed), so that a caller waiting for it can look at once instead
+    // of at its next poll; empty to stop. It must be quick and thread-safe
+    // (waking the event pump is what it is for). A backend whose buffers
+    // complete by a clock the caller drives (the simulation) has nothing to
+    // tell and ignores it.
+    virtual void setDoneNotifier(std::function<void()> notify) { static_cast<void>(notify); }
 };
 
 // Cuts a device name to the 31 characters that the caps record holds

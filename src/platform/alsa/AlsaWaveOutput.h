@@ -5,12 +5,17 @@
 #include "platform/alsa/AlsaDeviceList.h"
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <thread>
 #include <vector>
 
 namespace tavo::platform {
+
+namespace alsa {
+class PlaybackChannel;
+}
 
 // Wave output through ALSA. One playback thread per open channel does every
 // ALSA call on its PCM, from snd_pcm_open to snd_pcm_close, and plays the
@@ -32,7 +37,10 @@ namespace tavo::platform {
 // closes the PCM and frees the channel if the call ever returns.
 //
 // "Done" means played out (the PCM's delay has run down), as on a sound
-// card. Writes are non-blocking, so the thread sees a reset at once.
+// card; the thread then calls the done notifier, so a waiting caller need
+// not poll. Between the buffers of a run the stream keeps running on a few
+// milliseconds of silence (alsa::PlaybackChannel). Writes are non-blocking,
+// so the thread sees a reset at once.
 //
 // The thread plays every chunk at the program's playback volume, read once
 // per chunk as it copies the chunk into the PCM: a change acts from the
@@ -59,13 +67,12 @@ public:
     WaveResult close() override;
     bool isOpen() const override { return channel_ != nullptr; }
     bool isDone(WaveHeader& header) override;
+    void setDoneNotifier(std::function<void()> notify) override;
 
     // The ALSA name of a listed device (for diagnostics and tools).
     std::string pcmName(int device);
 
 private:
-    struct Channel;
-
     // How long the GUI thread waits for the playback thread to open, stop
     // or close the PCM before it counts the device as failed.
     static constexpr std::chrono::seconds kAnswerLimit{2};
@@ -76,7 +83,8 @@ private:
 
     std::optional<std::vector<alsa::PlaybackDevice>> devices_;
     std::shared_ptr<PlaybackVolume> volume_;
-    std::shared_ptr<Channel> channel_;
+    std::shared_ptr<alsa::PlaybackChannel> channel_;
+    std::function<void()> doneNotifier_;
     std::thread thread_;
     // A wait for the playback thread timed out: it is stuck in the device,
     // so nothing waits for it again.
