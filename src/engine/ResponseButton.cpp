@@ -34,7 +34,9 @@ bool PollResponseButton(ResponseSource source, platform::GameController* control
         platform::JoystickState block;
         const bool read = controller != nullptr && controller->query(block);
         state.ResponsePressed = read && block.buttons != 0;
-        down = state.ResponsePressed;
+        // A press that began and ended since the last poll counts too, as
+        // the keyboard's latch does; the flag stays what the button is now.
+        down = state.ResponsePressed || (read && block.pressedSince != 0);
     } else {
         down = state.ResponsePressed || latched;
     }
@@ -43,6 +45,15 @@ bool PollResponseButton(ResponseSource source, platform::GameController* control
         PressedInPulse = true;
     }
     return down;
+}
+
+void DropLatchedPresses(ResponseSource source, platform::GameController* controller,
+                        ResponseWindow& window) {
+    window.takeLatchedPress();
+    if (source == ResponseSource::Joystick && controller != nullptr) {
+        platform::JoystickState ignored;
+        controller->query(ignored);
+    }
 }
 
 void ResetResponseButton(AppState& state, ResponseWindow& window) {

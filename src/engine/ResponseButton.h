@@ -61,13 +61,20 @@ public:
 
 // One look at the response button, from the waits of the test procedure.
 // With the joystick source ResponsePressed becomes "any controller button
-// down"; a failed query (no controller, or it was unplugged) counts as all
-// buttons up, as does a missing controller. With the CTRL source the button
-// is down when ResponsePressed is set or a press was latched since the last
-// poll. The indicator shows the result and PressedInPulse is set when it is
+// down", and the button counts as down also when one went down and up again
+// since the last query; a failed query (no controller, or it was unplugged)
+// counts as all buttons up, as does a missing controller. With the CTRL
+// source the button is down when ResponsePressed is set or a press was
+// latched since the last poll. The indicator shows the result and PressedInPulse is set when it is
 // down (never cleared here). Returns whether the button counted as down.
 bool PollResponseButton(ResponseSource source, platform::GameController* controller,
                         AppState& state, ResponseWindow& window, bool& PressedInPulse);
+
+// Drops the presses latched since the last poll, the keyboard's and (with
+// the joystick source) the controller's: a tap belongs to the pulse it was
+// made in.
+void DropLatchedPresses(ResponseSource source, platform::GameController* controller,
+                        ResponseWindow& window);
 
 // Start of a run: the button counts as up and an old latched press is dropped.
 void ResetResponseButton(AppState& state, ResponseWindow& window);

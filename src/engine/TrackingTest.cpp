@@ -227,7 +227,7 @@ void TrackingTest::waitForRelease(const Run& run) {
         PollResponseButton(run.source, context_.controller, state, context_.window, ignored);
     } while (state.ResponsePressed && context_.window.testWindowVisible());
     // A tap during the wait belongs to no pulse.
-    context_.window.takeLatchedPress();
+    DropLatchedPresses(run.source, context_.controller, context_.window);
 }
 
 // Both ears in the chosen order.

@@ -90,7 +90,7 @@ void TrackingTest::playPulse(Run& run, ToneOutput& tone, const TCalibrationPoint
     clearStop();
     run.overLimit = false;
     // A tap made before this pulse began is not an answer to it.
-    window.takeLatchedPress();
+    DropLatchedPresses(run.source, context_.controller, window);
 
     state.CurrentLevel += run.rising ? run.params.levelStep : -run.params.levelStep;
     // Above 100 dB HL: still played, then the frequency ends.

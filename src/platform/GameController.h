@@ -7,12 +7,15 @@ namespace tavo::platform {
 
 // Position and buttons of a game controller, as the joystick state block
 // holds them: x, y and z from 0 to 65535 (centre 32767), one bit per
-// pressed button.
+// pressed button. `pressedSince` has a bit for every button that went down
+// since the previous query, also when it is up again by now: a press
+// shorter than the time between two queries is not lost.
 struct JoystickState {
     std::uint32_t x = 0;
     std::uint32_t y = 0;
     std::uint32_t z = 0;
     std::uint32_t buttons = 0;
+    std::uint32_t pressedSince = 0;
 };
 
 // The first game controller of the system.

@@ -1,6 +1,7 @@
-// Shows the real-time window on the display it is given and polls the
-// response button (CTRL source) every 50 ms, as the test procedure's waits
-// do, for the real X key test. Writes one line per event to stdout, times in
+// Shows the real-time window on the display it is given and plays pulses
+// one after the other through the test procedure's wait, which polls the
+// response button (CTRL source) at least every 50 ms, for the real X key
+// test. Writes one line per event to stdout, times in
 // microseconds of the monotonic clock (the driver shares it):
 //   ready <window id>          shown and exposed
 //   active                     the window has the keyboard focus
@@ -10,9 +11,11 @@
 // Reads "mark <name>" and "quit" lines from stdin.
 
 #include "engine/AppState.h"
+#include "engine/Playback.h"
 #include "engine/ResponseButton.h"
 #include "engine/TfrmTest.h"
 #include "platform/qt/QtEventPump.h"
+#include "platform/sim/SimWaveOutput.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -113,14 +116,26 @@ int main(int argc, char** argv) {
     }
     emitLine("ready " + std::to_string(window.winId()));
 
-    bool pressedInPulse = false;
-    while (!quit) {
-        const bool down = engine::PollResponseButton(engine::ResponseSource::Ctrl, nullptr, state,
-                                                     window, pressedInPulse);
-        emitLine("poll " + std::to_string(nowUs()) + " " + (down ? "1" : "0") + " " +
-                 (state.ResponsePressed ? "1" : "0"));
-        pump.processEvents();
-        pump.wait(50);
+    // Pulses of 300 ms (silent) one after the other on a device that plays
+    // them by the real clock, through the test procedure's own wait.
+    platform::SimWaveOutput wave(pump);
+    engine::ToneOutput tone(wave, pump);
+    if (tone.openForRun(0) != platform::WaveResult::Ok) {
+        return 1;
     }
+    const engine::ToneBuffer pulse(static_cast<std::size_t>(0.3 * 44100) * 4, 0);
+    while (!quit) {
+        bool pressedInPulse = false;
+        engine::DropLatchedPresses(engine::ResponseSource::Ctrl, nullptr, window);
+        tone.startPulse(pulse);
+        tone.waitForPulse([&] {
+            const bool down = engine::PollResponseButton(engine::ResponseSource::Ctrl, nullptr,
+                                                         state, window, pressedInPulse);
+            emitLine("poll " + std::to_string(nowUs()) + " " + (down ? "1" : "0") + " " +
+                     (state.ResponsePressed ? "1" : "0"));
+        });
+        tone.releasePulse();
+    }
+    tone.closeRun();
     return 0;
 }

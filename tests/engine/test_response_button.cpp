@@ -85,6 +85,30 @@ TEST(ResponseButtonJoystick, AFailedQueryCountsAsReleased) {
     EXPECT_FALSE(rig.state.ResponsePressed);
 }
 
+TEST(ResponseButtonJoystick, APressBetweenTwoPollsCountsOnceUnlessDropped) {
+    Rig rig;
+    rig.controller.press(2);
+    rig.controller.release(2);
+    // Down for this poll although the button is up again; the flag says up,
+    // so a wait for release does not wait.
+    EXPECT_TRUE(rig.poll(ResponseSource::Joystick));
+    EXPECT_FALSE(rig.state.ResponsePressed);
+    EXPECT_TRUE(rig.pressedInPulse);
+    rig.pressedInPulse = false;
+    EXPECT_FALSE(rig.poll(ResponseSource::Joystick));
+    EXPECT_FALSE(rig.pressedInPulse);
+
+    // A press before a pulse begins is dropped with the keyboard's latch.
+    rig.controller.press(2);
+    rig.controller.release(2);
+    rig.window.keys.keyDown(true);
+    rig.window.keys.keyUp();
+    engine::DropLatchedPresses(ResponseSource::Joystick, &rig.controller, rig.window);
+    EXPECT_FALSE(rig.poll(ResponseSource::Joystick));
+    EXPECT_FALSE(rig.poll(ResponseSource::Ctrl));
+    EXPECT_FALSE(rig.pressedInPulse);
+}
+
 TEST(ResponseButtonCtrl, ThePollMirrorsTheKeysAndNeverAsksTheController) {
     Rig rig;
     rig.controller.press(0);

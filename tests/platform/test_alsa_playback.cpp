@@ -175,3 +175,66 @@ TEST_F(AlsaPlayback, ChannelRulesHold) {
     EXPECT_EQ(wave.open(0, mono), platform::WaveResult::BadFormat);
     EXPECT_EQ(wave.open(99, format), platform::WaveResult::BadDeviceId);
 }
+
+// A run of pulses as the test plays them, one buffer each, the next written
+// when the device says the last has been played: on the sink every pulse
+// arrives once, in order, sample for sample, each after the whole of the
+// one before (the stream runs on between them, so no pulse is cut or
+// doubled by a restart).
+TEST_F(AlsaPlayback, PulsesOfARunArriveOnceInOrderAndUnchanged) {
+    constexpr int kPulses = 8;
+    std::vector<engine::ToneBuffer> buffers;
+    for (int i = 0; i < kPulses; ++i) {
+        // Each pulse a decibel louder than the one before: its own samples.
+        buffers.push_back(leftOrRight(engine::kLeftEar, -30.0 + i, 0.1, 0.1));
+    }
+    testsupport::SinkRecorder recorder;
+    ASSERT_TRUE(recorder.start()) << recorder.lastError().toStdString();
+    engine::ToneOutput output(wave, pump);
+    ASSERT_EQ(output.openForRun(0), platform::WaveResult::Ok);
+    for (const auto& buffer : buffers) {
+        ASSERT_EQ(output.startPulse(buffer), platform::WaveResult::Ok);
+        ASSERT_EQ(output.waitForPulse(nullptr), engine::BufferWait::Done);
+        output.releasePulse();
+    }
+    output.closeRun();
+    QThread::msleep(300);
+    const auto recorded = recorder.stop();
+    ASSERT_FALSE(recorded.empty()) << recorder.lastError().toStdString();
+
+    // The pulses' starts: the first non-zero frame after the gap's silence.
+    const auto played0 = testsupport::bufferFrames(buffers[0]);
+    const std::size_t toneFrames = 4410;
+    std::vector<std::size_t> starts;
+    std::size_t quiet = toneFrames;
+    for (std::size_t k = 0; k < recorded.size(); ++k) {
+        if (recorded[k].left != 0) {
+            if (quiet >= toneFrames / 2) {
+                starts.push_back(k);
+            }
+            quiet = 0;
+        } else {
+            ++quiet;
+        }
+    }
+    ASSERT_EQ(starts.size(), static_cast<std::size_t>(kPulses)) << "a pulse lost or doubled";
+    for (int i = 0; i < kPulses; ++i) {
+        SCOPED_TRACE(i);
+        const auto played = testsupport::bufferFrames(buffers[static_cast<std::size_t>(i)]);
+        const std::size_t p0 = firstNonZero(played);
+        ASSERT_LE(starts[static_cast<std::size_t>(i)] + (toneFrames - p0), recorded.size());
+        std::size_t mismatches = 0;
+        for (std::size_t k = 0; p0 + k < toneFrames; ++k) {
+            mismatches +=
+                recorded[starts[static_cast<std::size_t>(i)] + k] == played[p0 + k] ? 0 : 1;
+        }
+        EXPECT_EQ(mismatches, 0u) << "not this pulse's samples";
+        if (i > 0) {
+            // After the whole of the one before, and without a stall.
+            const auto apart =
+                starts[static_cast<std::size_t>(i)] - starts[static_cast<std::size_t>(i - 1)];
+            EXPECT_GE(apart, played0.size());
+            EXPECT_LT(apart, played0.size() + 22050);
+        }
+    }
+}

@@ -16,6 +16,27 @@ std::uint32_t axisPosition(SDL_Joystick* joystick, int axis) {
 
 SdlGameController::SdlGameController() = default;
 
+std::uint32_t SdlGameController::takeButtonPresses() {
+    if (joystick_ == nullptr) {
+        return 0;
+    }
+    const SDL_JoystickID mine = SDL_JoystickInstanceID(joystick_);
+    std::uint32_t pressed = 0;
+    SDL_Event events[32];
+    for (;;) {
+        const int count =
+            SDL_PeepEvents(events, 32, SDL_GETEVENT, SDL_JOYBUTTONDOWN, SDL_JOYBUTTONDOWN);
+        for (int i = 0; i < count; ++i) {
+            if (events[i].jbutton.which == mine && events[i].jbutton.button < 32) {
+                pressed |= 1u << events[i].jbutton.button;
+            }
+        }
+        if (count < 32) {
+            return pressed;
+        }
+    }
+}
+
 SdlGameController::~SdlGameController() {
     if (joystick_ != nullptr) {
         SDL_JoystickClose(joystick_);
@@ -35,10 +56,15 @@ bool SdlGameController::query(JoystickState& state) {
             startFailed_ = true;
             return false;
         }
+        // Button events are what the presses between two queries are read from.
+        SDL_JoystickEventState(SDL_ENABLE);
         started_ = true;
     }
-    SDL_PumpEvents(); // notices controllers plugged in or out
-    // Nobody reads SDL's event queue; keep it from filling up.
+    SDL_PumpEvents(); // notices controllers plugged in or out, reads the buttons
+    // The presses since the last query, from the queue's button events: a
+    // press and release between two queries leaves no trace in the state.
+    const std::uint32_t pressedSince = takeButtonPresses();
+    // Nobody else reads SDL's event queue; keep it from filling up.
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     SDL_JoystickUpdate();
     if (joystick_ != nullptr && SDL_JoystickGetAttached(joystick_) == SDL_FALSE) {
@@ -61,6 +87,7 @@ bool SdlGameController::query(JoystickState& state) {
             read.buttons |= 1u << button;
         }
     }
+    read.pressedSince = pressedSince;
     state = read;
     return true;
 }

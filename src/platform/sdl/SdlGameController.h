@@ -20,6 +20,10 @@ public:
     bool query(JoystickState& state) override;
 
 private:
+    // The buttons of the open controller with a down event in SDL's queue,
+    // taken out of it.
+    std::uint32_t takeButtonPresses();
+
     bool started_ = false;
     bool startFailed_ = false;
     SDL_Joystick* joystick_ = nullptr;

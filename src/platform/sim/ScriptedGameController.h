@@ -14,10 +14,14 @@ public:
             return false;
         }
         state = current;
+        current.pressedSince = 0;
         return true;
     }
 
-    void press(int button) { current.buttons |= 1u << button; }
+    void press(int button) {
+        current.buttons |= 1u << button;
+        current.pressedSince |= 1u << button;
+    }
     void release(int button) { current.buttons &= ~(1u << button); }
     void releaseAll() { current.buttons = 0; }
 
