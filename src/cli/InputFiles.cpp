@@ -3,7 +3,6 @@
 #include "cli/Command.h"
 #include "platform/regfile/RegFile.h"
 #include "storage/FileOutput.h"
-#include "storage/StringRecord.h"
 
 #include <QFileInfo>
 
@@ -38,19 +37,10 @@ FileKind kindByName(const QString& fileName) {
 }
 
 FileKind kindBySignature(QByteArrayView bytes) {
-    // The length byte 16, then the text.
-    static constexpr char kTestSignature[] = "\x10"
-                                             "VorlandtTestFile";
-    if (bytes.startsWith(QByteArrayView(kTestSignature))) {
+    if (storage::startsLikeTestFile(bytes)) {
         return FileKind::Test;
     }
-    // The signature record: its count, its length byte, the text. A damaged
-    // count or length still leaves the text where it was.
-    if (bytes.first(std::min<qsizetype>(bytes.size(), 5 + storage::kMaxRecordCount))
-            .contains(QByteArrayView("Calibration Data"))) {
-        return FileKind::Calibration;
-    }
-    return FileKind::Unknown;
+    return storage::startsLikeCalibrationFile(bytes) ? FileKind::Calibration : FileKind::Unknown;
 }
 
 QByteArray readInput(const QString& fileName, qsizetype maxBytes) {

@@ -2,6 +2,8 @@
 
 #include "storage/StringRecord.h"
 
+#include <algorithm>
+
 namespace tavo::storage {
 
 namespace {
@@ -25,6 +27,13 @@ QByteArray encodeCalibrationFile(const CalibrationFileContents& contents) {
         }
     }
     return out.bytes();
+}
+
+bool startsLikeCalibrationFile(QByteArrayView bytes) {
+    // The record's count (4 bytes) and length byte, then the text, within
+    // the longest count a record may have.
+    return bytes.first(std::min<qsizetype>(bytes.size(), 5 + kMaxRecordCount))
+        .contains(QByteArrayView(kSignature));
 }
 
 Decoded<CalibrationFileContents> decodeCalibrationFile(QByteArrayView bytes) {

@@ -49,6 +49,10 @@ QByteArray encodeCalibrationFile(const CalibrationFileContents& contents);
 // damaged string record or a file shorter than its layout is refused with
 // "Not a valid Calibration Data File". Bytes after the layout are ignored.
 Decoded<CalibrationFileContents> decodeCalibrationFile(QByteArrayView bytes);
+// Whether the bytes begin with a calibration file's signature record ("Calibration
+// Data"), also one whose count or length byte is damaged: the text is
+// looked for where the record's header leaves it.
+bool startsLikeCalibrationFile(QByteArrayView bytes);
 
 // Puts a read calibration file into the application state: slots 1..11 of
 // both ears, date and time; sets CalibrationLoaded.

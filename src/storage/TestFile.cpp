@@ -90,6 +90,12 @@ QByteArray encodeTestFile(const TestFileContents& contents) {
     return out.bytes();
 }
 
+bool startsLikeTestFile(QByteArrayView bytes) {
+    return bytes.size() > kSignatureLength &&
+           static_cast<unsigned char>(bytes.front()) == kSignatureLength &&
+           bytes.sliced(1, kSignatureLength) == QByteArrayView(kSignature);
+}
+
 Decoded<TestFileContents> decodeTestFile(QByteArrayView bytes) {
     using Result = Decoded<TestFileContents>;
     ByteReader in(bytes);

@@ -49,6 +49,9 @@ QByteArray encodeTestFile(const TestFileContents& contents);
 // more than 20 reversals). Refused with its own message: a mark text that
 // is no boolean. Bytes after the layout are ignored.
 Decoded<TestFileContents> decodeTestFile(QByteArrayView bytes);
+// Whether the bytes begin with a test file's signature (the length byte 16
+// and "VorlandtTestFile"), whatever follows.
+bool startsLikeTestFile(QByteArrayView bytes);
 
 // "IO" and "NIO" form one radio group. Applied in file order: checking
 // "IO" unchecks "NIO", checking "NIO" unchecks "IO"; unchecking one leaves

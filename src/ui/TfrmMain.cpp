@@ -7,6 +7,7 @@
 #include "engine/ProductInfo.h"
 #include "engine/StartupRules.h"
 #include "platform/Platform.h"
+#include "storage/CalibrationFile.h"
 #include "storage/SettingsTable.h"
 #include "storage/TestFileCommands.h"
 #include "storage/TfrmSettings.h"
@@ -98,8 +99,7 @@ TfrmMain::TfrmMain(MainWindowContext context, QWidget* parent)
     };
     buildFileDialogs();
     runCalOpenDialog = [this](QWidget* over) -> std::optional<QString> {
-        QFileDialog dialog(over != nullptr ? over : this,
-                           QStringLiteral("Open Calibration Data File"), QString(),
+        QFileDialog dialog(over != nullptr ? over : this, storage::kOpenCalibrationTitle, QString(),
                            QStringLiteral("Vorlandt Klarovent Kalibrierung (*.vkk)"));
         dialog.setObjectName(QStringLiteral("dlgCalOpen"));
         dialog.setFileMode(QFileDialog::ExistingFile);
