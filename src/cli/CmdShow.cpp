@@ -73,12 +73,9 @@ void showTestFile(const QString& fileName, const storage::TestFileContents& cont
     state.Test1Result = contents.run1;
     state.Test2Result = contents.run2;
     state.ResultsValid = true;
-    if (const auto texts = engine::CalcAVP(state)) {
-        out(QStringLiteral("OSPL: %1 dB   OSPR: %2 dB   APV: %3 dB")
-                .arg(texts->ospl, texts->ospr, texts->apv));
-    } else {
-        out(QStringLiteral("OSPL, OSPR, APV: - (der erste Durchlauf hat kein Ergebnis)"));
-    }
+    const auto texts = engine::CalcAVP(state);
+    out(QStringLiteral("OSPL: %1 dB   OSPR: %2 dB   APV: %3 dB")
+            .arg(texts.ospl, texts.ospr, texts.apv));
 }
 
 void showCalibrationFile(const QString& fileName, const storage::CalibrationFileContents& cal) {

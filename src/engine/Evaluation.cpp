@@ -101,36 +101,41 @@ void CalcThreshold(TTestResult& result, bool reject1st) {
     }
 }
 
-std::optional<SummaryTexts> CalcAVP(const AppState& state) {
+SummaryTexts CalcAVP(const AppState& state) {
+    const QString dash = QStringLiteral("-");
     if (!state.ResultsValid) {
-        const QString dash = QStringLiteral("-");
         return SummaryTexts{dash, dash, dash};
     }
-    // Only the eleven test frequencies count; the retest does not.
-    int count = 0;
-    for (int index = 0; index < kResultIndexes - 1; ++index) {
-        if (state.Test1Result.Reversals[kLeftEar][index].Count > 0 ||
-            state.Test1Result.Reversals[kRightEar][index].Count > 0) {
-            ++count;
-        }
-    }
-    if (count == 0) {
-        return std::nullopt;
-    }
-    // The sums run over all twelve result indexes; a cell without a result
-    // holds 1000 in both runs and cancels out.
-    const auto meanDifference = [&](int ear) {
+    // Only frequencies measured in both runs can say how the runs differ: a
+    // threshold missing in one run (1000) is no level to subtract.
+    const auto earFigure = [&](int ear) -> std::optional<std::int32_t> {
         std::int64_t difference = 0;
-        for (int index = 0; index < kResultIndexes; ++index) {
-            difference += std::int64_t{state.Test1Result.Thresholds[ear][index]} -
-                          state.Test2Result.Thresholds[ear][index];
+        int pairs = 0;
+        for (int index = 0; index < kResultIndexes - 1; ++index) {
+            const std::int32_t first = state.Test1Result.Thresholds[ear][index];
+            const std::int32_t second = state.Test2Result.Thresholds[ear][index];
+            if (first != kNoThreshold && second != kNoThreshold) {
+                difference += std::int64_t{first} - second;
+                ++pairs;
+            }
         }
-        return RoundHalfUp(static_cast<double>(difference) / count);
+        if (pairs == 0) {
+            return std::nullopt;
+        }
+        return RoundHalfUp(static_cast<double>(difference) / pairs);
     };
-    const std::int32_t ospl = meanDifference(kLeftEar);
-    const std::int32_t ospr = meanDifference(kRightEar);
-    const std::int32_t apv = RoundHalfUp((static_cast<double>(ospl) + ospr) / 2.0);
-    return SummaryTexts{QString::number(ospl), QString::number(ospr), QString::number(apv)};
+    const auto text = [&](const std::optional<std::int32_t>& figure) {
+        return figure ? QString::number(*figure) : dash;
+    };
+    const auto ospl = earFigure(kLeftEar);
+    const auto ospr = earFigure(kRightEar);
+    std::optional<std::int32_t> apv;
+    if (ospl && ospr) {
+        apv = RoundHalfUp((static_cast<double>(*ospl) + *ospr) / 2.0);
+    } else {
+        apv = ospl ? ospl : ospr;
+    }
+    return SummaryTexts{text(ospl), text(ospr), text(apv)};
 }
 
 } // namespace tavo::engine

@@ -45,11 +45,12 @@ struct SummaryTexts {
 };
 
 // The summary figures as the main window shows them: "-" three times while
-// the results are not valid; nothing (labels stay as they are) when the
-// first run has no result at any of the eleven test frequencies; otherwise
-// the mean differences between the runs (all twelve result indexes summed,
-// divided by the number of test frequencies with a result in the first
-// run) and APV, their rounded mean.
-std::optional<SummaryTexts> CalcAVP(const AppState& state);
+// the results are not valid. Otherwise each ear's figure is the mean
+// difference (first run - second run) over the test frequencies (result
+// indexes 0..10; the retest does not count) that have a threshold in both
+// runs, rounded by RoundHalfUp; an ear without such a frequency shows "-".
+// APV is the rounded mean of the two ear figures, the one ear's figure when
+// only one ear has one, and "-" when neither has.
+SummaryTexts CalcAVP(const AppState& state);
 
 } // namespace tavo::engine

@@ -509,12 +509,10 @@ void TfrmMain::setCalibrationReader(std::function<bool(const QString& fileName)>
 }
 
 void TfrmMain::CalcAVP() {
-    // Without a first-run result at any test frequency the labels stay.
-    if (const auto texts = engine::CalcAVP(context_.state)) {
-        txtOSPL->setText(texts->ospl);
-        txtOSPR->setText(texts->ospr);
-        txtAPV->setText(texts->apv);
-    }
+    const auto texts = engine::CalcAVP(context_.state);
+    txtOSPL->setText(texts.ospl);
+    txtOSPR->setText(texts.ospr);
+    txtAPV->setText(texts.apv);
 }
 
 void TfrmMain::txtTestNameChange() {

@@ -118,10 +118,11 @@ protected:
         run.Reversals[ear][index].Count = 4;
         run.Thresholds[ear][index] = threshold;
     }
-    SummaryTexts figures() const {
+    SummaryTexts figures() const { return CalcAVP(state); }
+    // OSPL, OSPR and APV as one line, for compact expectations.
+    QString line() const {
         const auto texts = CalcAVP(state);
-        EXPECT_TRUE(texts.has_value());
-        return texts.value_or(SummaryTexts{});
+        return texts.ospl + QLatin1Char(' ') + texts.ospr + QLatin1Char(' ') + texts.apv;
     }
     AppState state;
 };
@@ -135,28 +136,55 @@ TEST_F(SummaryFigures, DashesWhileResultsAreNotValid) {
     EXPECT_EQ(texts.apv, QStringLiteral("-"));
 }
 
-TEST_F(SummaryFigures, NothingWithoutAFirstRunResult) {
-    EXPECT_FALSE(CalcAVP(state).has_value());
-    // The retest alone does not count.
+TEST_F(SummaryFigures, OnlyFrequenciesMeasuredInBothRunsCount) {
+    // Nothing measured at all, or only the retest: no figure for any ear.
+    EXPECT_EQ(line(), QStringLiteral("- - -"));
     result(state.Test1Result, kLeftEar, 11, 20);
-    EXPECT_FALSE(CalcAVP(state).has_value());
+    result(state.Test2Result, kLeftEar, 11, 10);
+    EXPECT_EQ(line(), QStringLiteral("- - -"));
+
+    // Left: 20/15 and 30/25 at two frequencies, the highest (index 10)
+    // among them; the retest above stays out.
+    result(state.Test1Result, kLeftEar, 2, 20);
+    result(state.Test1Result, kLeftEar, 10, 30);
+    result(state.Test2Result, kLeftEar, 2, 15);
+    result(state.Test2Result, kLeftEar, 10, 25);
+    EXPECT_EQ(line(), QStringLiteral("5 - 5")); // one ear: APV is its figure
+
+    // A cell missing in either run leaves the set, whichever run lacks it.
+    result(state.Test1Result, kLeftEar, 4, 40); // second run: none
+    result(state.Test2Result, kLeftEar, 5, 40); // first run: none
+    EXPECT_EQ(line(), QStringLiteral("5 - 5"));
+    // 999 is a threshold like any other; only 1000 means none.
+    result(state.Test2Result, kLeftEar, 4, 999);
+    EXPECT_EQ(figures().ospl, QString::number((5 + 5 + (40 - 999)) / 3)); // -316.33 -> -316
+
+    // The right ear on its own pairs; APV the rounded mean of both.
+    result(state.Test1Result, kRightEar, 0, 12);
+    result(state.Test2Result, kRightEar, 0, 10);
+    result(state.Test1Result, kLeftEar, 4, 40);
+    result(state.Test2Result, kLeftEar, 4, 40);
+    EXPECT_EQ(line(), QStringLiteral("3 2 3")); // 10 / 3 -> 3; (3 + 2) / 2 = 2.5 -> 3
+    // The right ear alone, when the left ear has no pair left.
+    clearResult(state.Test2Result);
+    result(state.Test2Result, kRightEar, 0, 10);
+    EXPECT_EQ(line(), QStringLiteral("- 2 2"));
 }
 
-TEST_F(SummaryFigures, MeanDifferenceBetweenTheRuns) {
-    result(state.Test1Result, kLeftEar, 2, 20);
-    result(state.Test1Result, kLeftEar, 7, 30);
-    result(state.Test2Result, kLeftEar, 2, 15);
-    result(state.Test2Result, kLeftEar, 7, 25);
-    auto texts = figures();
-    EXPECT_EQ(texts.ospl, QStringLiteral("5")); // (50 - 40) / 2
-    EXPECT_EQ(texts.ospr, QStringLiteral("0"));
-    EXPECT_EQ(texts.apv, QStringLiteral("3")); // 2.5 rounds up
-
-    // A frequency counts when either ear has a first-run result.
-    result(state.Test1Result, kRightEar, 4, 12);
-    result(state.Test2Result, kRightEar, 4, 12);
-    texts = figures();
-    EXPECT_EQ(texts.ospl, QStringLiteral("3")); // 10 / 3
+TEST_F(SummaryFigures, EveryFrequencyInBothRunsGivesTheFiguresAsBefore) {
+    // Both ears, every tested frequency with a threshold in both runs: the
+    // mean over the tested frequencies, as the summary always was.
+    const int first[] = {20, 25, 30, 35, 40};
+    const int second[] = {45, 52, 50, 61, 66};
+    for (int k = 0; k < 5; ++k) {
+        for (int ear : {kLeftEar, kRightEar}) {
+            result(state.Test1Result, ear, 2 * k, first[k]);
+            result(state.Test2Result, ear, 2 * k, second[k] - 2 * ear);
+        }
+    }
+    // Left (150 - 274) / 5 = -24.8 -> -24; right (150 - 264) / 5 = -22.8 -> -22;
+    // APV -23 exactly.
+    EXPECT_EQ(line(), QStringLiteral("-24 -22 -23"));
 }
 
 TEST_F(SummaryFigures, ApvRoundsTheMeanOfTheEarFigures) {
@@ -171,19 +199,6 @@ TEST_F(SummaryFigures, ApvRoundsTheMeanOfTheEarFigures) {
     EXPECT_EQ(texts.ospl, QStringLiteral("-5"));
     EXPECT_EQ(texts.ospr, QStringLiteral("-2"));
     EXPECT_EQ(texts.apv, QStringLiteral("-3"));
-}
-
-TEST_F(SummaryFigures, MissingSecondRunResultAndTheRetestEnterTheSums) {
-    result(state.Test1Result, kLeftEar, 0, 20);
-    result(state.Test1Result, kLeftEar, 1, 30);
-    result(state.Test2Result, kLeftEar, 0, 20);
-    // Index 1 has no second-run result: 30 - 1000 enters the sum.
-    EXPECT_EQ(figures().ospl, QStringLiteral("-485")); // -970 / 2
-    // The retest enters the sum but not the count.
-    result(state.Test2Result, kLeftEar, 1, 30);
-    state.Test1Result.Thresholds[kLeftEar][11] = 14;
-    state.Test2Result.Thresholds[kLeftEar][11] = 10;
-    EXPECT_EQ(figures().ospl, QStringLiteral("2")); // 4 / 2
 }
 
 TEST_F(SummaryFigures, ExtremeThresholdsFromAFileDoNotOverflow) {
