@@ -31,7 +31,7 @@ public:
     virtual QString pulseDurationText() const { return QStringLiteral("1"); } // BeepTimeEdit
     virtual QString pauseDurationText() const { return QStringLiteral("1"); } // PauseTimeEdit
     virtual QString levelStepText() const { return QStringLiteral("3"); }     // LevelStep
-    virtual QString levelStartText() const { return QStringLiteral("0"); }    // LevelStart
+    virtual QString levelStartText() const { return QStringLiteral("40"); }   // LevelStart
     virtual QString maxTestTimeText() const { return QStringLiteral("30"); }  // TestTimeEdit
     virtual QString minReversalsText() const { return QStringLiteral("6"); }  // ReverseEdit
 

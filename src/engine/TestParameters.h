@@ -18,7 +18,7 @@ struct TestParameters {
     double maxTime = 30.0;  // s per frequency, TestTimeEdit
     int minReversals = 6;   // ReverseEdit
     double levelStep = 3.0; // dB, LevelStep
-    int levelStart = 0;     // dB HL, LevelStart
+    int levelStart = 40;    // dB HL, LevelStart
     bool trial = true;      // Trial
     bool leftEarFirst = true;
     bool resetOnNewFrequency = false;

@@ -76,7 +76,7 @@ QString checkLevelStep(const QString& text, const QLocale& locale) {
 }
 
 QString checkLevelStart(const QString& text) {
-    return integerField(text, -10, 100, QStringLiteral("0"));
+    return integerField(text, -10, 100, QStringLiteral("40"));
 }
 
 } // namespace tavo::storage

@@ -16,6 +16,6 @@ QString checkBeepTimeEdit(const QString& text, const QLocale& locale);  // 0..5,
 QString checkPauseTimeEdit(const QString& text, const QLocale& locale); // 0..5, "1"
 // The level fields are kept valid too, so that nothing later fails on them.
 QString checkLevelStep(const QString& text, const QLocale& locale); // 1..10, "3"
-QString checkLevelStart(const QString& text);                       // integer -10..100, "0"
+QString checkLevelStart(const QString& text);                       // integer -10..100, "40"
 
 } // namespace tavo::storage

@@ -36,7 +36,7 @@ constexpr std::array kTable{
     text("Pulse Duration(s)", "BeepTimeEdit", "1"),
     text("Pause Duration(s)", "PauseTimeEdit", "1"),
     text("Level Steps (dB)", "LevelStep", "3"),
-    text("Start Level (dB HL)", "LevelStart", "0"),
+    text("Start Level (dB HL)", "LevelStart", "40"),
     text("Max. Test time(s)", "TestTimeEdit", "30"),
     text("Min. Reversals", "ReverseEdit", "6"),
     boolean("NewSideReset", "cboNewSide0dB", false),

@@ -82,7 +82,7 @@ void TfrmSettings::buildTestProcedurePage() {
     BeepTimeEdit = field("BeepTimeEdit", "Signal duration", "s", "1", 0, 0);
     PauseTimeEdit = field("PauseTimeEdit", "Pause duration", "s", "1", 0, 2);
     LevelStep = field("LevelStep", "Level step", "dB", "3", 1, 0);
-    LevelStart = field("LevelStart", "Start level", "dBHL", "0", 1, 2);
+    LevelStart = field("LevelStart", "Start level", "dBHL", "40", 1, 2);
     TestTimeEdit = field("TestTimeEdit", "Test time per frequency", "s", "30", 2, 0, "Maximum");
     ReverseEdit = field("ReverseEdit", "Reversals", "", "6", 2, 2, "Minimum");
 

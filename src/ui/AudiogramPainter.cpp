@@ -456,7 +456,7 @@ private:
 } // namespace
 
 int initialLevel(const QString& levelStartText) {
-    return integerText(levelStartText).value_or(0);
+    return integerText(levelStartText).value_or(40);
 }
 
 int minimumReversals(const QString& reverseEditText) {

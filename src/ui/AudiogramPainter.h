@@ -49,7 +49,7 @@ QString pbxAudiogramPaint(const engine::AppState& state, const engine::LiveSetti
 QString dateLineText(const engine::AppState& state);
 
 // The level the traces start from, from the "LevelStart" text; a text that
-// is not an integer counts as the design value 0, as the settings dialog
+// is not an integer counts as the design value 40, as the settings dialog
 // corrects it on leaving the field.
 int initialLevel(const QString& levelStartText);
 

@@ -40,6 +40,9 @@ struct Files {
         EXPECT_TRUE(storage::seedSettingsStore(store, nullptr));
         store.openKey(false);
         store.writeInteger(QStringLiteral("FirstRun"), 0);
+        // These listeners hear on the shown scale from 0 on; their tests
+        // start there.
+        store.writeText(QStringLiteral("Start Level (dB HL)"), QStringLiteral("0"));
         store.closeKey();
         storage::CalibrationFileContents calibration;
         calibration.person = QStringLiteral("Test");

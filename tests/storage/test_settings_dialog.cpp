@@ -101,10 +101,11 @@ TEST(FieldChecks, CorrectOnlyWhatIsOutOfRangeOrNoNumber) {
     EXPECT_EQ(checkLevelStep(QStringLiteral("0"), german), QStringLiteral("1"));
     EXPECT_EQ(checkLevelStep(QStringLiteral("12"), german), QStringLiteral("10"));
     EXPECT_EQ(checkLevelStep(QStringLiteral("2,5"), german), QStringLiteral("2,5"));
-    EXPECT_EQ(checkLevelStart(QStringLiteral("abc")), QStringLiteral("0"));
+    EXPECT_EQ(checkLevelStart(QStringLiteral("abc")), QStringLiteral("40"));
     EXPECT_EQ(checkLevelStart(QStringLiteral("120")), QStringLiteral("100"));
     EXPECT_EQ(checkLevelStart(QStringLiteral("-20")), QStringLiteral("-10"));
-    EXPECT_EQ(checkLevelStart(QStringLiteral("2.5")), QStringLiteral("0"));
+    EXPECT_EQ(checkLevelStart(QStringLiteral("2.5")), QStringLiteral("40"));
+    EXPECT_EQ(checkLevelStart(QStringLiteral("0")), QStringLiteral("0"));
 }
 
 TEST(SettingsDialog, LeavingAFieldChecksThatFieldOnly) {
@@ -122,7 +123,7 @@ TEST(SettingsDialog, LeavingAFieldChecksThatFieldOnly) {
     EXPECT_EQ(rig.dialog->TestTimeEdit->text(), QStringLiteral("30"));
     rig.dialog->LevelStart->setText(QStringLiteral("laut"));
     rig.leave(rig.dialog->LevelStart);
-    EXPECT_EQ(rig.dialog->LevelStart->text(), QStringLiteral("0"));
+    EXPECT_EQ(rig.dialog->LevelStart->text(), QStringLiteral("40"));
 }
 
 TEST(SettingsDialog, CreationSetsTheGermanTextsAndFillsTheDeviceLists) {

@@ -254,8 +254,9 @@ TEST(AudiogramPainter, TracesCarryTheirEndHeightUnlessBeyond100dB) {
     const auto first = render(state, settings);
     EXPECT_EQ(first.audiogram.pixel(20, 35), navy);   // the first starts at the initial level
     EXPECT_EQ(first.audiogram.pixel(136, 161), navy); // reversal 1 of 2 at x0 + colW/2, 30 dB
-    settings.levelStart = QStringLiteral("abc");      // unreadable: the design value 0
-    EXPECT_EQ(render(state, settings).audiogram.pixel(20, 85), navy);
+    settings.levelStart = QStringLiteral("abc");      // unreadable: the design value 40
+    // 40 dB HL lies at y 184.84; the line climbs from there to the reversal.
+    EXPECT_EQ(render(state, settings).audiogram.pixel(20, 186), navy);
 
     // The second run lies on top of the first.
     state.Test2Result = state.Test1Result;
