@@ -52,12 +52,18 @@ std::int16_t toneSample(std::int64_t q, std::int64_t n, double omega, double amp
 
 void CreateSound(const AppState& state, std::int32_t frequency, ToneBuffer& stream, double level,
                  double pulse, double gap) {
-    const std::int64_t toneFrames = framesFor(pulse);
-    const std::int64_t gapFrames = framesFor(gap);
-    platform::settleVectorState();
     if (state.SecondRunOffset) {
         level += 5.0;
     }
+    synthesizePulse(frequency, stream, level, pulse, gap, state.LeftChannelGain,
+                    state.RightChannelGain);
+}
+
+void synthesizePulse(std::int32_t frequency, ToneBuffer& stream, double level, double pulse,
+                     double gap, std::int32_t leftGain, std::int32_t rightGain) {
+    const std::int64_t toneFrames = framesFor(pulse);
+    const std::int64_t gapFrames = framesFor(gap);
+    platform::settleVectorState();
     const double amplitude = std::pow(10.0, level / 20.0);
     const double omega = frequency * 2.0 * std::numbers::pi;
 
@@ -67,10 +73,10 @@ void CreateSound(const AppState& state, std::int32_t frequency, ToneBuffer& stre
         const std::int64_t s = toneSample(q, toneFrames, omega, amplitude);
         const std::int64_t low = s & 0xFF;
         const std::int64_t high = (s >> 8) & 0xFF;
-        stream.push_back(scaled(low, state.LeftChannelGain));
-        stream.push_back(scaled(high, state.LeftChannelGain));
-        stream.push_back(scaled(low, state.RightChannelGain));
-        stream.push_back(scaled(high, state.RightChannelGain));
+        stream.push_back(scaled(low, leftGain));
+        stream.push_back(scaled(high, leftGain));
+        stream.push_back(scaled(low, rightGain));
+        stream.push_back(scaled(high, rightGain));
     }
     stream.insert(stream.end(), static_cast<std::size_t>(gapFrames * kBytesPerFrame), 0);
 }

@@ -26,6 +26,13 @@ inline constexpr int kBytesPerFrame = 4;
 void CreateSound(const AppState& state, std::int32_t frequency, ToneBuffer& stream, double level,
                  double pulse, double gap);
 
+// The same pulse at exactly `level`, on the channels whose gain is 1: what
+// CreateSound plays without the second run's offset. The calibration
+// dialogs' tones use it, so that a test's offset left on never makes a
+// calibration louder.
+void synthesizePulse(std::int32_t frequency, ToneBuffer& stream, double level, double pulse,
+                     double gap, std::int32_t leftGain, std::int32_t rightGain);
+
 // The 16-bit sample value before the channel gains are applied, for frame q
 // of a pulse of n frames (exposed for tests and tools).
 std::int16_t toneSample(std::int64_t q, std::int64_t n, double omega, double amplitude);

@@ -15,6 +15,8 @@
 #include <QSlider>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace tavo::hardware {
 
 namespace {
@@ -83,6 +85,14 @@ void CalibrationDialog::buildLevelSliders(int waveLeft, int masterLeft, QWidget*
     connect(WaveOutSlider, &QSlider::valueChanged, this, [this] { WaveOutSliderChange(); });
     connect(MasterSlider, &QSlider::valueChanged, this, [this] { MasterSliderChange(); });
     connect(GainSlider, &QSlider::valueChanged, this, [this] { GainSliderChange(); });
+}
+
+int CalibrationDialog::takeLevelField(int lowest, int highest) {
+    bool whole = false;
+    const int value = Threshold->text().trimmed().toInt(&whole);
+    const int used = whole ? std::clamp(value, lowest, highest) : std::clamp(0, lowest, highest);
+    Threshold->setText(QString::number(used));
+    return used;
 }
 
 void CalibrationDialog::buildToneControls(const QRect& field, const QPoint& button,

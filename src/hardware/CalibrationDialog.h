@@ -58,6 +58,10 @@ protected:
                            int top);
     // The yellow level field, the tone's button and its light.
     void buildToneControls(const QRect& field, const QPoint& button, const QString& buttonHint);
+    // The level field as a whole number held to lowest..highest (a text
+    // that is no whole number counts as 0); the field then shows the value
+    // used.
+    int takeLevelField(int lowest, int highest);
 
     // A slider over a control: its range 0..Steps and, when `read`, the
     // card's current value. A control the dialog cannot compute with leaves

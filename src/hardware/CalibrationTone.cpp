@@ -15,7 +15,10 @@ bool CalibrationTone::start(const engine::AppState& state, std::int32_t frequenc
                             int device) {
     stop();
     CalibrationToneBuffer.clear();
-    engine::CreateSound(state, frequency, CalibrationToneBuffer, level, 1.0, 0.0);
+    // Never with the second run's offset: a calibration is made at the level
+    // its page asks for, whatever test ran before.
+    engine::synthesizePulse(frequency, CalibrationToneBuffer, level, 1.0, 0.0,
+                            state.LeftChannelGain, state.RightChannelGain);
     // The all-ones loop count: repeat until reset.
     if (output_.PreparePlay(device, CalibrationToneBuffer, -1) != platform::WaveResult::Ok ||
         output_.WriteHeader() != platform::WaveResult::Ok) {

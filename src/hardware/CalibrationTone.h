@@ -21,7 +21,8 @@ public:
     CalibrationTone(const CalibrationTone&) = delete;
     CalibrationTone& operator=(const CalibrationTone&) = delete;
 
-    // Makes the tone (level in dB relative to digital full scale) and loops
+    // Makes the tone (level in dB relative to digital full scale, never with
+    // the second run's offset) and loops
     // it on `device`. A tone already playing is stopped first. False when
     // the device could not be opened or refused the buffer: nothing plays
     // then and the device is closed again.

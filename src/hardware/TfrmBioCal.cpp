@@ -278,15 +278,13 @@ void TfrmBioCal::OnButtonClick() {
         stopTone();
         return;
     }
-    bool whole = false;
-    const int threshold = Threshold->text().trimmed().toInt(&whole);
-    // Only a whole number is a threshold; anything else counts as 0.
-    if (!whole) {
-        Threshold->setText(QStringLiteral("0"));
-    }
+    // The tone plays 60 dB below the known threshold; above 60 it would have
+    // to be louder than full scale, which the card cannot play (a clipped
+    // tone is not louder, only distorted).
+    const int threshold = takeLevelField(kLowestKnownThreshold, kHighestKnownThreshold);
     const auto& state = context_.state;
     startTone(state.TestFrequencies[static_cast<std::size_t>(CalibrationSlot)],
-              (whole ? threshold : 0) - 60.0);
+              threshold - 60.0);
 }
 
 void TfrmBioCal::ThresholdKeyDown(int key) {
@@ -357,6 +355,10 @@ void TfrmBioCal::reject() {
 bool TfrmBioCal::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Threshold && event->type() == QEvent::KeyPress) {
         ThresholdKeyDown(static_cast<QKeyEvent*>(event)->key());
+    }
+    // Leaving the field shows the threshold the tone will be made for.
+    if (watched == Threshold && event->type() == QEvent::FocusOut) {
+        takeLevelField(kLowestKnownThreshold, kHighestKnownThreshold);
     }
     return QDialog::eventFilter(watched, event);
 }

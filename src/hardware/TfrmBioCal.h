@@ -41,6 +41,11 @@ public:
     void NextClick();
     void FormClose();
 
+    // The known threshold the field takes, in dB HL: the tone is played 60 dB
+    // below it, so 60 is full scale.
+    static constexpr int kLowestKnownThreshold = -10;
+    static constexpr int kHighestKnownThreshold = 60;
+
     // The page shown: ear 0 left, 1 right; slot 1..11.
     int CalibrationEar = 0;
     int CalibrationSlot = 1;

@@ -21,13 +21,6 @@ namespace {
 
 constexpr int kQuietest = -60;
 
-// The level field: a whole number from -60 to 0; anything else is 0.
-int levelOf(const QString& text) {
-    bool whole = false;
-    const int value = text.trimmed().toInt(&whole);
-    return whole ? std::clamp(value, kQuietest, 0) : 0;
-}
-
 } // namespace
 
 const QString TfrmCompatibilityTest::kWarning = QStringLiteral(
@@ -195,13 +188,13 @@ void TfrmCompatibilityTest::tbrFrequencyChange() {
 }
 
 void TfrmCompatibilityTest::ThresholdExit() {
-    Threshold->setText(QString::number(levelOf(Threshold->text())));
+    takeLevelField(kQuietest, 0);
 }
 
 void TfrmCompatibilityTest::playSelected() {
     const auto& state = context_.state;
     if (startTone(state.TestFrequencies[static_cast<std::size_t>(selectedSlot())],
-                  levelOf(Threshold->text()))) {
+                  takeLevelField(kQuietest, 0))) {
         rdoLeftEar->setEnabled(false);
         rdoRightEar->setEnabled(false);
     } else {
