@@ -137,4 +137,15 @@ double Args::number(const QString& name, double minimum, double maximum) const {
     return *value;
 }
 
+bool onOffOption(const Args& args, const QString& name, bool fallback) {
+    const auto value = args.optionalText(name);
+    if (!value) {
+        return fallback;
+    }
+    if (*value != QLatin1String("on") && *value != QLatin1String("off")) {
+        throw UsageError(QStringLiteral("--%1 nimmt \"on\" oder \"off\"").arg(name));
+    }
+    return *value == QLatin1String("on");
+}
+
 } // namespace tavo::cli

@@ -42,6 +42,9 @@ private:
     QStringList positional_;
 };
 
+// An option that takes "on" or "off"; `fallback` when it is not given.
+bool onOffOption(const Args& args, const QString& name, bool fallback);
+
 // Parses a whole number or a decimal number strictly; the decimal mark may
 // be a full stop or a comma ("0.5", "0,5").
 std::optional<int> parseInteger(const QString& text);

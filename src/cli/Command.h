@@ -35,6 +35,8 @@ Command showCommand();
 Command settingsCommand();
 Command renderCommand();
 Command simulateCommand();
+Command calibrateSimCommand();
+Command accuracyCommand();
 
 // Output helpers: UTF-8 lines on stdout and stderr.
 void out(const QString& line);

@@ -28,10 +28,12 @@ void quietQt(QtMsgType type, const QMessageLogContext&, const QString& message) 
 
 std::vector<tavo::cli::Command> commands() {
     return {
-        tavo::cli::toneCommand(),     tavo::cli::devicesCommand(),  tavo::cli::playCommand(),
-        tavo::cli::mixerCommand(),    tavo::cli::endpointCommand(), tavo::cli::convertCommand(),
-        tavo::cli::showCommand(),     tavo::cli::settingsCommand(), tavo::cli::renderCommand(),
-        tavo::cli::simulateCommand(),
+        tavo::cli::toneCommand(),         tavo::cli::devicesCommand(),
+        tavo::cli::playCommand(),         tavo::cli::mixerCommand(),
+        tavo::cli::endpointCommand(),     tavo::cli::convertCommand(),
+        tavo::cli::showCommand(),         tavo::cli::settingsCommand(),
+        tavo::cli::renderCommand(),       tavo::cli::simulateCommand(),
+        tavo::cli::calibrateSimCommand(), tavo::cli::accuracyCommand(),
     };
 }
 
@@ -42,7 +44,7 @@ void printOverview(bool refused) {
     print(QStringLiteral("tavo BEFEHL [OPTIONEN]   (tavo BEFEHL --help zeigt die Optionen)"));
     print(QString());
     for (const auto& command : commands()) {
-        print(QStringLiteral("  %1  %2").arg(command.name, -10).arg(command.summary));
+        print(QStringLiteral("  %1  %2").arg(command.name, -13).arg(command.summary));
     }
 }
 
@@ -50,9 +52,12 @@ void printOverview(bool refused) {
 
 int main(int argc, char* argv[]) {
     // Drawing needs fonts, hence a GUI application, and the simulated test
-    // runs the program's own windows; neither ever needs a display.
+    // and calibration run the program's own windows; neither ever needs a
+    // display.
     const bool drawing = argc > 1 && std::strcmp(argv[1], "render") == 0;
-    const bool windows = argc > 1 && std::strcmp(argv[1], "simulate") == 0;
+    const bool windows = argc > 1 && (std::strcmp(argv[1], "simulate") == 0 ||
+                                      std::strcmp(argv[1], "calibrate-sim") == 0 ||
+                                      std::strcmp(argv[1], "accuracy") == 0);
     if ((drawing || windows) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

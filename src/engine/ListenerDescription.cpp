@@ -104,6 +104,13 @@ perEar(const QJsonValue& value, const QString& place, double minimum, double max
     return result;
 }
 
+bool boolean(const QJsonValue& value, const QString& place) {
+    if (!value.isBool()) {
+        refuse(place, QStringLiteral("true oder false erwartet"));
+    }
+    return value.toBool();
+}
+
 ListenerPulse pulse(const QJsonObject& entry, const QString& place,
                     std::initializer_list<const char*> known) {
     onlyKnownKeys(entry, place, known);
@@ -124,11 +131,7 @@ ListenerPulse pulse(const QJsonObject& entry, const QString& place,
     at.pulse =
         integer(entry.value(QStringLiteral("pulse")), place + QStringLiteral(".pulse"), 1, 100000);
     if (entry.contains(QStringLiteral("trial"))) {
-        const QJsonValue trial = entry.value(QStringLiteral("trial"));
-        if (!trial.isBool()) {
-            refuse(place + QStringLiteral(".trial"), QStringLiteral("true oder false erwartet"));
-        }
-        at.trial = trial.toBool();
+        at.trial = boolean(entry.value(QStringLiteral("trial")), place + QStringLiteral(".trial"));
     }
     return at;
 }
@@ -140,11 +143,62 @@ bool pressed(const QJsonValue& value, const QString& place) {
     return integer(value, place, 0, 1) == 1;
 }
 
+// The scale and what only a listener by hearing level has.
+void readScale(const QJsonObject& root, ListenerDescription& d) {
+    if (root.contains(QStringLiteral("scale"))) {
+        const QJsonValue scale = root.value(QStringLiteral("scale"));
+        if (scale == QJsonValue(QStringLiteral("hearing-level"))) {
+            d.scale = ListenerScale::HearingLevel;
+        } else if (scale != QJsonValue(QStringLiteral("shown"))) {
+            refuse(QStringLiteral("scale"),
+                   QStringLiteral("\"shown\" oder \"hearing-level\" erwartet"));
+        }
+    }
+    if (root.contains(QStringLiteral("headphones"))) {
+        if (d.scale != ListenerScale::HearingLevel) {
+            refuse(QStringLiteral("headphones"),
+                   QStringLiteral("nur für einen Hörer mit \"scale\": \"hearing-level\""));
+        }
+        d.headphones = perEar(root.value(QStringLiteral("headphones")),
+                              QStringLiteral("headphones"), 0.0, 160.0);
+    }
+}
+
+// The options of a more human listener.
+void readHumanOptions(const QJsonObject& root, ListenerDescription& d) {
+    if (root.contains(QStringLiteral("psychometric_slope_db"))) {
+        d.psychometricSlopeDb = number(root.value(QStringLiteral("psychometric_slope_db")),
+                                       QStringLiteral("psychometric_slope_db"), 0.0, 20.0);
+    }
+    if (root.contains(QStringLiteral("latency_ms"))) {
+        d.latencyMs = number(root.value(QStringLiteral("latency_ms")), QStringLiteral("latency_ms"),
+                             0.0, 2000.0);
+    }
+    if (root.contains(QStringLiteral("false_press_rate"))) {
+        d.falsePressRate = number(root.value(QStringLiteral("false_press_rate")),
+                                  QStringLiteral("false_press_rate"), 0.0, 1.0);
+    }
+    if (root.contains(QStringLiteral("known_audiogram"))) {
+        d.knownAudiogram = boolean(root.value(QStringLiteral("known_audiogram")),
+                                   QStringLiteral("known_audiogram"));
+    }
+    if (root.contains(QStringLiteral("name"))) {
+        const QJsonValue name = root.value(QStringLiteral("name"));
+        if (!name.isString() || name.toString().size() > 255) {
+            refuse(QStringLiteral("name"), QStringLiteral("ein Text bis 255 Zeichen erwartet"));
+        }
+        d.name = name.toString();
+    }
+}
+
 ListenerDescription read(const QJsonObject& root, const QString& folder) {
-    onlyKnownKeys(
-        root, {},
-        {"thresholds", "second_run_shift", "trial_pulses", "stop", "responses", "calibration"});
+    onlyKnownKeys(root, {},
+                  {"scale", "thresholds", "second_run_shift", "headphones", "psychometric_slope_db",
+                   "latency_ms", "false_press_rate", "known_audiogram", "name", "trial_pulses",
+                   "stop", "responses", "calibration"});
     ListenerDescription d;
+    readScale(root, d);
+    readHumanOptions(root, d);
     if (!root.contains(QStringLiteral("thresholds"))) {
         refuse(QStringLiteral("thresholds"), QStringLiteral("fehlt"));
     }

@@ -27,11 +27,29 @@ struct ListenerResponse {
     bool pressed = false;
 };
 
+// The scale a listener's thresholds are given on: the level the test
+// window shows, or the person's hearing level, which the listener compares
+// with what the simulated sound card actually puts into the headphones.
+enum class ListenerScale { Shown, HearingLevel };
+
+// What a full-scale tone at unity gain gives in the ear, in dB HL, per ear
+// at 125 .. 8000 Hz: the headphones of a listener described by hearing
+// level, unless the file names others.
+inline constexpr std::array<double, 11> kDefaultHeadphones = {96,  99,  102, 103, 104, 104,
+                                                              103, 100, 98,  94,  91};
+
 // A simulated listener (and the examiner beside him), as its JSON file
 // describes it (docs/listener-json.md):
-//  - thresholds: dB HL per ear at 125 .. 8000 Hz (required);
+//  - scale: "shown" (the default) or "hearing-level";
+//  - thresholds: dB per ear at 125 .. 8000 Hz on that scale (required);
 //  - second_run_shift: added to the thresholds in the second run (an ear
 //    plug, say);
+//  - headphones: dB HL of a full-scale tone at unity gain (hearing level);
+//  - psychometric_slope_db, latency_ms, false_press_rate: a more human
+//    listener (absent: the exact listener);
+//  - known_audiogram: in a calibration by ear, answers that his thresholds
+//    are known and types them;
+//  - name: who he is (a calibration names him);
 //  - trial_pulses: the examiner ends the trial during this pulse (10);
 //  - stop: the examiner stops the test during this pulse;
 //  - responses: forced button states;
@@ -39,8 +57,15 @@ struct ListenerResponse {
 //    the listener file).
 struct ListenerDescription {
     using PerFrequency = std::array<double, 11>;
+    ListenerScale scale = ListenerScale::Shown;
     std::array<PerFrequency, 2> thresholds{};
     std::array<PerFrequency, 2> secondRunShift{};
+    std::array<PerFrequency, 2> headphones{kDefaultHeadphones, kDefaultHeadphones};
+    double psychometricSlopeDb = 0.0;
+    std::optional<double> latencyMs; // absent: holds the button for the whole heard pulse
+    double falsePressRate = 0.0;
+    bool knownAudiogram = false;
+    QString name;
     int trialPulses = 10;
     std::optional<ListenerPulse> stop;
     std::vector<ListenerResponse> responses;

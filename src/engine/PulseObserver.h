@@ -14,6 +14,8 @@ struct PulseInfo {
     double level = 0.0;     // CurrentLevel: dB HL - 100
     double reference = 0.0; // the calibration point's Reference
     bool secondRunOffset = false;
+    double pulseSeconds = 0.0; // the tone's duration
+    double gapSeconds = 0.0;   // the silence after it
 };
 
 // Watches a test as it runs: the simulated listener, the pulse log. Every

@@ -45,6 +45,8 @@ PulseInfo TrackingTest::pulseInfo(const Run& run, const TCalibrationPoint& point
     info.level = state.CurrentLevel;
     info.reference = point.Reference;
     info.secondRunOffset = state.SecondRunOffset;
+    info.pulseSeconds = run.params.pulse;
+    info.gapSeconds = run.params.gap;
     return info;
 }
 

@@ -283,8 +283,7 @@ void TfrmBioCal::OnButtonClick() {
     // tone is not louder, only distorted).
     const int threshold = takeLevelField(kLowestKnownThreshold, kHighestKnownThreshold);
     const auto& state = context_.state;
-    startTone(state.TestFrequencies[static_cast<std::size_t>(CalibrationSlot)],
-              threshold - 60.0);
+    startTone(state.TestFrequencies[static_cast<std::size_t>(CalibrationSlot)], threshold - 60.0);
 }
 
 void TfrmBioCal::ThresholdKeyDown(int key) {

@@ -63,6 +63,12 @@ public:
         context_.soundCardName = std::move(soundCardName);
     }
 
+    // Where a new calibration is saved (empty: not saved) instead of asking
+    // with CalSave.
+    void setSaveFileChooser(std::function<QString()> chooser) {
+        context_.chooseSaveFile = std::move(chooser);
+    }
+
     // Chooses the mode from NewCalibrationPending; runs at every activation.
     void FormActivate();
     void OKSaveClick();

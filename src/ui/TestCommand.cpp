@@ -6,8 +6,11 @@
 #include "hardware/TestVolumes.h"
 #include "platform/Platform.h"
 #include "platform/sim/ScriptedGameController.h"
+#include "platform/sim/SimEventPump.h"
+#include "platform/sim/SimSoundChain.h"
 
 #include <QPushButton>
+#include <QTimer>
 
 namespace tavo::ui {
 
@@ -53,7 +56,7 @@ void TestCommand::requestQuit() {
     test_->requestQuit();
 }
 
-void TestCommand::attachListener(engine::ListenerDescription description) {
+void TestCommand::attachListener(engine::ListenerDescription description, std::uint64_t seed) {
     if (listener_) {
         test_->removeObserver(listener_.get());
     }
@@ -78,7 +81,21 @@ void TestCommand::attachListener(engine::ListenerDescription description) {
     hands.pressWindowButton = [this] {
         window_.Next->click();
     };
-    listener_ = std::make_unique<engine::SimulatedListener>(std::move(description), hands);
+    // Later presses run on the test's clock: the virtual one in a
+    // simulation, the real one in the demonstration.
+    auto* virtualClock = dynamic_cast<platform::SimEventPump*>(platform_.pump.get());
+    hands.later = [this, virtualClock](int delayMs, std::function<void()> action) {
+        if (virtualClock != nullptr) {
+            virtualClock->schedule(virtualClock->nowMs() + delayMs, std::move(action));
+        } else {
+            QTimer::singleShot(delayMs, &window_, std::move(action));
+        }
+    };
+    if (!sound_) {
+        sound_ = platform::SimSoundChain::of(platform_);
+    }
+    listener_ = std::make_unique<engine::SimulatedListener>(std::move(description), hands,
+                                                            sound_.get(), seed);
     test_->addObserver(listener_.get());
 }
 

@@ -3,6 +3,7 @@
 #include "engine/ListenerDescription.h"
 #include "engine/TestServices.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -22,6 +23,7 @@ class MixerTestSoundCard;
 namespace tavo::platform {
 struct Platform;
 class EndpointVolume;
+class SimSoundChain;
 } // namespace tavo::platform
 
 namespace tavo::ui {
@@ -55,8 +57,10 @@ public:
     engine::TrackingTest& procedure() { return *test_; }
     // A simulated listener who presses the response button (the simulated
     // game controller and the CTRL key) and an examiner who presses the
-    // test window's button as the description says.
-    void attachListener(engine::ListenerDescription description);
+    // test window's button as the description says. A listener described
+    // by hearing level hears the simulated sound card; `seed` makes a more
+    // human listener's answers reproducible.
+    void attachListener(engine::ListenerDescription description, std::uint64_t seed = 1);
     void addObserver(engine::PulseObserver* observer);
 
     // engine::TestHost
@@ -70,6 +74,7 @@ private:
     TestCommandHost host_;
     std::unique_ptr<hardware::MixerTestSoundCard> soundCard_;
     std::unique_ptr<engine::TrackingTest> test_;
+    std::unique_ptr<platform::SimSoundChain> sound_;
     std::unique_ptr<engine::SimulatedListener> listener_;
 };
 

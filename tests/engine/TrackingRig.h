@@ -19,6 +19,7 @@
 #include "platform/sim/SimEventPump.h"
 #include "platform/sim/SimMessages.h"
 #include "platform/sim/SimMixer.h"
+#include "platform/sim/SimSoundChain.h"
 #include "platform/sim/SimWaveOutput.h"
 
 #include <QStringList>
@@ -176,7 +177,8 @@ struct TrackingRig {
     // A listener with these thresholds (dB HL, the same at every frequency)
     // pressing the controller's button; the examiner's presses of the window
     // button request a stop, as the window's button does.
-    engine::SimulatedListener& listen(engine::ListenerDescription description) {
+    engine::SimulatedListener& listen(engine::ListenerDescription description,
+                                      std::uint64_t seed = 1) {
         engine::ListenerHands hands;
         hands.setResponseButton = [this](bool down) {
             if (down) {
@@ -189,7 +191,11 @@ struct TrackingRig {
             state.StopRequested = true;
             ++windowButtonPresses;
         };
-        listener = std::make_unique<engine::SimulatedListener>(std::move(description), hands);
+        hands.later = [this](int delayMs, std::function<void()> action) {
+            pump.schedule(pump.nowMs() + delayMs, std::move(action));
+        };
+        listener = std::make_unique<engine::SimulatedListener>(std::move(description), hands,
+                                                               &sound, seed);
         test->addObserver(listener.get());
         return *listener;
     }
@@ -223,6 +229,8 @@ struct TrackingRig {
     hardware::MIXER_e mixer;
     platform::SimEndpointVolumeService endpointService;
     std::unique_ptr<platform::EndpointVolume> endpoint;
+    // What the simulated card puts out, for a listener by hearing level.
+    platform::SimSoundChain sound{wave, mixerService, &endpointService};
     engine::AppState state;
     PlainTestSettings settings;
     RecordingTestWindow window{state};

@@ -21,7 +21,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -263,6 +265,43 @@ TEST(CalibrationByEar, TheToneIsTheKnownThresholdMinus60OnThePagesEarOnly) {
     EXPECT_EQ(bio.OnButton->text(), TfrmBioCal::kOn);
     ASSERT_EQ(program.sim.messages->shown().size(), 1u);
     EXPECT_TRUE(program.sim.messages->shown()[0].text.contains(QStringLiteral("Soundkarte")));
+}
+
+TEST(CalibrationByEar, TheKnownThresholdIsHeldToWhatTheCardCanPlayAndNoTestOffsetIsAdded) {
+    Program program;
+    auto& bio = program.bioCal();
+    // A test with "Praxisabweichung" left its offset on.
+    program.state.SecondRunOffset = true;
+    bio.show(); // "Yes": a known threshold
+    ASSERT_TRUE(bio.KnownThresholdMode);
+    // Typed, used (the field shows it), and the tone's peak: 60 is full
+    // scale, -10 is 70 dB below it; beyond either end the end is used.
+    for (const auto& [typed, used] :
+         {std::pair{"60", 60}, std::pair{"61", 60}, std::pair{"200", 60}, std::pair{"-10", -10},
+          std::pair{"-11", -10}, std::pair{"x", 0}}) {
+        bio.Threshold->setText(QString::fromLatin1(typed));
+        bio.OnButtonClick();
+        ASSERT_TRUE(bio.tonePlaying()) << typed;
+        EXPECT_EQ(bio.Threshold->text(), QString::number(used)) << typed;
+        EXPECT_NEAR(peak(program.sim.wave->written().back().bytes, 0),
+                    32767 * std::pow(10.0, (used - 60) / 20.0), 1.0)
+            << typed;
+        bio.OnButtonClick();
+    }
+    // Leaving the field shows the value the tone will use.
+    bio.Threshold->setText(QStringLiteral("75"));
+    QFocusEvent out(QEvent::FocusOut);
+    QCoreApplication::sendEvent(bio.Threshold, &out);
+    EXPECT_EQ(bio.Threshold->text(), QStringLiteral("60"));
+    bio.close();
+
+    // The compatibility test's tone carries no offset either.
+    auto& compatibility = program.compatibility();
+    program.windows->main->TestCompatibility1Click();
+    compatibility.Threshold->setText(QStringLiteral("-20"));
+    compatibility.OnButtonClick();
+    ASSERT_TRUE(compatibility.tonePlaying());
+    EXPECT_NEAR(peak(program.sim.wave->written().back().bytes, 0), 3277, 1);
 }
 
 TEST(CalibrationByEar, MixerPathDrivesTheCardsControlsOneRequestPerMove) {

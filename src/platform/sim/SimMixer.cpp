@@ -217,6 +217,7 @@ MixerResult SimMixerService::open(std::uint32_t device, std::unique_ptr<MixerDev
     record(std::move(r));
     if (result == MixerResult::Ok) {
         opened = std::make_unique<SimMixerDevice>(*this, device);
+        lastOpened_ = device;
     }
     return result;
 }

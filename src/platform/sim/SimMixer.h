@@ -4,6 +4,7 @@
 #include "platform/sim/SimMixerDescription.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace tavo::platform {
@@ -52,6 +53,8 @@ public:
     // The value requests only (get and set), in order.
     std::vector<Request> valueRequests() const;
     int openDevices() const { return openDevices_; }
+    // The device opened last, if any: the card the program drives.
+    std::optional<std::uint32_t> lastOpened() const { return lastOpened_; }
 
     // What a control of a device holds now (channel-major); empty when there
     // is no such control.
@@ -61,6 +64,7 @@ public:
                    std::vector<std::uint32_t> values);
 
     std::vector<SimMixerDeviceDescription>& devices() { return devices_; }
+    const std::vector<SimMixerDeviceDescription>& devices() const { return devices_; }
 
 private:
     friend class SimMixerDevice;
@@ -72,6 +76,7 @@ private:
     std::vector<SimMixerDeviceDescription> devices_;
     std::vector<Request> requests_;
     int openDevices_ = 0;
+    std::optional<std::uint32_t> lastOpened_;
 };
 
 } // namespace tavo::platform

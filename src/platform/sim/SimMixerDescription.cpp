@@ -156,11 +156,42 @@ QJsonObject objectAt(const QJsonArray& array, qsizetype index, const QString& wh
     return array.at(index).toObject();
 }
 
+// A control's level law: a name, or {"db_per_unit": x}. Volume controls
+// without one scale the amplitude; other controls leave the level alone.
+SimLevelLaw lawField(const QJsonObject& object, const QString& where, std::uint32_t type) {
+    const QJsonValue value = object.value(QStringLiteral("law"));
+    const QString place = where + QStringLiteral(".law");
+    if (value.isUndefined()) {
+        return SimLevelLaw{
+            type == control::Volume ? SimLevelLaw::Kind::Amplitude : SimLevelLaw::Kind::None, 0.0};
+    }
+    if (value.isString()) {
+        if (const auto law = simLevelLawNamed(value.toString().toStdString())) {
+            return *law;
+        }
+        fail(place, QStringLiteral("unbekanntes Gesetz \"%1\" (none, quarter-db, cubic, "
+                                   "amplitude oder {\"db_per_unit\": Zahl})")
+                        .arg(value.toString()));
+    }
+    if (value.isObject()) {
+        const QJsonObject law = value.toObject();
+        refuseUnknownKeys(law, place, {"db_per_unit"});
+        const QJsonValue perUnit = law.value(QStringLiteral("db_per_unit"));
+        if (!perUnit.isDouble() || !std::isfinite(perUnit.toDouble()) ||
+            std::fabs(perUnit.toDouble()) > 100.0) {
+            fail(place + QStringLiteral(".db_per_unit"),
+                 QStringLiteral("eine Zahl von -100 bis 100 erwartet"));
+        }
+        return SimLevelLaw{SimLevelLaw::Kind::DbPerUnit, perUnit.toDouble()};
+    }
+    fail(place, QStringLiteral("Name oder Objekt erwartet"));
+}
+
 SimMixerControlDescription parseControl(const QJsonObject& object, const QString& where,
                                         std::uint32_t lineChannels) {
     refuseUnknownKeys(object, where,
                       {"type", "id", "flags", "uniform", "disabled", "items", "minimum", "maximum",
-                       "steps", "shortName", "name", "value", "getResult", "setResult"});
+                       "steps", "shortName", "name", "value", "getResult", "setResult", "law"});
     SimMixerControlDescription desc;
     MixerControl& c = desc.control;
     c.type = typeField(object, where, false);
@@ -183,6 +214,7 @@ SimMixerControlDescription parseControl(const QJsonObject& object, const QString
     c.shortName = textField(object, "shortName", where, c.name, kMixerShortNameChars);
     desc.getResult = resultField(object, "getResult", where);
     desc.setResult = resultField(object, "setResult", where);
+    desc.law = lawField(object, where, c.type);
 
     if (c.items > 64) {
         fail(where + QStringLiteral(".items"), QStringLiteral("höchstens 64"));
@@ -332,20 +364,20 @@ constexpr const char* kBuiltInCard = R"json({
       "type": "DST_SPEAKERS", "channels": 2, "shortName": "Volume", "name": "Volume Control",
       "controls": [
         { "type": "VOLUME", "name": "Master Volume", "maximum": 65535, "steps": 32,
-          "value": [49152, 49152] },
+          "value": [49152, 49152], "law": "cubic" },
         { "type": "MUTE", "name": "Master Mute", "uniform": true, "maximum": 1 },
         { "type": "BASS", "name": "Bass", "uniform": true, "maximum": 65535, "steps": 16,
           "value": 32767 },
         { "type": "TREBLE", "name": "Treble", "uniform": true, "maximum": 65535, "steps": 16,
           "value": 32767 },
         { "type": "UNSIGNED", "name": "Headphone Gain", "uniform": true, "maximum": 3,
-          "steps": 3, "value": 1 }
+          "steps": 3, "value": 0, "law": { "db_per_unit": 6 } }
       ],
       "sources": [
         { "type": "SRC_WAVEOUT", "shortName": "Wave", "name": "Wave",
           "controls": [
             { "type": "VOLUME", "name": "Wave Volume", "maximum": 65535, "steps": 32,
-              "value": [49152, 49152] },
+              "value": [49152, 49152], "law": "quarter-db" },
             { "type": "MUTE", "name": "Wave Mute", "uniform": true, "maximum": 1 } ] },
         { "type": "SRC_COMPACTDISC", "shortName": "CD", "name": "CD Audio",
           "controls": [

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Mixer.h"
+#include "platform/sim/SimLevelLaw.h"
 
 #include <cstdint>
 #include <optional>
@@ -18,6 +19,8 @@ struct SimMixerControlDescription {
     std::vector<std::uint32_t> values;
     MixerResult getResult = MixerResult::Ok;
     MixerResult setResult = MixerResult::Ok;
+    // What the control does to the level the listener hears.
+    SimLevelLaw law;
 };
 
 struct SimMixerLineDescription {

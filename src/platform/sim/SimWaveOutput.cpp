@@ -66,7 +66,11 @@ WaveResult SimWaveOutput::write(WaveHeader& header) {
     record.loops = header.loops;
     record.flagsAtWrite = header.flags.load();
     record.timeMs = clock_.nowMs();
+    if (keepLastOnly_) {
+        written_.clear();
+    }
     written_.push_back(std::move(record));
+    ++writes_;
 
     header.flags.fetch_and(~kHeaderDone);
     header.flags.fetch_or(kHeaderInQueue);

@@ -36,6 +36,11 @@ public:
     void failQueued();
 
     const std::vector<Written>& written() const { return written_; }
+    // Keeps only the buffer written last (a long simulation need not hold
+    // every pulse it played); written() then has at most one entry.
+    void keepLastBufferOnly(bool only) { keepLastOnly_ = only; }
+    // How many buffers were written so far, kept or not.
+    std::size_t writeCount() const { return writes_; }
     std::vector<WaveFormat> openedFormats() const { return formats_; }
     int openCount() const { return opens_; }
     int closeCount() const { return closes_; }
@@ -69,6 +74,8 @@ private:
     WaveResult openFailure_ = WaveResult::Ok;
     WaveResult writeFailure_ = WaveResult::Ok;
     bool stalled_ = false;
+    bool keepLastOnly_ = false;
+    std::size_t writes_ = 0;
     int device_ = -1;
     int opens_ = 0;
     int closes_ = 0;
