@@ -10,6 +10,7 @@
 #include "cli/InputFiles.h"
 #include "cli/SimulatedProgram.h"
 #include "engine/TestParameters.h"
+#include "platform/Terminal.h"
 #include "storage/TfrmSettings.h"
 #include "ui/SimulatedCalibration.h"
 #include "ui/Startup.h"
@@ -24,7 +25,6 @@
 #include <cstdio>
 #include <map>
 #include <memory>
-#include <unistd.h>
 
 namespace tavo::cli {
 
@@ -65,7 +65,7 @@ const QStringList kFlags = {QStringLiteral("plug"), QStringLiteral("exact-listen
 // The progress line, on a terminal only.
 class Progress {
 public:
-    Progress() : terminal_(isatty(fileno(stderr)) != 0) {}
+    Progress() : terminal_(platform::errorOutputIsTerminal()) {}
     ~Progress() { clear(); }
     void show(const QString& text) {
         if (terminal_) {

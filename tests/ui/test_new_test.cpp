@@ -7,6 +7,7 @@
 #include "engine/AppState.h"
 #include "engine/TfrmTest.h"
 #include "engine/TrackingTest.h"
+#include "platform/qt/QtEventPump.h"
 #include "storage/TfrmSettings.h"
 #include "support/TestPlatform.h"
 #include "ui/TestCommand.h"
@@ -17,6 +18,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -179,4 +181,46 @@ TEST(NewTestCommand, ClosingTheMainWindowStopsTheTestAndThenClosesIt) {
     EXPECT_EQ(program.sim.messages->count(TrackingTest::kSecondRun), 0);
     EXPECT_EQ(program.command().procedure().outcomes()[1], RunOutcome::NotRun);
     EXPECT_FALSE(program.sim.wave->isOpen());
+}
+
+TEST(NewTestCommand, TheDemonstrationsHumanListenerAnswersOnTheRealClock) {
+    // As `TavoAudiometer --simulate --listener`: the simulated card on the
+    // real event loop, so a listener's late presses run on Qt's timers.
+    testsupport::TestPlatform sim;
+    sim.bundle.pump = std::make_unique<platform::QtEventPump>();
+    sim.bundle.wave = std::make_unique<platform::SimWaveOutput>(*sim.bundle.pump);
+    sim.settingsFromEarlierStart();
+    engine::AppState state;
+    auto windows = ui::createWindows(state, sim.bundle, sim.services(), {});
+    auto& settings = *windows->settings;
+    for (QCheckBox* box :
+         {settings.Check250, settings.Check500, settings.Check2000, settings.Check3000,
+          settings.Check4000, settings.Check6000, settings.Check8000}) {
+        box->setChecked(false);
+    }
+    settings.Trial->setChecked(false);
+    settings.chkPraxisabweichung->setChecked(false);
+    settings.BeepTimeEdit->setText(QStringLiteral("0.1"));
+    settings.PauseTimeEdit->setText(QStringLiteral("0.1"));
+    settings.TestTimeEdit->setText(QStringLiteral("10"));
+    settings.ReverseEdit->setText(QStringLiteral("4"));
+    state.CalibrationLoaded = true;
+
+    engine::ListenerDescription listener;
+    for (auto& ear : listener.thresholds) {
+        ear.fill(31.0);
+    }
+    listener.latencyMs = 40.0;
+    auto& command = *windows->main->testCommand();
+    command.attachListener(listener);
+    windows->main->NewTest1Click();
+
+    EXPECT_EQ(command.procedure().outcomes()[0], RunOutcome::Completed);
+    EXPECT_EQ(command.procedure().outcomes()[1], RunOutcome::Completed);
+    for (const auto* run : {&state.Test1Result, &state.Test2Result}) {
+        for (int ear = 0; ear < 2; ++ear) {
+            // 1000 Hz: from 40 down to him and around him, as late as he is.
+            EXPECT_NEAR(run->Thresholds[static_cast<std::size_t>(ear)][4], 31, 6) << ear;
+        }
+    }
 }
