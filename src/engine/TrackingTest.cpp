@@ -74,12 +74,14 @@ void TrackingTest::NewTest1Click() {
             QStringLiteral("Information"));
         return;
     }
-    // Settings no run can work with are refused before anything changes.
-    if (const auto read = readTestParameters(context_.settings);
-        std::holds_alternative<QString>(read)) {
-        say(std::get<QString>(read), MessageType::Warning, MessageButtons::Ok);
+    // Settings no run can work with are refused before anything changes;
+    // the settings read now hold for both runs.
+    const auto read = readTestParameters(context_.settings);
+    if (const auto* refusal = std::get_if<QString>(&read)) {
+        say(*refusal, MessageType::Warning, MessageButtons::Ok);
         return;
     }
+    const TestParameters params = std::get<TestParameters>(read);
     runNumber_ = 0;
     commandActive_ = true;
     for (auto* observer : observers_) {
@@ -96,16 +98,17 @@ void TrackingTest::NewTest1Click() {
     FrequencyEnable enable{};
     for (int ear = 0; ear < kEars; ++ear) {
         auto& flags = enable[static_cast<std::size_t>(ear)];
-        flags[0] = context_.settings.trialRun();
+        flags[0] = params.trial;
         for (int slot = 1; slot <= 11; ++slot) {
-            flags[static_cast<std::size_t>(slot)] = context_.settings.testFrequency(slot);
+            flags[static_cast<std::size_t>(slot)] =
+                params.frequencies[static_cast<std::size_t>(slot)];
         }
         flags[12] = false;
     }
 
     say(kFirstRun, MessageType::Warning, MessageButtons::Ok);
     state.SecondRunOffset = false;
-    bool cancelled = RunTest(state.Test1Result, enable);
+    bool cancelled = runWith(state.Test1Result, enable, params);
     outcomes_[0] = cancelled ? RunOutcome::Interrupted : RunOutcome::Completed;
 
     // The second run: no trial, and 5 dB louder with "Praxisabweichung".
@@ -113,8 +116,8 @@ void TrackingTest::NewTest1Click() {
         enable[0][0] = false;
         enable[1][0] = false;
         say(kSecondRun, MessageType::Plain, MessageButtons::Ok);
-        state.SecondRunOffset = context_.settings.practiceDeviation();
-        cancelled = RunTest(state.Test2Result, enable);
+        state.SecondRunOffset = params.practiceDeviation;
+        cancelled = runWith(state.Test2Result, enable, params);
         outcomes_[1] = cancelled ? RunOutcome::Interrupted : RunOutcome::Completed;
         if (!cancelled) {
             context_.host.CalcAVP();
@@ -128,6 +131,16 @@ void TrackingTest::NewTest1Click() {
 }
 
 bool TrackingTest::RunTest(TTestResult& result, const FrequencyEnable& enable) {
+    const auto read = readTestParameters(context_.settings);
+    if (const auto* refusal = std::get_if<QString>(&read)) {
+        say(*refusal, MessageType::Warning, MessageButtons::Ok);
+        return true;
+    }
+    return runWith(result, enable, std::get<TestParameters>(read));
+}
+
+bool TrackingTest::runWith(TTestResult& result, const FrequencyEnable& enable,
+                           const TestParameters& params) {
     // Nothing more is played once the program is closing.
     if (running_ || quitting_) {
         return true;
@@ -135,13 +148,7 @@ bool TrackingTest::RunTest(TTestResult& result, const FrequencyEnable& enable) {
     Run run;
     run.result = &result;
     run.enable = enable;
-    if (const auto read = readTestParameters(context_.settings);
-        std::holds_alternative<QString>(read)) {
-        say(std::get<QString>(read), MessageType::Warning, MessageButtons::Ok);
-        return true;
-    } else {
-        run.params = std::get<TestParameters>(read);
-    }
+    run.params = params;
     running_ = true;
     deviceFailed_ = false;
     ++runNumber_;
@@ -217,7 +224,9 @@ bool TrackingTest::setUpRun(Run& run, ToneOutput& tone) {
 }
 
 // The wait for release: a listener who holds the button to start the test
-// himself starts it by letting go; closing the test window ends the wait too.
+// himself starts it by letting go; closing the test window or the program
+// ends the wait too (a controller button that sticks must not keep the
+// program from closing).
 void TrackingTest::waitForRelease(const Run& run) {
     auto& state = context_.state;
     bool ignored = false;
@@ -225,7 +234,7 @@ void TrackingTest::waitForRelease(const Run& run) {
         context_.pump.processEvents();
         context_.pump.wait(50);
         PollResponseButton(run.source, context_.controller, state, context_.window, ignored);
-    } while (state.ResponsePressed && context_.window.testWindowVisible());
+    } while (state.ResponsePressed && context_.window.testWindowVisible() && !quitting_);
     // A tap during the wait belongs to no pulse.
     DropLatchedPresses(run.source, context_.controller, context_.window);
 }

@@ -61,8 +61,8 @@ public:
     // The New Test command. Refused without a calibration, with settings a
     // run cannot work with, and while a test runs already.
     void NewTest1Click();
-    // One run over both ears into `result`; returns whether it was
-    // cancelled (the final StopRequested).
+    // One run over both ears into `result` with the settings as they are
+    // now; returns whether it was cancelled (the final StopRequested).
     bool RunTest(TTestResult& result, const FrequencyEnable& enable);
 
     // A New Test or a run is in progress (messages between the runs too).
@@ -108,6 +108,8 @@ private:
         int pulseNumber = 0; // for the observers: not reset by the trial's wrap
     };
 
+    // One run with settings read before (New Test reads them once for both).
+    bool runWith(TTestResult& result, const FrequencyEnable& enable, const TestParameters& params);
     bool setUpRun(Run& run, ToneOutput& tone);
     void earLoop(Run& run, ToneOutput& tone);
     void slotLoop(Run& run, ToneOutput& tone);

@@ -231,8 +231,14 @@ void TfrmMain::buildDataBox() {
     lblTestLoc->setAlignment(Qt::AlignRight | Qt::AlignTop);
     txtTestLocation = named(new QLineEdit(grpData), "txtTestLocation");
     txtTestLocation->setGeometry(384, 20, 217, 26);
-    connect(txtTestName, &QLineEdit::textChanged, this, [this] { txtTestNameChange(); });
-    connect(txtTestLocation, &QLineEdit::textChanged, this, [this] { txtTestLocationChange(); });
+    connect(txtTestName, &QLineEdit::textChanged, this, [this] {
+        txtTestNameChange();
+        dataBoxEdited();
+    });
+    connect(txtTestLocation, &QLineEdit::textChanged, this, [this] {
+        txtTestLocationChange();
+        dataBoxEdited();
+    });
 
     const auto summaryLabel = [this](const char* name, const QString& text, int x, int y) {
         auto* label = named(new QLabel(text, grpData), name);
@@ -273,9 +279,10 @@ void TfrmMain::buildDataBox() {
     rdoNOK = named(new QRadioButton(QStringLiteral("NIO"), grpData), "rdoNOK");
     rdoNOK->move(214, 79);
     rdoOK->setChecked(true);
-    for (QWidget* box :
-         std::initializer_list<QWidget*>{chkErstpruefung, chkScreening, rdoOK, rdoNOK}) {
+    for (QAbstractButton* box :
+         std::initializer_list<QAbstractButton*>{chkErstpruefung, chkScreening, rdoOK, rdoNOK}) {
         box->adjustSize();
+        connect(box, &QAbstractButton::toggled, this, [this] { dataBoxEdited(); });
     }
 
     imgLogo = named(new QLabel(grpData), "imgLogo");
@@ -486,6 +493,8 @@ bool TfrmMain::ReadFile(const QString& fileName) {
                            *context_.platform.messages)) {
         return false;
     }
+    // As the file has it: nothing to save (the data box was filled from it).
+    unsavedResults_ = false;
     CalcAVP();
     pbxAudiogram->update();
     pbxResults->update();
@@ -513,6 +522,12 @@ void TfrmMain::CalcAVP() {
     txtOSPL->setText(texts.ospl);
     txtOSPR->setText(texts.ospr);
     txtAPV->setText(texts.apv);
+}
+
+void TfrmMain::dataBoxEdited() {
+    if (context_.state.ResultsValid) {
+        unsavedResults_ = true;
+    }
 }
 
 void TfrmMain::txtTestNameChange() {
@@ -552,9 +567,7 @@ void TfrmMain::FormResize() {
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
-    // FormClose: a running test ends at its next check.
-    context_.state.StopRequested = true;
-    if (testCommand_ != nullptr && testCommand_->running()) {
+    if (testRunning()) {
         // The test is still on the call stack: let it stop after its
         // current pulse, then the command closes the window for good.
         testCommand_->requestQuit();
@@ -563,9 +576,12 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         return;
     }
     if (!mayClose()) {
+        // Kept open: everything goes on as before.
         event->ignore();
         return;
     }
+    // FormClose: the program ends; nothing may start a test any more.
+    context_.state.StopRequested = true;
     QMainWindow::closeEvent(event);
     if (event->isAccepted()) {
         Q_EMIT closed();

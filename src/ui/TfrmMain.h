@@ -241,6 +241,10 @@ private:
     // Closing: false when the user chose to keep the program open (the
     // question about unsaved results).
     bool mayClose();
+    bool testRunning() const;
+    // An edit of the data box after a test or a save: the results wait to be
+    // saved again.
+    void dataBoxEdited();
     void setGermanCaptions();
     // Refuses every menu command and shortcut while a test runs, and gives
     // each back its earlier state afterwards.

@@ -78,6 +78,9 @@ void TfrmMain::TestCompatibility1Click() {
 // The Calibration menu needs a wave-output device (decided at start-up);
 // checking and showing a calibration need one loaded.
 void TfrmMain::Calibration2Click() {
+    if (testRunning()) {
+        return;
+    }
     const bool menu = Calibration2->menuAction()->isEnabled();
     const bool loaded = menu && context_.state.CalibrationLoaded;
     for (QAction* action : {EarCalibration1, LoadCalibration1, TestCompatibility1}) {

@@ -10,7 +10,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
@@ -26,8 +28,17 @@ const QString kTestFilter = QStringLiteral("Vorlandt Klarovent Test (*.vkt)");
 const QString kOpenFilter = QStringLiteral("Vorlandt Klarovent Test (*.vkt *.aud)");
 const QString kTextFilter = QStringLiteral("ASCII-Text (*.txt)");
 
+// The user's documents folder where there is one, else the home folder. A
+// folder that does not exist would be taken for a file name and shown in the
+// dialog's name field.
 QString startFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+// The suffix a name without one gets: the one of the chosen filter.
+QString suffixFor(const QString& filter) {
+    return filter == kTextFilter ? QStringLiteral("txt") : QStringLiteral("aud");
 }
 
 } // namespace
@@ -37,9 +48,10 @@ QString startFolder() {
 void TfrmMain::buildFileDialogs() {
     runOpenDialog = [this]() -> std::optional<QString> {
         if (dlgOpen == nullptr) {
-            dlgOpen =
-                new QFileDialog(this, QStringLiteral("Open Test File"), startFolder(), kTestFilter);
+            dlgOpen = new QFileDialog(this, QStringLiteral("Open Test File"));
             dlgOpen->setObjectName(QStringLiteral("dlgOpen"));
+            dlgOpen->setDirectory(startFolder());
+            dlgOpen->setNameFilter(kOpenFilter);
             dlgOpen->setAcceptMode(QFileDialog::AcceptOpen);
             dlgOpen->setFileMode(QFileDialog::ExistingFile);
         }
@@ -51,14 +63,18 @@ void TfrmMain::buildFileDialogs() {
     runSaveDialog = [this](const QString& proposed) -> std::optional<SaveChoice> {
         if (dlgSave == nullptr) {
             // The platform's own title; asks before replacing a file.
-            dlgSave = new QFileDialog(this, QString(), startFolder());
+            dlgSave = new QFileDialog(this);
             dlgSave->setObjectName(QStringLiteral("dlgSave"));
+            dlgSave->setDirectory(startFolder());
             dlgSave->setAcceptMode(QFileDialog::AcceptSave);
             dlgSave->setFileMode(QFileDialog::AnyFile);
             dlgSave->setNameFilters({kTestFilter, kTextFilter});
-            dlgSave->setDefaultSuffix(QStringLiteral("aud"));
+            connect(dlgSave, &QFileDialog::filterSelected, dlgSave, [this](const QString& filter) {
+                dlgSave->setDefaultSuffix(suffixFor(filter));
+            });
         }
         dlgSave->selectNameFilter(kTestFilter);
+        dlgSave->setDefaultSuffix(suffixFor(kTestFilter));
         dlgSave->selectFile(proposed);
         if (dlgSave->exec() != QDialog::Accepted || dlgSave->selectedFiles().isEmpty()) {
             return std::nullopt;
@@ -93,25 +109,43 @@ void TfrmMain::Save1Click() {
     if (!choice) {
         return;
     }
-    const QString error = savesTextExport(choice->fileName, choice->textFilter)
-                              ? WriteAsciiFile(choice->fileName)
-                              : WriteFile(choice->fileName);
+    const bool textExport = savesTextExport(choice->fileName, choice->textFilter);
+    // A text export named without an extension is named as one.
+    QString fileName = choice->fileName;
+    if (textExport && QFileInfo(fileName).suffix().isEmpty()) {
+        fileName += QStringLiteral(".txt");
+    }
+    const QString error = textExport ? WriteAsciiFile(fileName) : WriteFile(fileName);
     if (!error.isEmpty()) {
         context_.platform.messages->show(
             QStringLiteral("Beim Speichern ist ein Fehler aufgetreten\n") + error, {},
             platform::MessageType::Error);
         return;
     }
-    unsavedResults_ = false;
+    // A text export cannot be read back: only a test file keeps the results.
+    if (!textExport) {
+        unsavedResults_ = false;
+    }
 }
 
+bool TfrmMain::testRunning() const {
+    return testCommand_ != nullptr && testCommand_->running();
+}
+
+// While a test runs every command stays refused, whichever menu opens.
 void TfrmMain::File1Click() {
+    if (testRunning()) {
+        return;
+    }
     const bool results = context_.state.ResultsValid;
     Print1->setEnabled(results);
     Save1->setEnabled(results);
 }
 
 void TfrmMain::PopupMenu1Popup() {
+    if (testRunning()) {
+        return;
+    }
     const auto& state = context_.state;
     Retest2->setEnabled(state.CalibrationLoaded && state.ResultsValid);
     ViewResults2->setEnabled(state.ResultsValid);
@@ -120,10 +154,6 @@ void TfrmMain::PopupMenu1Popup() {
 }
 
 void TfrmMain::applyMenuRules() {
-    // While a test runs every command is refused; the rules wait.
-    if (testCommand_ != nullptr && testCommand_->running()) {
-        return;
-    }
     File1Click();
     Calibration2Click();
     PopupMenu1Popup();

@@ -298,6 +298,33 @@ TEST(TrackingRuns, ACompleteTestShowsItsMessagesInOrderAndPlaysTheSecondRun5DbLo
     }
 }
 
+TEST(TrackingRuns, TheSettingsReadAtNewTestHoldForBothRuns) {
+    TrackingRig rig;
+    rig.settings.only({5});
+    rig.settings.practice = false;
+    rig.listen(TrackingRig::hearing(20));
+    // While "Zweiter Messdurchlauf" is up the settings change: a step no run
+    // could work with, another start level, another frequency, the offset.
+    rig.messages.setOnShow([&rig](const platform::Message& message) {
+        if (message.text == TrackingTest::kSecondRun) {
+            rig.settings.step = QStringLiteral("0");
+            rig.settings.start = QStringLiteral("90");
+            rig.settings.only({9});
+            rig.settings.practice = true;
+        }
+    });
+    rig.test->NewTest1Click();
+
+    EXPECT_EQ(rig.test->outcomes(),
+              (std::array<RunOutcome, 2>{RunOutcome::Completed, RunOutcome::Completed}));
+    EXPECT_TRUE(rig.state.ResultsValid);
+    EXPECT_FALSE(rig.state.SecondRunOffset);
+    // The second run as the first: from the start level 0, 3 dB a pulse, at 1000 Hz.
+    EXPECT_EQ(rig.recorder.levels(2, 0, 5).front(), 3.0);
+    EXPECT_TRUE(rig.recorder.levels(2, 0, 9).empty());
+    EXPECT_NEAR(threshold(rig.state.Test2Result, 0, 5), 20, 3);
+}
+
 TEST(TrackingRuns, AStopInTheSecondRunKeepsTheFirstRun) {
     TrackingRig rig;
     auto description = TrackingRig::hearing(20);

@@ -15,11 +15,15 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace tavo;
 using ui::TfrmMain;
@@ -33,6 +37,8 @@ struct Program {
     explicit Program(QStringList parameters = {}) {
         sim.settingsFromEarlierStart();
         windows = ui::createWindows(state, sim.bundle, sim.services(), parameters);
+        realOpenDialog = main().runOpenDialog;
+        realSaveDialog = main().runSaveDialog;
         main().runOpenDialog = [this] {
             ++openDialogs;
             return openChoice;
@@ -58,9 +64,21 @@ struct Program {
     std::unique_ptr<ui::ProgramWindows> windows;
     std::optional<QString> openChoice;
     std::optional<TfrmMain::SaveChoice> saveChoice;
+    // The program's own file dialogs.
+    std::function<std::optional<QString>()> realOpenDialog;
+    std::function<std::optional<TfrmMain::SaveChoice>(const QString&)> realSaveDialog;
     int openDialogs = 0;
     QStringList proposals;
 };
+
+// Types a name into a file dialog in a folder and accepts it, as a user does.
+void type(QFileDialog& dialog, const QString& folder, const QString& name) {
+    dialog.setDirectory(folder);
+    auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(field, nullptr);
+    field->setText(name);
+    QMetaObject::invokeMethod(&dialog, "accept");
+}
 
 } // namespace
 
@@ -172,6 +190,69 @@ TEST(Closing, UnsavedResultsOfATestAreAskedFor) {
     EXPECT_TRUE(main.close());
     EXPECT_TRUE(program.sim.messages->shown().empty());
     EXPECT_TRUE(QFile::exists(program.file("gesichert.vkt")));
+}
+
+TEST(SaveAs, TheDialogsShowWhatTheOtherWritesAndOnlyATestFileCountsAsSaved) {
+    Program program;
+    auto& main = program.main();
+    QDir::setCurrent(program.sim.folder.path());
+    main.txtTestName->setText(QStringLiteral("Erika"));
+    program.state.ResultsValid = true;
+    main.NewTest1Click(); // not calibrated: refused, the results stay
+    main.txtTestName->setText(QStringLiteral("Erika Muster"));
+    ASSERT_TRUE(main.unsavedResults()); // an edit of shown results
+
+    // The real Save As: the ASCII-Text filter and a name without an
+    // extension give a text export named ".txt"; it does not count as saved.
+    main.runSaveDialog = program.realSaveDialog;
+    QTimer::singleShot(0, &main, [&main, &program] {
+        auto* types = main.dlgSave->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(types, nullptr);
+        types->setCurrentIndex(1); // ASCII-Text, as the user picks it
+        Q_EMIT types->activated(1);
+        Q_EMIT types->textActivated(types->currentText());
+        type(*main.dlgSave, program.sim.folder.path(), QStringLiteral("export"));
+    });
+    main.Save1Click();
+    EXPECT_EQ(program.bytes(program.file("export.txt")).count('\n'), 1108);
+    EXPECT_FALSE(QFile::exists(program.file("export.aud")));
+    EXPECT_TRUE(main.unsavedResults());
+    // A replaced dialog's name without an extension the same.
+    program.saveChoice = TfrmMain::SaveChoice{program.file("plain"), true};
+    main.runSaveDialog = [&program](const QString&) {
+        return program.saveChoice;
+    };
+    main.Save1Click();
+    EXPECT_TRUE(QFile::exists(program.file("plain.txt")));
+    EXPECT_TRUE(main.unsavedResults());
+
+    // The test file under the proposed name gets ".aud", and counts.
+    main.runSaveDialog = program.realSaveDialog;
+    QTimer::singleShot(0, &main, [&main, &program] {
+        type(*main.dlgSave, program.sim.folder.path(), QStringLiteral("Erika Muster"));
+    });
+    main.Save1Click();
+    ASSERT_TRUE(QFile::exists(program.file("Erika Muster.aud")));
+    EXPECT_FALSE(main.unsavedResults());
+    // An edit of the data box after saving is unsaved again.
+    main.chkScreening->setChecked(!main.chkScreening->isChecked());
+    EXPECT_TRUE(main.unsavedResults());
+
+    // Open lists both extensions and starts with an empty name field; the
+    // file just saved is found and opened.
+    main.runOpenDialog = program.realOpenDialog;
+    QTimer::singleShot(0, &main, [&main, &program] {
+        EXPECT_EQ(main.dlgOpen->nameFilters(),
+                  QStringList{QStringLiteral("Vorlandt Klarovent Test (*.vkt *.aud)")});
+        auto* name = main.dlgOpen->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        EXPECT_TRUE(name->text().isEmpty()) << name->text().toStdString();
+        type(*main.dlgOpen, program.sim.folder.path(), QStringLiteral("Erika Muster.aud"));
+    });
+    main.txtTestName->clear();
+    main.Open1Click();
+    EXPECT_EQ(main.txtTestName->text(), QStringLiteral("Erika Muster"));
+    EXPECT_FALSE(main.unsavedResults());
 }
 
 TEST(Help, F1ShowsTheManualAtTheActiveWindowsSection) {

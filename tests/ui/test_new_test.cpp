@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -181,6 +182,81 @@ TEST(NewTestCommand, ClosingTheMainWindowStopsTheTestAndThenClosesIt) {
     EXPECT_EQ(program.sim.messages->count(TrackingTest::kSecondRun), 0);
     EXPECT_EQ(program.command().procedure().outcomes()[1], RunOutcome::NotRun);
     EXPECT_FALSE(program.sim.wave->isOpen());
+}
+
+TEST(NewTestCommand, NoMenuOpensACommandDuringTheTest) {
+    Program program;
+    auto& main = *program.windows->main;
+    int saveDialogs = 0;
+    main.runSaveDialog = [&](const QString&) {
+        ++saveDialogs;
+        return std::optional<ui::TfrmMain::SaveChoice>{};
+    };
+    std::vector<std::pair<QString, bool>> during;
+    program.watcher.number = 2;
+    program.watcher.run = 2;
+    program.watcher.during = [&](const engine::PulseInfo&) {
+        // A right-click on the audiogram, the File and Calibration menus.
+        Q_EMIT main.pbxAudiogram->customContextMenuRequested(QPoint(10, 10));
+        Q_EMIT main.File1->aboutToShow();
+        Q_EMIT main.Calibration2->aboutToShow();
+        for (QAction* action : {main.SaveAs1, main.Settings1, main.ViewResults2, main.Save1,
+                                main.Print1, main.EarCalibration1}) {
+            during.emplace_back(action->objectName(), action->isEnabled());
+            action->trigger();
+        }
+        main.PopupMenu1->hide();
+    };
+    main.NewTest1Click();
+
+    ASSERT_EQ(during.size(), 6u);
+    for (const auto& [name, enabled] : during) {
+        EXPECT_FALSE(enabled) << name.toStdString();
+    }
+    EXPECT_EQ(saveDialogs, 0);
+    EXPECT_EQ(program.command().procedure().outcomes()[1], RunOutcome::Completed);
+    // After the test the menus follow their rules again.
+    Q_EMIT main.PopupMenu1->aboutToShow();
+    EXPECT_TRUE(main.SaveAs1->isEnabled());
+    EXPECT_TRUE(main.Settings1->isEnabled());
+}
+
+TEST(NewTestCommand, ClosingWhileAStuckButtonHoldsTheStartEndsTheWait) {
+    Program program;
+    auto& main = *program.windows->main;
+    main.show();
+    int closed = 0;
+    QObject::connect(&main, &ui::TfrmMain::closed, [&] { ++closed; });
+    // CTRL held (or a controller button that sticks) before the first run:
+    // the wait for release would never end; closing the program ends it.
+    program.sim.messages->setOnShow([&](const platform::Message& message) {
+        if (message.text == TrackingTest::kPrepareTest) {
+            program.windows->test->FormKeyDown(Qt::Key_Control, Qt::ControlModifier);
+            program.sim.pump->schedule(program.sim.pump->nowMs() + 3000, [&] { main.close(); });
+        }
+    });
+    main.NewTest1Click();
+    EXPECT_EQ(closed, 1);
+    EXPECT_FALSE(main.isVisible());
+    EXPECT_LT(program.sim.pump->nowMs(), 10000);
+    EXPECT_EQ(program.command().procedure().outcomes()[1], RunOutcome::NotRun);
+}
+
+TEST(NewTestCommand, CancellingTheQuestionOnClosingKeepsTheScreenSaverOff) {
+    Program program;
+    auto& main = *program.windows->main;
+    main.NewTest1Click();
+    ASSERT_TRUE(main.unsavedResults());
+    ASSERT_TRUE(program.sim.screenSaver->inhibited());
+    program.sim.messages->queueAnswer(platform::MessageAnswer::Cancel);
+    EXPECT_FALSE(main.close());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(program.state.StopRequested);
+    EXPECT_TRUE(program.sim.screenSaver->inhibited());
+    // Really closing stops everything.
+    program.sim.messages->queueAnswer(platform::MessageAnswer::No);
+    EXPECT_TRUE(main.close());
+    EXPECT_TRUE(program.state.StopRequested);
 }
 
 TEST(NewTestCommand, TheDemonstrationsHumanListenerAnswersOnTheRealClock) {
