@@ -117,7 +117,11 @@ bool TfrmCalibrationInfo::ReadCal(const QString& fileName) {
 }
 
 void TfrmCalibrationInfo::FormActivate() {
-    setMainWindowEnabled(false);
+    // An activation that arrives after the dialog has gone must not lock the
+    // main window with nothing left open to unlock it.
+    if (isVisible()) {
+        setMainWindowEnabled(false);
+    }
     const auto& state = context_.state;
     const bool pending = state.NewCalibrationPending;
     for (QLineEdit* edit : {Person, Headphones, Comment}) {

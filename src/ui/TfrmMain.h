@@ -3,6 +3,7 @@
 #include "storage/SettingsHost.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -173,6 +174,13 @@ public:
     // Shows OSPL, OSPR and APV as the results stand.
     void CalcAVP();
 
+    // The dialogs that keep the main window disabled while they are shown
+    // (the settings, the password, the calibration windows). The window is
+    // enabled exactly when none of them holds it, whatever order their show,
+    // hide and activation events come in.
+    void holdWhileShown(QWidget* dialog);
+    bool heldByDialog() const;
+
     // Edit notifications that set the window title.
     void txtTestNameChange();
     void txtTestLocationChange();
@@ -226,6 +234,8 @@ Q_SIGNALS:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -268,6 +278,14 @@ private:
     hardware::TfrmBioCal* bioCal_ = nullptr;
     hardware::TfrmCompatibilityTest* compatibility_ = nullptr;
     std::vector<std::pair<QAction*, bool>> refusedCommands_;
+    // The dialogs that may hold the main window, and whether each holds it
+    // while shown now: the compatibility test only when its own command
+    // opened it (beside a calibration's question the window stays usable),
+    // the settings not when the password opened them (the password's closing
+    // gives the window back).
+    std::vector<std::pair<QPointer<QWidget>, bool>> holders_;
+    void setHolds(QWidget* dialog, bool holds);
+    void applyHold();
     std::unique_ptr<QPrinter> printer_;
     bool unsavedResults_ = false;
     // While the page is drawn: the audiogram paints on white, as on paper.

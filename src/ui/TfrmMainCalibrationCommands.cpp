@@ -23,6 +23,9 @@ void TfrmMain::attachCalibrationWindows(storage::TfrmCalibrationInfo* informatio
     calibrationInfo_ = information;
     bioCal_ = byEar;
     compatibility_ = compatibility;
+    for (QWidget* dialog : std::initializer_list<QWidget*>{information, byEar, compatibility}) {
+        holdWhileShown(dialog);
+    }
 }
 
 void TfrmMain::SubjCal1Click() {
@@ -35,6 +38,7 @@ void TfrmMain::SubjCal1Click() {
         {}, platform::MessageType::Confirmation, platform::MessageButtons::YesNo);
     if (answer == platform::MessageAnswer::Yes) {
         // The main window stays usable beside it.
+        setHolds(compatibility_, false);
         compatibility_->showBesideMainWindow();
         return;
     }
@@ -71,6 +75,7 @@ void TfrmMain::CalInfo1Click() {
 
 void TfrmMain::TestCompatibility1Click() {
     if (compatibility_ != nullptr) {
+        setHolds(compatibility_, true);
         compatibility_->showFromCommand();
     }
 }

@@ -4,23 +4,29 @@
 // when closing, F1, and a test file named on the command line.
 
 #include "engine/AppState.h"
+#include "hardware/TfrmBioCal.h"
+#include "hardware/TfrmCompatibilityTest.h"
 #include "storage/TestFile.h"
+#include "storage/TfrmCalibrationInfo.h"
 #include "storage/TfrmSettings.h"
 #include "support/TestFiles.h"
 #include "support/TestPlatform.h"
 #include "ui/HelpKey.h"
 #include "ui/TfrmMain.h"
+#include "ui/TfrmPassword.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -253,6 +259,126 @@ TEST(SaveAs, TheDialogsShowWhatTheOtherWritesAndOnlyATestFileCountsAsSaved) {
     main.Open1Click();
     EXPECT_EQ(main.txtTestName->text(), QStringLiteral("Erika Muster"));
     EXPECT_FALSE(main.unsavedResults());
+}
+
+TEST(MainWindowLock, EveryDialogGivesTheMainWindowBackOnEveryWayOut) {
+    Program program;
+    auto& main = program.main();
+    auto& w = *program.windows;
+    program.state.CalibrationLoaded = true;
+    const auto escape = [](QWidget* widget) {
+        QTest::keyClick(widget, Qt::Key_Escape);
+    };
+    const auto lateActivation = [](QWidget* dialog) {
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(dialog, &activate);
+    };
+    struct Way {
+        const char* name;
+        std::function<void()> open;
+        QWidget* dialog;
+        std::function<void()> leave;
+    };
+    const std::vector<Way> ways{
+        {"password, wrong", [&] { main.Options1Click(); }, w.password.get(),
+         [&] {
+             w.password->txtPassword->setText(QStringLiteral("x"));
+             w.password->btnOK->click();
+         }},
+        {"password, Escape", [&] { main.Options1Click(); }, w.password.get(),
+         [&] {
+             escape(w.password->txtPassword);
+         }},
+        {"settings, OK", [&] { main.Settings1Click(); }, w.settings.get(),
+         [&] {
+             w.settings->OK->click();
+         }},
+        {"settings, close button", [&] { main.Settings1Click(); }, w.settings.get(),
+         [&] {
+             w.settings->close();
+         }},
+        {"settings, Escape", [&] { main.Settings1Click(); }, w.settings.get(),
+         [&] {
+             escape(w.settings.get());
+         }},
+        {"calibration information, OK", [&] { main.CalInfo1Click(); }, w.calibrationInfo.get(),
+         [&] {
+             w.calibrationInfo->OKSave->click();
+         }},
+        {"calibration information, close button", [&] { main.CalInfo1Click(); },
+         w.calibrationInfo.get(),
+         [&] {
+             w.calibrationInfo->close();
+         }},
+        {"new calibration's information, Cancel",
+         [&] {
+             program.state.NewCalibrationPending = true;
+             w.calibrationInfo->show();
+         },
+         w.calibrationInfo.get(),
+         [&] {
+             w.calibrationInfo->Cancel->click();
+         }},
+        {"new calibration's information, Escape",
+         [&] {
+             program.state.NewCalibrationPending = true;
+             w.calibrationInfo->show();
+         },
+         w.calibrationInfo.get(),
+         [&] {
+             escape(w.calibrationInfo.get());
+         }},
+        {"check by ear, Escape", [&] { main.SubjRecal1Click(); }, w.bioCal.get(),
+         [&] {
+             escape(w.bioCal.get());
+         }},
+        {"check by ear, close button", [&] { main.SubjRecal1Click(); }, w.bioCal.get(),
+         [&] {
+             w.bioCal->close();
+         }},
+        {"compatibility test, Schließen", [&] { main.TestCompatibility1Click(); },
+         w.compatibility.get(),
+         [&] {
+             w.compatibility->btnClose->click();
+         }},
+        {"compatibility test, Escape", [&] { main.TestCompatibility1Click(); },
+         w.compatibility.get(),
+         [&] {
+             escape(w.compatibility.get());
+         }},
+    };
+    for (const auto& way : ways) {
+        way.open();
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(way.dialog->isVisible()) << way.name;
+        EXPECT_FALSE(main.isEnabled()) << way.name;
+        way.leave();
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(way.dialog->isVisible()) << way.name;
+        EXPECT_TRUE(main.isEnabled()) << way.name;
+        // An activation that comes after the dialog has gone.
+        lateActivation(way.dialog);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(main.isEnabled()) << way.name << ", late activation";
+    }
+    // The settings the password opens run beside the enabled main window, as
+    // the password's closing leaves it; the settings' Cancel keeps it so.
+    main.Options1Click();
+    w.password->txtPassword->setText(QStringLiteral("qmz47"));
+    w.password->btnOK->click();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w.settings->isVisible());
+    EXPECT_TRUE(main.isEnabled());
+    w.settings->Cancel->click();
+    EXPECT_TRUE(main.isEnabled());
+    // Beside the question before a new calibration the compatibility test
+    // leaves the main window usable.
+    program.sim.messages->queueAnswer(platform::MessageAnswer::Yes);
+    main.SubjCal1Click();
+    EXPECT_TRUE(w.compatibility->isVisible());
+    EXPECT_TRUE(main.isEnabled());
+    w.compatibility->close();
+    EXPECT_TRUE(main.isEnabled());
 }
 
 TEST(Help, F1ShowsTheManualAtTheActiveWindowsSection) {
