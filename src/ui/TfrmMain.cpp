@@ -252,8 +252,10 @@ void TfrmMain::buildDataBox() {
     txtOSPL = summaryLabel("txtOSPL", QStringLiteral("0"), 652, 23);
     summaryLabel("lblOSPR", QStringLiteral("OSPR:"), 690, 23);
     txtOSPR = summaryLabel("txtOSPR", QStringLiteral("0"), 738, 23);
+    // The figures run from "-" to "-100": the labels are as wide as that.
+    const QString widest = QStringLiteral("-100");
     for (auto* value : {txtOSPL, txtOSPR}) {
-        value->setFixedWidth(36);
+        value->setFixedWidth(std::max(36, value->fontMetrics().horizontalAdvance(widest) + 4));
         value->setStyleSheet(QStringLiteral("color: grey"));
     }
 
@@ -268,6 +270,12 @@ void TfrmMain::buildDataBox() {
         label->adjustSize();
     }
     txtAPV->setStyleSheet(QStringLiteral("color: blue"));
+    // The APV right-aligned in room for the widest figure, the unit after it.
+    txtAPV->setFixedWidth(QFontMetrics(apvFont).horizontalAdvance(widest) + 4);
+    txtAPV->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (auto* unit = grpData->findChild<QLabel*>(QStringLiteral("lblAPVUnit"))) {
+        unit->move(txtAPV->geometry().right() + 7, unit->y());
+    }
 
     summaryLabel("lblResult", QStringLiteral("Ergebnis"), 150, 55);
     chkErstpruefung =

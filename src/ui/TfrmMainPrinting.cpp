@@ -35,6 +35,8 @@ QPrinter& TfrmMain::printer() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer_->setDocName(QStringLiteral("Audiogramm"));
+        // The window is wider than a portrait page: landscape shows it all.
+        printer_->setPageOrientation(QPageLayout::Landscape);
     }
     return *printer_;
 }
@@ -100,8 +102,15 @@ void TfrmMain::Print1Click() {
         if (page.begin(&printer())) {
             const double dpiX = printer_->logicalDpiX();
             const double dpiY = printer_->logicalDpiY();
-            const QSize size(qRound(picture.width() * dpiX / kDesignDpi),
-                             qRound(picture.height() * dpiY / kDesignDpi));
+            QSize size(qRound(picture.width() * dpiX / kDesignDpi),
+                       qRound(picture.height() * dpiY / kDesignDpi));
+            // A page narrower (or shorter) than the picture gets all of it,
+            // made smaller, never a picture cut off at the right.
+            const QSize printable =
+                printer_->pageLayout().paintRectPixels(printer_->resolution()).size();
+            if (size.width() > printable.width() || size.height() > printable.height()) {
+                size = size.scaled(printable, Qt::KeepAspectRatio);
+            }
             // Qt stores a colour picture in a PDF (and so in a CUPS job) as a
             // JPEG, which smears every one-pixel line and hatch of the
             // audiogram. Each screen pixel made a block of pixels first keeps

@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QThread>
 #include <QtEndian>
@@ -44,14 +46,36 @@ bool SinkRecorder::start() {
         error_ = QStringLiteral("parecord startet nicht: ") + process_->errorString();
         return false;
     }
-    // Give the recording stream time to connect before anything plays.
-    QThread::msleep(400);
-    return process_->state() == QProcess::Running;
+    // Nothing may play before the recording stream delivers: wait until the
+    // file holds some of it (a slow machine takes its time to connect).
+    QElapsedTimer waited;
+    waited.start();
+    while (recordedBytes() < kHeaderBytes + kBytesPerSecond / 40 && waited.elapsed() < 5000 &&
+           process_->state() == QProcess::Running) {
+        QThread::msleep(20);
+    }
+    since_.start();
+    bytesAtStart_ = recordedBytes();
+    return process_->state() == QProcess::Running && bytesAtStart_ > kHeaderBytes;
+}
+
+qint64 SinkRecorder::recordedBytes() const {
+    return QFileInfo(file_).size();
 }
 
 std::vector<StereoFrame> SinkRecorder::stop() {
     if (!process_) {
         return {};
+    }
+    // What played until now must be in the file before the recorder stops:
+    // wait until the recording covers the time since it began (the sink's
+    // clock and ours run alike; a little slack for buffering).
+    const qint64 due = bytesAtStart_ + (since_.elapsed() - 100) * kBytesPerSecond / 1000;
+    QElapsedTimer waited;
+    waited.start();
+    while (recordedBytes() < due && waited.elapsed() < 5000 &&
+           process_->state() == QProcess::Running) {
+        QThread::msleep(20);
     }
     ::kill(static_cast<pid_t>(process_->processId()), SIGINT);
     if (!process_->waitForFinished(5000)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QString>
 
 #include <cstdint>
@@ -27,14 +28,22 @@ public:
     // Whether a PulseAudio-compatible server answers (pactl info).
     static bool serverAnswers();
 
-    // Starts recording; false when parecord cannot be started.
+    // Starts recording and returns once the recording delivers; false when
+    // parecord cannot be started or records nothing.
     bool start();
-    // Stops and returns the recorded frames.
+    // Stops, once the recording has caught up with the time since it
+    // started, and returns the recorded frames.
     std::vector<StereoFrame> stop();
     QString lastError() const { return error_; }
 
 private:
+    static constexpr qint64 kHeaderBytes = 44;
+    static constexpr qint64 kBytesPerSecond = 44100 * 4;
+    qint64 recordedBytes() const;
+
     std::unique_ptr<QProcess> process_;
+    QElapsedTimer since_;
+    qint64 bytesAtStart_ = 0;
     QString file_;
     QString error_;
 };

@@ -120,6 +120,9 @@ TEST(Printing, APdfPageShowsTheWindowOnWhiteAndTheColoursComeBack) {
     for (const bool withCalibrationLine : {true, false}) {
         Program program;
         auto& main = program.main();
+        // As narrow as the window gets: a landscape page shows it unscaled.
+        main.resize(1024, 680);
+        QCoreApplication::processEvents();
         ASSERT_TRUE(program.state.ResultsValid);
         program.windows->settings->chkPrintCal->setChecked(withCalibrationLine);
         const auto before = program.colours();
@@ -145,6 +148,9 @@ TEST(Printing, APdfPageShowsTheWindowOnWhiteAndTheColoursComeBack) {
         const auto info = run(QStringLiteral("pdfinfo"), {pdf});
         ASSERT_TRUE(info.has_value());
         EXPECT_TRUE(info->contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
+        // Landscape unless the user chooses otherwise.
+        EXPECT_TRUE(info->contains(QRegularExpression(QStringLiteral("Page size:\\s+842 x 595"))))
+            << info->toStdString();
         const QString png = program.sim.folder.filePath(QStringLiteral("seite"));
         ASSERT_TRUE(run(QStringLiteral("pdftoppm"),
                         {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-png"),
@@ -154,13 +160,12 @@ TEST(Printing, APdfPageShowsTheWindowOnWhiteAndTheColoursComeBack) {
         ASSERT_FALSE(page.isNull());
 
         // The grid (colour slot 2) and the first run's thresholds (slot 5)
-        // where the window draws them, on a white ground, as far as the page
-        // shows the audiogram box: the window is cut off at the printable
-        // area's right edge, never scaled to fit.
+        // where the window draws them, on a white ground: the whole
+        // audiogram box, both ears.
         const QPoint origin = printable.topLeft();
         const QRect audiogram = QRect(main.pbxAudiogram->mapTo(main.centralWidget(), QPoint(0, 0)),
-                                      main.pbxAudiogram->size())
-                                    .intersected(printable.translated(-origin));
+                                      main.pbxAudiogram->size());
+        ASSERT_TRUE(printable.translated(-origin).contains(audiogram));
         int gridPixels = 0;
         int thresholdPixels = 0;
         EXPECT_GT(shareOnPage(picture, page, audiogram,
@@ -182,6 +187,63 @@ TEST(Printing, APdfPageShowsTheWindowOnWhiteAndTheColoursComeBack) {
     }
 }
 
+TEST(Printing, APortraitPageGetsTheWholeWindowMadeSmaller) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) {
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed; scripts/test installs it";
+    }
+    Program program;
+    auto& main = program.main();
+    const QImage picture = main.pagePicture();
+    const QString pdf = program.sim.folder.filePath(QStringLiteral("hoch.pdf"));
+    QRect printable;
+    main.runPrinterSetup = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageOrientation(QPageLayout::Portrait);
+        printer.setPageMargins(QMarginsF(12.0, 12.0, 12.0, 12.0), QPageLayout::Point);
+        printable = printer.pageLayout().paintRectPixels(96);
+        return true;
+    };
+    main.Print1Click();
+    const QString png = program.sim.folder.filePath(QStringLiteral("hoch"));
+    ASSERT_TRUE(run(QStringLiteral("pdftoppm"),
+                    {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-png"),
+                     QStringLiteral("-singlefile"), pdf, png})
+                    .has_value());
+    const QImage page(png + QStringLiteral(".png"));
+    ASSERT_FALSE(page.isNull());
+    ASSERT_LT(printable.width(), picture.width());
+    // The printed picture fills the printable width, with the window's
+    // proportions: what is inked on the page is what is inked in the
+    // picture, made smaller; its right edge (the right ear, OSPR) is there.
+    const auto inkedIn = [](const QImage& image) {
+        QRect inked;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qGray(image.pixel(x, y)) < 200) {
+                    inked |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        return inked;
+    };
+    const QRect onPage = inkedIn(page);
+    const QRect inPicture = inkedIn(picture);
+    const double scale = static_cast<double>(printable.width()) / picture.width();
+    EXPECT_NEAR(onPage.left(), printable.left() + inPicture.left() * scale, 3);
+    EXPECT_NEAR(onPage.right(), printable.left() + inPicture.right() * scale, 3);
+    EXPECT_NEAR(onPage.bottom(), printable.top() + inPicture.bottom() * scale, 3);
+    // The right panel's thresholds (slot 6) are there, as small as the rest.
+    const QRgb right = engine::toQColor(program.state.Colours[6]).rgb();
+    int rightOnPage = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = page.width() / 2; x < page.width(); ++x) {
+            rightOnPage += distance(page.pixel(x, y), right) < 150 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(rightOnPage, 20);
+}
+
 TEST(Printing, AJobReachesTheCupsQueue) {
     const QString queue = qEnvironmentVariable("TAVO_PRINT_QUEUE");
     const QString output = qEnvironmentVariable("TAVO_PRINT_OUTPUT");
@@ -198,13 +260,15 @@ TEST(Printing, AJobReachesTheCupsQueue) {
     program.main().Print1Click();
     EXPECT_TRUE(program.sim.messages->shown().empty());
     // The scheduler runs its filters, then writes the page into the file.
+    // Ghostscript's prolog near the top contains "(%%EOF)" too: the job is
+    // complete only when the file ends with its last "%%EOF".
     QByteArray printed;
     for (QDeadlineTimer deadline(30000); !deadline.hasExpired(); QThread::msleep(200)) {
         QFile file(output);
         if (file.open(QIODevice::ReadOnly)) {
             printed = file.readAll();
         }
-        if (printed.contains("%%EOF")) {
+        if (printed.trimmed().endsWith("%%EOF")) {
             break;
         }
     }

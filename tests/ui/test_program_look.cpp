@@ -143,6 +143,15 @@ TEST(LayoutFit, MainWindowEmptyAndWithAResult) {
     withResult.windows->main->show();
     ASSERT_TRUE(withResult.state.ResultsValid);
     EXPECT_EQ(faultsOf(withResult.windows->main.get()), "");
+
+    // The widest figures the summary labels can hold, on screen and on paper.
+    auto& main = *withResult.windows->main;
+    for (const char* widest : {"-100", "-50", "100", "-"}) {
+        for (QLabel* label : {main.txtOSPL, main.txtOSPR, main.txtAPV}) {
+            label->setText(QString::fromLatin1(widest));
+        }
+        EXPECT_EQ(faultsOf(&main), "") << widest;
+    }
 }
 
 TEST(LayoutFit, EveryPageOfTheSettingsDialogAndThePasswordDialog) {
