@@ -1,9 +1,9 @@
 #include "ui/HelpKey.h"
 
+#include "platform/DesktopOpen.h"
 #include "platform/Messages.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -30,8 +30,11 @@ constexpr std::array<std::pair<const char*, const char*>, 8> kSections{{
 } // namespace
 
 HelpKey::HelpKey(platform::Messages& messages, QObject* parent)
-    : QObject(parent), open([](const QUrl& page) { return QDesktopServices::openUrl(page); }),
-      messages_(messages) {}
+    : QObject(parent), messages_(messages) {
+    open = [this](const QUrl& page, std::function<void(const QString& reason)> failed) {
+        platform::openWithDesktop(page, this, std::move(failed));
+    };
+}
 
 QString HelpKey::sectionFor(const QWidget* window) {
     if (window != nullptr) {
@@ -67,12 +70,20 @@ void HelpKey::showHelp(const QWidget* window) {
                        platform::MessageType::Error);
         return;
     }
-    if (!open || !open(*page)) {
+    // Said when it turns out that no browser opened it, naming the file so
+    // that the user can open it another way.
+    const QString file = page->toLocalFile();
+    const auto failed = [this, file](const QString& reason) {
         messages_.show(QStringLiteral("Das Handbuch konnte nicht geöffnet werden: kein Browser "
                                       "gefunden.\n") +
-                           page->toLocalFile(),
+                           file + QStringLiteral("\n") + reason,
                        {}, platform::MessageType::Error);
+    };
+    if (!open) {
+        failed(QString());
+        return;
     }
+    open(*page, failed);
 }
 
 bool HelpKey::eventFilter(QObject* watched, QEvent* event) {

@@ -22,9 +22,9 @@ class HelpKey final : public QObject {
 public:
     HelpKey(platform::Messages& messages, QObject* parent);
 
-    // How a page is opened; the desktop's browser by default. False: it
-    // could not be opened.
-    std::function<bool(const QUrl& page)> open;
+    // How a page is opened; the desktop's browser by default. `failed` is
+    // called, now or later, with the reason when it could not be opened.
+    std::function<void(const QUrl& page, std::function<void(const QString& reason)> failed)> open;
 
     // Shows the section of a window (by its object name); the manual's start
     // for anything else.

@@ -28,6 +28,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -384,9 +385,8 @@ TEST(MainWindowLock, EveryDialogGivesTheMainWindowBackOnEveryWayOut) {
 TEST(Help, F1ShowsTheManualAtTheActiveWindowsSection) {
     Program program;
     QList<QUrl> opened;
-    program.main().helpKey()->open = [&](const QUrl& page) {
+    program.main().helpKey()->open = [&](const QUrl& page, auto) {
         opened << page;
-        return true;
     };
     QTest::keyClick(&program.main(), Qt::Key_F1);
     ASSERT_EQ(opened.size(), 1);
@@ -402,6 +402,33 @@ TEST(Help, F1ShowsTheManualAtTheActiveWindowsSection) {
     EXPECT_EQ(ui::HelpKey::sectionFor(program.windows->settings.get()),
               QStringLiteral("einstellungen"));
     EXPECT_EQ(ui::HelpKey::sectionFor(nullptr), QStringLiteral("start"));
+}
+
+TEST(Help, F1WithoutABrowserSaysSoAndNamesTheManual) {
+    Program program;
+    QTemporaryDir bin;
+    const QByteArray path = qgetenv("PATH");
+    // A desktop with xdg-open but no browser (it ends with status 3), and
+    // one without xdg-open at all.
+    QFile opener(bin.filePath(QStringLiteral("xdg-open")));
+    ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+    opener.write("#!/bin/sh\nexit 3\n");
+    opener.close();
+    opener.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    for (const QString& searched : {bin.path(), program.sim.folder.path()}) {
+        qputenv("PATH", searched.toUtf8());
+        program.sim.messages->clear();
+        QTest::keyClick(&program.main(), Qt::Key_F1);
+        QTRY_COMPARE_WITH_TIMEOUT(program.sim.messages->shown().size(), std::size_t{1}, 10000);
+        const QString text = program.sim.messages->shown()[0].text;
+        EXPECT_TRUE(text.startsWith(QStringLiteral("Das Handbuch konnte nicht geöffnet werden")))
+            << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("/index.html"))) << text.toStdString();
+        EXPECT_TRUE(text.contains(searched == bin.path() ? QStringLiteral("kein Browser")
+                                                         : QStringLiteral("xdg-utils")))
+            << text.toStdString();
+    }
+    qputenv("PATH", path);
 }
 
 TEST(CommandLine, TestFilesNamedByEitherExtensionAreOpened) {
