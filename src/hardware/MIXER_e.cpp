@@ -314,9 +314,27 @@ bool MIXER_e::GetUnsignedLevel(TMixUnsignedControl& control, std::uint32_t& left
         MixerStatusText = QStringLiteral("Regler ist nicht Activeiert");
         return true;
     }
+    return readValues(control, control.Value, left, right);
+}
+
+bool MIXER_e::GetSwitchState(TMixSwitchControl& control, std::uint32_t& left,
+                             std::uint32_t& right) {
+    if (!control.Present) {
+        MixerStatusText = QStringLiteral("Switch not supported by Sound card driver!");
+        return true;
+    }
+    if (!control.Active) {
+        MixerStatusText = QStringLiteral("Control is inactive!");
+        return true;
+    }
+    return readValues(control, control.Value, left, right);
+}
+
+bool MIXER_e::readValues(const TMixControl& control, std::array<std::uint32_t, 2>& held,
+                         std::uint32_t& left, std::uint32_t& right) {
     const pm::MixerDetailsRequest request{control.ControlID, requestChannels(control),
                                           control.MultipleItems};
-    std::array<std::uint32_t, 2> values = control.Value;
+    std::array<std::uint32_t, 2> values = held;
     const auto result = call(handle_ ? handle_->getControlDetails(request, values)
                                      : pm::MixerResult::InvalidHandle);
     MixerStatusText = mixerStatusText(result);
@@ -327,7 +345,7 @@ bool MIXER_e::GetUnsignedLevel(TMixUnsignedControl& control, std::uint32_t& left
     if (request.channels == 1) {
         values[1] = values[0];
     }
-    control.Value = values;
+    held = values;
     left = values[0];
     right = values[1];
     return false;

@@ -154,6 +154,8 @@ public:
     bool GetUnsignedLevel(TMixUnsignedControl& control, std::uint32_t& left, std::uint32_t& right);
     // A channel is switched on exactly when its argument is 1.
     bool SetSwitchState(TMixSwitchControl& control, std::int32_t left, std::int32_t right);
+    // On failure left and right keep what they held.
+    bool GetSwitchState(TMixSwitchControl& control, std::uint32_t& left, std::uint32_t& right);
 
     // Module state.
     std::uint32_t MixerDeviceCount = 0;
@@ -196,6 +198,9 @@ private:
     }
     // The channel count a value request names for a control.
     static std::uint32_t requestChannels(const TMixControl& control);
+    // Reads a control's two values into `held` and left/right; true on failure.
+    bool readValues(const TMixControl& control, std::array<std::uint32_t, 2>& held,
+                    std::uint32_t& left, std::uint32_t& right);
 
     platform::MixerService& service_;
     platform::Messages& messages_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace tavo::platform {
@@ -12,6 +13,8 @@ public:
     // level is the master level scalar, 0.0 (silent) to 1.0 (full). A level
     // outside that range is refused (false) and changes nothing.
     virtual bool setMasterLevelScalar(float level) = 0;
+    // The master level now (0.0 .. 1.0); nothing when it cannot be read.
+    virtual std::optional<float> masterLevelScalar() { return std::nullopt; }
 };
 
 // The system's endpoint-volume service. On Linux that is a

@@ -7,6 +7,7 @@
 #include "hardware/MIXER_e.h"
 #include "hardware/TfrmBioCal.h"
 #include "hardware/TfrmCompatibilityTest.h"
+#include "hardware/VolumeKeeper.h"
 #include "platform/Platform.h"
 #include "platform/regfile/RegFileSettingsStore.h"
 #include "storage/Registry.h"
@@ -124,6 +125,8 @@ int runProgram(QApplication& app, platform::Platform& platform, engine::AppState
     auto windows = createWindows(state, platform, {settings, mixerDevices, mixer}, parameters);
     // A new calibration names the sound card of the mixer device opened last.
     windows->calibrationInfo->setSoundCardName([&mixer] { return mixer.MixerCaps.ProductName; });
+    // The desktop's volumes as they are now come back when the program ends.
+    hardware::VolumeKeeper volumes(mixer, windows->main->endpointVolume());
     showProgramWindows(*windows);
     if (options.listener && windows->main->testCommand() != nullptr) {
         windows->main->testCommand()->attachListener(*options.listener);
@@ -133,7 +136,9 @@ int runProgram(QApplication& app, platform::Platform& platform, engine::AppState
     // Closing the main window ends the program, whatever dialog is open.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(windows->main.get(), &TfrmMain::closed, &app, &QApplication::quit);
-    return app.exec();
+    const int status = app.exec();
+    volumes.restore();
+    return status;
 }
 
 } // namespace tavo::ui

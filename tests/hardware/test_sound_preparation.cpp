@@ -5,6 +5,7 @@
 #include "hardware/MIXER_e.h"
 #include "hardware/MasterLevel.h"
 #include "hardware/PrepareSoundCard.h"
+#include "hardware/VolumeKeeper.h"
 #include "platform/sim/SimEndpointVolume.h"
 #include "platform/sim/SimMessages.h"
 #include "platform/sim/SimMixer.h"
@@ -152,4 +153,67 @@ TEST(ApplyMasterLevel, ThousandthsBecomeTheScalarAndOutOfRangeChangesNothing) {
 
 TEST(ApplyMasterLevel, WithoutAnEndpointNothingHappens) {
     EXPECT_FALSE(hardware::ApplyMasterLevel(nullptr, 500));
+}
+
+TEST(VolumeKeeper, WhatTheProgramChangedComesBackWhenItEnds) {
+    Rig rig(kFullCard);
+    // The desktop as the user left it: master and wave at odd levels, the
+    // microphone on, bass high, the system level at 0.9.
+    const auto control = [&rig](const char* name) -> platform::SimMixerControlDescription& {
+        for (auto& dest : rig.service.devices()[0].destinations) {
+            for (auto& c : dest.line.controls) {
+                if (c.control.name == name) {
+                    return c;
+                }
+            }
+            for (auto& source : dest.sources) {
+                for (auto& c : source.controls) {
+                    if (c.control.name == name) {
+                        return c;
+                    }
+                }
+            }
+        }
+        throw std::logic_error(name);
+    };
+    control("master").values = {40000, 30000};
+    control("wave").values = {50000, 50000};
+    control("bass").values = {200, 200};
+    control("mic").values = {0, 0};
+    platform::SimEndpointVolumeService endpointService;
+    auto endpoint = endpointService.activateDefault();
+    endpoint->setMasterLevelScalar(0.9f);
+    std::map<std::string, std::vector<std::uint32_t>> before;
+    for (const char* name : {"master", "wave", "gain", "bass", "treble", "onoff", "mic", "aux"}) {
+        before[name] = control(name).values;
+    }
+
+    hardware::VolumeKeeper keeper(rig.mixer, endpoint.get());
+    // A day's work: the preparation, a test's levels, the system level.
+    engine::AppState state;
+    hardware::PrepareSoundCard(state, rig.mixer);
+    rig.mixer.SetUnsignedLevel(rig.mixer.MasterVolume, 2047 * 3, 0);
+    rig.mixer.SetUnsignedLevel(rig.mixer.WaveOutVolume, 0, 0);
+    hardware::ApplyMasterLevel(endpoint.get(), 380);
+    ASSERT_NE(control("mic").values, before["mic"]);
+
+    keeper.restore();
+    for (const auto& [name, values] : before) {
+        EXPECT_EQ(control(name.c_str()).values, values) << name;
+    }
+    EXPECT_EQ(endpointService.level, 0.9f);
+    // Once only: what follows is not undone again.
+    rig.mixer.SetUnsignedLevel(rig.mixer.WaveOutVolume, 0, 0);
+    keeper.restore();
+    EXPECT_EQ(control("wave").values, (std::vector<std::uint32_t>{0, 0}));
+
+    // Another device opened meanwhile: its controls are not the ones read.
+    Rig other(kFullCard);
+    hardware::VolumeKeeper second(other.mixer, nullptr);
+    other.service.devices().push_back(other.service.devices()[0]);
+    other.mixer.CountMixerDevices();
+    other.mixer.OpenMixerDevice(1);
+    other.service.clearRequests();
+    second.restore();
+    EXPECT_TRUE(other.service.valueRequests().empty());
 }

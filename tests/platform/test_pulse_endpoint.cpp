@@ -1,7 +1,12 @@
 // The PulseAudio endpoint volume against the running sound server, read
 // back with pactl. Skips when no server answers.
 
+#include "hardware/MIXER_e.h"
+#include "hardware/MasterLevel.h"
+#include "hardware/VolumeKeeper.h"
 #include "platform/SoundServerProbe.h"
+#include "platform/sim/SimMessages.h"
+#include "platform/sim/SimMixer.h"
 #include "platform/pulse/PulseEndpointVolume.h"
 
 #include <gtest/gtest.h>
@@ -53,4 +58,25 @@ TEST(PulseEndpointVolume, KeepsTheBalanceBetweenChannels) {
     ASSERT_NE(endpoint, nullptr);
     ASSERT_TRUE(endpoint->setMasterLevelScalar(0.5f));
     EXPECT_EQ(sinkVolumes(), (std::vector<std::uint32_t>{32768, 16384}));
+}
+
+TEST(PulseEndpointVolume, TheLevelReadBackIsWhatTheProgramPutsBackAtItsEnd) {
+    if (!testsupport::soundServerAnswers()) {
+        GTEST_SKIP() << kNoServer;
+    }
+    testsupport::SinkRestorer restore;
+    ASSERT_TRUE(testsupport::setSinkVolume(QStringLiteral("65536")));
+    platform::PulseEndpointVolumeService service;
+    auto endpoint = service.activateDefault();
+    ASSERT_NE(endpoint, nullptr);
+    EXPECT_EQ(endpoint->masterLevelScalar(), 1.0f);
+    // As after a test that ended at 38 %: the program's end puts 100 % back.
+    platform::SimMixerService noCard(std::vector<platform::SimMixerDeviceDescription>{});
+    platform::SimMessages messages;
+    hardware::MIXER_e mixer(noCard, messages);
+    hardware::VolumeKeeper keeper(mixer, endpoint.get());
+    ASSERT_TRUE(hardware::ApplyMasterLevel(endpoint.get(), 380));
+    EXPECT_NEAR(endpoint->masterLevelScalar().value_or(0.0f), 0.38f, 0.0001f);
+    keeper.restore();
+    EXPECT_EQ(sinkVolumes(), (std::vector<std::uint32_t>{65536, 65536}));
 }

@@ -104,14 +104,30 @@ public:
         if (!(level >= 0.0f && level <= 1.0f)) {
             return false;
         }
-        // One connection for the whole session (the level changes before
-        // every frequency and with every slider step); a connection the
-        // server has dropped is made again, once.
+        return onConnection([level](Connection& connection) { return apply(connection, level); });
+    }
+
+    std::optional<float> masterLevelScalar() override {
+        SinkQuery query;
+        if (!onConnection([&query](Connection& connection) {
+                return readDefaultSink(connection, query);
+            })) {
+            return std::nullopt;
+        }
+        return static_cast<float>(static_cast<double>(pa_cvolume_max(&query.volume)) /
+                                  static_cast<double>(PA_VOLUME_NORM));
+    }
+
+private:
+    // One connection for the whole session (the level changes before every
+    // frequency and with every slider step); a connection the server has
+    // dropped is made again, once.
+    template <typename Work> bool onConnection(Work work) {
         for (int attempt = 0; attempt < 2; ++attempt) {
             if (!connection_ || !connection_->alive()) {
                 connection_ = std::make_unique<Connection>();
             }
-            if (connection_->ready() && apply(*connection_, level)) {
+            if (connection_->ready() && work(*connection_)) {
                 return true;
             }
             if (connection_->alive()) {
@@ -121,9 +137,8 @@ public:
         return false;
     }
 
-private:
-    static bool apply(Connection& connection, float level) {
-        SinkQuery query;
+    // The default sink's name and volume.
+    static bool readDefaultSink(Connection& connection, SinkQuery& query) {
         auto* info = pa_context_get_server_info(
             connection.context(),
             [](pa_context*, const pa_server_info* server, void* user) {
@@ -146,7 +161,12 @@ private:
                 }
             },
             &query);
-        if (!connection.finish(sink) || !query.found) {
+        return connection.finish(sink) && query.found;
+    }
+
+    static bool apply(Connection& connection, float level) {
+        SinkQuery query;
+        if (!readDefaultSink(connection, query)) {
             return false;
         }
         // The master level is the loudest channel's; the balance between the

@@ -14,6 +14,8 @@ public:
         service_.level = level;
         return true;
     }
+    // Before the program sets it, the device is at full level.
+    std::optional<float> masterLevelScalar() override { return service_.level.value_or(1.0f); }
 
 private:
     SimEndpointVolumeService& service_;
