@@ -14,6 +14,12 @@ int runDevices(const QStringList& words) {
     auto platform = args.flag(QStringLiteral("simulate")) ? platform::makeSimulatedSoundPlatform()
                                                           : platform::makeRealPlatform();
     const QStringList entries = engine::waveOutDeviceEntries(*platform->wave);
+    if (const QString silent =
+            engine::serverSilentMessage(platform->wave->unreachableDevices(), {});
+        !silent.isEmpty()) {
+        err(QStringLiteral("tavo devices: ") + silent);
+        return 1;
+    }
     if (entries.isEmpty()) {
         err(QStringLiteral("tavo devices: keine Audiokarte gefunden."));
         return 1;

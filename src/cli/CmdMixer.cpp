@@ -1,5 +1,6 @@
 #include "cli/Args.h"
 #include "cli/Command.h"
+#include "engine/DeviceList.h"
 #include "hardware/MIXER_e.h"
 #include "platform/FileNames.h"
 #include "platform/Messages.h"
@@ -190,6 +191,12 @@ int runMixer(const QStringList& words) {
     }
     ConsoleMessages messages;
     hardware::MIXER_e mixer(*service, messages);
+    service->deviceCount();
+    if (const QString silent = engine::serverSilentMessage({}, service->unreachableDevices());
+        !silent.isEmpty()) {
+        err(QStringLiteral("tavo mixer: ") + silent);
+        return 1;
+    }
     if (!slot) {
         return showMixer(mixer, messages, device);
     }

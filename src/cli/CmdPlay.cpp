@@ -2,6 +2,7 @@
 #include "cli/Command.h"
 #include "cli/ToneOptions.h"
 #include "engine/AppState.h"
+#include "engine/DeviceList.h"
 #include "engine/Playback.h"
 #include "engine/ToneSynthesis.h"
 #include "platform/Platform.h"
@@ -27,6 +28,13 @@ int runPlay(const QStringList& words) {
     const double seconds = args.number(QStringLiteral("seconds"), 0.0, 3600.0);
     auto platform = args.flag(QStringLiteral("simulate")) ? platform::makeSimulatedSoundPlatform()
                                                           : platform::makeRealPlatform();
+    // Without the server the numbering is not the one the user looked up.
+    if (const QString silent =
+            engine::serverSilentMessage(platform->wave->unreachableDevices(), {});
+        !silent.isEmpty()) {
+        err(QStringLiteral("tavo play: ") + silent);
+        return 1;
+    }
     if (device >= platform->wave->deviceCount()) {
         err(QStringLiteral("tavo play: Gerät %1 gibt es nicht (%2 Geräte).")
                 .arg(device)

@@ -22,4 +22,39 @@ QStringList waveOutDeviceEntries(platform::WaveOutput& wave) {
     return entries;
 }
 
+namespace {
+QString quoted(const std::vector<std::string>& names) {
+    QStringList parts;
+    for (const auto& name : names) {
+        parts << QStringLiteral("„%1“").arg(QString::fromStdString(name));
+    }
+    return parts.join(QStringLiteral(", "));
+}
+} // namespace
+
+QString unreachableDevicesText(const std::vector<std::string>& playback,
+                               const std::vector<std::string>& mixers) {
+    QStringList parts;
+    if (!playback.empty()) {
+        parts << (playback.size() == 1 ? QStringLiteral("Wiedergabegerät ")
+                                       : QStringLiteral("Wiedergabegeräte ")) +
+                     quoted(playback);
+    }
+    if (!mixers.empty()) {
+        parts << QStringLiteral("Mischpult ") + quoted(mixers);
+    }
+    return parts.join(QStringLiteral("; "));
+}
+
+QString serverSilentMessage(const std::vector<std::string>& playback,
+                            const std::vector<std::string>& mixers) {
+    const QString missing = unreachableDevicesText(playback, mixers);
+    if (missing.isEmpty()) {
+        return {};
+    }
+    return QStringLiteral("Der Soundserver (PulseAudio oder PipeWire) antwortet nicht. Nicht "
+                          "erreichbar: %1.")
+        .arg(missing);
+}
+
 } // namespace tavo::engine

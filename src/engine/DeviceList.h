@@ -3,6 +3,8 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace tavo::platform {
 class WaveOutput;
@@ -17,5 +19,15 @@ QStringList waveOutDeviceEntries(platform::WaveOutput& wave);
 // "5.2" for 0x0502, "5.10" for 0x050A: major and minor in decimal, the
 // minor number not padded.
 QString driverVersionText(std::uint32_t versionWord);
+
+// What a sound server that does not answer keeps from the program, in
+// German: the playback devices and mixer devices it could not reach
+// ("Wiedergabegerät „default“, „pulse“; Mischpult „default“"); empty when
+// nothing was left out.
+QString unreachableDevicesText(const std::vector<std::string>& playback,
+                               const std::vector<std::string>& mixers);
+// The one line a program says about them (empty when nothing was left out).
+QString serverSilentMessage(const std::vector<std::string>& playback,
+                            const std::vector<std::string>& mixers);
 
 } // namespace tavo::engine

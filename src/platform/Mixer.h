@@ -202,6 +202,9 @@ public:
     // Opens a device. The opened device may refer to the service, so the
     // service must outlive it.
     virtual MixerResult open(std::uint32_t device, std::unique_ptr<MixerDevice>& opened) = 0;
+    // The devices left out or not opened because the sound server they go
+    // through did not answer ("default").
+    virtual std::vector<std::string> unreachableDevices() const { return {}; }
 };
 
 } // namespace tavo::platform

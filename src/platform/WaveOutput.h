@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tavo::platform {
 
@@ -93,6 +94,9 @@ public:
     virtual std::string backendName() const = 0;
     virtual int deviceCount() = 0;
     virtual WaveResult deviceCaps(int device, WaveOutCaps& caps) = 0;
+    // The devices the list leaves out because the sound server they go
+    // through did not answer when the list was made ("default", "pulse").
+    virtual std::vector<std::string> unreachableDevices() { return {}; }
 
     virtual WaveResult open(int device, const WaveFormat& format) = 0;
     virtual WaveResult prepareHeader(WaveHeader& header) = 0;

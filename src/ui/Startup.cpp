@@ -1,6 +1,7 @@
 #include "ui/Startup.h"
 
 #include "engine/AppState.h"
+#include "engine/DeviceList.h"
 #include "engine/LiveSettings.h"
 #include "engine/ProductInfo.h"
 #include "engine/TfrmTest.h"
@@ -98,6 +99,19 @@ std::unique_ptr<ProgramWindows> createWindows(engine::AppState& state, platform:
     windows->creationOrder << QStringLiteral("TfrmCompatibilityTest");
     windows->main->attachCalibrationWindows(windows->calibrationInfo.get(), windows->bioCal.get(),
                                             windows->compatibility.get());
+    // A sound server that did not answer while the devices were looked for
+    // (stopped) has been waited for once; the program goes on without its
+    // devices and says which.
+    const QString silent = engine::serverSilentMessage(
+        platform.wave != nullptr ? platform.wave->unreachableDevices() : std::vector<std::string>{},
+        platform.mixer != nullptr ? platform.mixer->unreachableDevices()
+                                  : std::vector<std::string>{});
+    if (!silent.isEmpty()) {
+        platform.messages->show(silent + QStringLiteral(" Das Programm arbeitet ohne sie; starten "
+                                                        "Sie es neu, sobald der Soundserver "
+                                                        "wieder läuft."),
+                                {}, platform::MessageType::Warning);
+    }
     return windows;
 }
 

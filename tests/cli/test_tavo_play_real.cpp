@@ -162,3 +162,44 @@ TEST_F(TavoPlayReal, StoppedServerEndsTheToolWhileItStaysStopped) {
     }
     ASSERT_TRUE(testsupport::SinkRecorder::serverAnswers());
 }
+
+TEST_F(TavoPlayReal, TheToolsAskAStoppedServerOnceAndSayItDoesNotAnswer) {
+    QString why;
+    const qint64 pid = testsupport::soundServerPid(why);
+    if (pid == 0) {
+        GTEST_SKIP() << "The sound server cannot be stopped: " << why.toStdString();
+    }
+    testsupport::StoppedServer stopped(pid);
+    ASSERT_TRUE(stopped.stopped());
+    bool first = true;
+    for (const QStringList& command :
+         {QStringList{QStringLiteral("play"), QStringLiteral("--device"), QStringLiteral("0"),
+                      QStringLiteral("--frequency"), QStringLiteral("1000"),
+                      QStringLiteral("--level"), QStringLiteral("-20"), QStringLiteral("--ear"),
+                      QStringLiteral("left"), QStringLiteral("--seconds"), QStringLiteral("1")},
+          QStringList{QStringLiteral("devices")}, QStringList{QStringLiteral("mixer")}}) {
+        QProcess run;
+        QElapsedTimer since;
+        since.start();
+        run.start(qEnvironmentVariable("TAVO_BUILD_DIR") + QStringLiteral("/src/cli/tavo"),
+                  command);
+        ASSERT_TRUE(run.waitForFinished(10000)) << command.first().toStdString();
+        report(QStringLiteral("tavo %1 ended").arg(command.first()).toStdString().c_str(),
+               since.elapsed());
+        EXPECT_LT(since.elapsed(), 3000) << command.first().toStdString();
+        EXPECT_EQ(run.exitCode(), 1) << command.first().toStdString();
+        const QString err = QString::fromUtf8(run.readAllStandardError());
+        EXPECT_EQ(err.count(QLatin1Char('\n')), 1) << err.toStdString();
+        EXPECT_TRUE(
+            err.startsWith(QStringLiteral("tavo ") + command.first() + QStringLiteral(": ")))
+            << err.toStdString();
+        // The first to ask waits for the server; the ones after it may find
+        // its queue full and fail at once without a word about it.
+        if (first) {
+            EXPECT_TRUE(err.contains(QStringLiteral("Soundserver"))) << err.toStdString();
+            first = false;
+        }
+    }
+    stopped.resume();
+    ASSERT_TRUE(testsupport::SinkRecorder::serverAnswers());
+}

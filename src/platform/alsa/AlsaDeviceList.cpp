@@ -1,6 +1,10 @@
 #include "platform/alsa/AlsaDeviceList.h"
 
+#include "platform/ServerCalls.h"
+
 #include <alsa/asoundlib.h>
+
+#include <atomic>
 
 #include <cstdio>
 #include <cstdlib>
@@ -100,15 +104,32 @@ std::uint32_t alsaVersionWord() {
     return ((major & 0xFFu) << 8) | (minor & 0xFFu);
 }
 
-std::vector<PlaybackDevice> listPlaybackDevices() {
+std::vector<PlaybackDevice> listPlaybackDevices(std::vector<std::string>* unreachable) {
     snd_lib_error_set_handler(quietErrorHandler);
     std::vector<PlaybackDevice> devices;
     const auto version = alsaVersionWord();
-    if (canOpenForPlayback("default")) {
+    // `default` and the server's own devices go through the sound server:
+    // opening them waits for it, at most a while.
+    const auto serverDeviceOpens = [unreachable](const char* pcmName) {
+        auto opens = std::make_shared<std::atomic<bool>>(false);
+        const std::string name = pcmName;
+        const bool answered = ServerCalls::instance().run(
+            [opens, name] { *opens = canOpenForPlayback(name.c_str()); });
+        // Refused at once by a server known not to answer counts as not
+        // reached too (its queue may be full of callers waiting for it).
+        if (!answered || (!opens->load() && ServerCalls::silentLately())) {
+            if (unreachable != nullptr) {
+                unreachable->push_back(name);
+            }
+            return false;
+        }
+        return true;
+    };
+    if (serverDeviceOpens("default")) {
         devices.push_back({"default", {cutDeviceName("Default Output (default)"), version}});
     }
     for (const auto& server : kServerDevices) {
-        if (hintListed(server.pcmName) && canOpenForPlayback(server.pcmName)) {
+        if (hintListed(server.pcmName) && serverDeviceOpens(server.pcmName)) {
             devices.push_back({server.pcmName, {cutDeviceName(server.shownName), version}});
         }
     }

@@ -18,7 +18,10 @@ struct PlaybackDevice {
 // entries that play nowhere (`null`, rate converters, a `default` or a
 // server device that cannot be opened) are left out, so a machine with
 // neither a sound card nor a sound server gets an empty list.
-std::vector<PlaybackDevice> listPlaybackDevices();
+// A device that goes through a sound server which does not answer (stopped)
+// is left out and named in `unreachable`, after waiting for it at most a
+// couple of seconds (platform::ServerCalls).
+std::vector<PlaybackDevice> listPlaybackDevices(std::vector<std::string>* unreachable = nullptr);
 
 // The ALSA library version as a driver version word (major << 8 | minor).
 std::uint32_t alsaVersionWord();

@@ -1,5 +1,6 @@
 #include "platform/alsa/AlsaMixer.h"
 
+#include "platform/ServerCalls.h"
 #include "platform/alsa/AlsaDeviceList.h"
 #include "platform/alsa/AlsaMixerMap.h"
 
@@ -7,6 +8,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -141,12 +144,150 @@ bool offersProgramVolume(const std::string& ctlName) {
     return ctlName == "default";
 }
 
+// Whether a control device goes through a sound server (`default`, the
+// server's own devices) rather than straight to a card's driver.
+bool throughServer(const std::string& ctlName) {
+    return ctlName.rfind("hw:", 0) != 0;
+}
+
+bool isCapture(Access access) {
+    return access == Access::CaptureVolume || access == Access::CaptureMute ||
+           access == Access::CaptureOnOff || access == Access::CaptureSelect;
+}
+
+// Reads a control's values from the card.
+MixerResult readControl(const SimpleMixer& mixer, const MappedControl& c,
+                        const MixerDetailsRequest& request, std::vector<std::uint32_t>& values) {
+    // Take in what changed on the card since the last look.
+    snd_mixer_handle_events(mixer.handle());
+    snd_mixer_elem_t* e = mixer.element(c.element);
+    if (e == nullptr) {
+        return MixerResult::InvalidControl;
+    }
+    std::vector<std::uint32_t> read(values.size(), 0);
+
+    if (c.access == Access::CaptureSelect) {
+        unsigned selected = 0;
+        const int err = snd_mixer_selem_get_enum_item(e, SND_MIXER_SCHN_FRONT_LEFT, &selected);
+        if (err < 0) {
+            return resultOf(err);
+        }
+        for (std::size_t i = 0; i < read.size(); ++i) {
+            read[i] = i == selected ? 1u : 0u;
+        }
+        values = read;
+        return MixerResult::Ok;
+    }
+
+    const bool capture = isCapture(c.access);
+    const auto channels = SimpleMixer::channelsOf(e, capture);
+    for (std::size_t i = 0; i < request.channels && i < channels.size(); ++i) {
+        int err = 0;
+        if (c.access == Access::PlaybackVolume || c.access == Access::CaptureVolume) {
+            long raw = 0;
+            err = capture ? snd_mixer_selem_get_capture_volume(e, channels[i], &raw)
+                          : snd_mixer_selem_get_playback_volume(e, channels[i], &raw);
+            read[i] = static_cast<std::uint32_t>(std::clamp(raw - c.rawMin, 0L, c.rawRange));
+        } else {
+            int on = 0;
+            err = capture ? snd_mixer_selem_get_capture_switch(e, channels[i], &on)
+                          : snd_mixer_selem_get_playback_switch(e, channels[i], &on);
+            // A mute is on while the switch that lets the sound through is off.
+            const bool mute = c.access != Access::CaptureOnOff;
+            read[i] = (on != 0) != mute ? 1u : 0u;
+        }
+        if (err < 0) {
+            return resultOf(err);
+        }
+    }
+    values = read;
+    return MixerResult::Ok;
+}
+
+// Writes a control's values to the card.
+MixerResult writeControl(const SimpleMixer& mixer, const MappedControl& c,
+                         const MixerDetailsRequest& request,
+                         const std::vector<std::uint32_t>& values) {
+    snd_mixer_handle_events(mixer.handle());
+    snd_mixer_elem_t* e = mixer.element(c.element);
+    if (e == nullptr) {
+        return MixerResult::InvalidControl;
+    }
+
+    if (c.access == Access::CaptureSelect) {
+        const auto chosen =
+            std::find_if(values.begin(), values.end(), [](std::uint32_t v) { return v != 0; });
+        if (chosen == values.end()) {
+            return MixerResult::InvalidParameter; // a selection needs one item
+        }
+        const auto item = static_cast<unsigned>(chosen - values.begin());
+        int err = snd_mixer_selem_set_enum_item(e, SND_MIXER_SCHN_FRONT_LEFT, item);
+        unsigned other = 0;
+        if (err >= 0 && snd_mixer_selem_get_enum_item(e, SND_MIXER_SCHN_FRONT_RIGHT, &other) >= 0) {
+            err = snd_mixer_selem_set_enum_item(e, SND_MIXER_SCHN_FRONT_RIGHT, item);
+        }
+        return resultOf(err);
+    }
+
+    const bool capture = isCapture(c.access);
+    const auto channels = SimpleMixer::channelsOf(e, capture);
+    const bool all = request.channels == 1;
+    if (!all && request.channels > channels.size()) {
+        return MixerResult::InvalidParameter;
+    }
+    for (std::size_t i = 0; i < request.channels; ++i) {
+        int err = 0;
+        if (c.access == Access::PlaybackVolume || c.access == Access::CaptureVolume) {
+            const long raw = c.rawMin + std::min(static_cast<long>(values[i]), c.rawRange);
+            if (capture) {
+                err = all ? snd_mixer_selem_set_capture_volume_all(e, raw)
+                          : snd_mixer_selem_set_capture_volume(e, channels[i], raw);
+            } else {
+                err = all ? snd_mixer_selem_set_playback_volume_all(e, raw)
+                          : snd_mixer_selem_set_playback_volume(e, channels[i], raw);
+            }
+        } else {
+            const bool on = values[i] != 0;
+            const bool mute = c.access != Access::CaptureOnOff;
+            const int passes = on != mute ? 1 : 0;
+            if (capture) {
+                err = all ? snd_mixer_selem_set_capture_switch_all(e, passes)
+                          : snd_mixer_selem_set_capture_switch(e, channels[i], passes);
+            } else {
+                err = all ? snd_mixer_selem_set_playback_switch_all(e, passes)
+                          : snd_mixer_selem_set_playback_switch(e, channels[i], passes);
+            }
+        }
+        if (err < 0) {
+            return resultOf(err);
+        }
+    }
+    return MixerResult::Ok;
+}
+
+// The result of a mixer call that the server worker makes.
+struct CallResult {
+    MixerResult result = MixerResult::Error;
+    std::vector<std::uint32_t> values;
+};
+
 class AlsaMixerDevice final : public MixerDevice {
 public:
     // `volume`: the program's playback volume where the device offers it.
-    AlsaMixerDevice(std::unique_ptr<SimpleMixer> mixer, std::shared_ptr<PlaybackVolume> volume)
-        : mixer_(std::move(mixer)), volume_(std::move(volume)),
+    // A device that goes through the sound server is driven on the server
+    // worker (ServerCalls), so that a stopped server cannot hang a call.
+    AlsaMixerDevice(std::shared_ptr<SimpleMixer> mixer, std::shared_ptr<PlaybackVolume> volume,
+                    bool viaServer)
+        : mixer_(std::move(mixer)), volume_(std::move(volume)), viaServer_(viaServer),
           layout_(alsa::mapElements(mixer_->infos(), volume_ != nullptr)) {}
+    ~AlsaMixerDevice() override {
+        // Closing a server's mixer talks to the server too.
+        if (viaServer_) {
+            ServerCalls::instance().release(std::move(mixer_));
+        }
+    }
+    AlsaMixerDevice(const AlsaMixerDevice&) = delete;
+    AlsaMixerDevice& operator=(const AlsaMixerDevice&) = delete;
 
     MixerResult destinationLine(std::uint32_t destination, MixerLine& line) override {
         if (destination >= layout_.destinations.size()) {
@@ -193,50 +334,17 @@ protected:
             }
             return MixerResult::Ok;
         }
-        // Take in what changed on the card since the last look.
-        snd_mixer_handle_events(mixer_->handle());
-        snd_mixer_elem_t* e = mixer_->element(c->element);
-        if (e == nullptr) {
-            return MixerResult::InvalidControl;
+        auto done = std::make_shared<CallResult>();
+        done->values.assign(values.begin(), values.end());
+        if (!onCard([mixer = mixer_, control = *c, request, done] {
+                done->result = readControl(*mixer, control, request, done->values);
+            })) {
+            return MixerResult::Error;
         }
-        std::vector<std::uint32_t> read(values.size(), 0);
-
-        if (c->access == Access::CaptureSelect) {
-            unsigned selected = 0;
-            const int err = snd_mixer_selem_get_enum_item(e, SND_MIXER_SCHN_FRONT_LEFT, &selected);
-            if (err < 0) {
-                return resultOf(err);
-            }
-            for (std::size_t i = 0; i < read.size(); ++i) {
-                read[i] = i == selected ? 1u : 0u;
-            }
-            std::copy(read.begin(), read.end(), values.begin());
-            return MixerResult::Ok;
+        if (done->result == MixerResult::Ok) {
+            std::copy(done->values.begin(), done->values.end(), values.begin());
         }
-
-        const bool capture = isCapture(c->access);
-        const auto channels = SimpleMixer::channelsOf(e, capture);
-        for (std::size_t i = 0; i < request.channels && i < channels.size(); ++i) {
-            int err = 0;
-            if (c->access == Access::PlaybackVolume || c->access == Access::CaptureVolume) {
-                long raw = 0;
-                err = capture ? snd_mixer_selem_get_capture_volume(e, channels[i], &raw)
-                              : snd_mixer_selem_get_playback_volume(e, channels[i], &raw);
-                read[i] = static_cast<std::uint32_t>(std::clamp(raw - c->rawMin, 0L, c->rawRange));
-            } else {
-                int on = 0;
-                err = capture ? snd_mixer_selem_get_capture_switch(e, channels[i], &on)
-                              : snd_mixer_selem_get_playback_switch(e, channels[i], &on);
-                // A mute is on while the switch that lets the sound through is off.
-                const bool mute = c->access != Access::CaptureOnOff;
-                read[i] = (on != 0) != mute ? 1u : 0u;
-            }
-            if (err < 0) {
-                return resultOf(err);
-            }
-        }
-        std::copy(read.begin(), read.end(), values.begin());
-        return MixerResult::Ok;
+        return done->result;
     }
 
     MixerResult writeDetails(const MixerDetailsRequest& request,
@@ -250,68 +358,24 @@ protected:
             volume_->set(values[0], values.size() > 1 ? values[1] : values[0]);
             return MixerResult::Ok;
         }
-        snd_mixer_handle_events(mixer_->handle());
-        snd_mixer_elem_t* e = mixer_->element(c->element);
-        if (e == nullptr) {
-            return MixerResult::InvalidControl;
+        auto done = std::make_shared<CallResult>();
+        if (!onCard([mixer = mixer_, control = *c, request,
+                     written = std::vector<std::uint32_t>(values.begin(), values.end()),
+                     done] { done->result = writeControl(*mixer, control, request, written); })) {
+            return MixerResult::Error;
         }
-
-        if (c->access == Access::CaptureSelect) {
-            const auto chosen =
-                std::find_if(values.begin(), values.end(), [](std::uint32_t v) { return v != 0; });
-            if (chosen == values.end()) {
-                return MixerResult::InvalidParameter; // a selection needs one item
-            }
-            const auto item = static_cast<unsigned>(chosen - values.begin());
-            int err = snd_mixer_selem_set_enum_item(e, SND_MIXER_SCHN_FRONT_LEFT, item);
-            unsigned other = 0;
-            if (err >= 0 &&
-                snd_mixer_selem_get_enum_item(e, SND_MIXER_SCHN_FRONT_RIGHT, &other) >= 0) {
-                err = snd_mixer_selem_set_enum_item(e, SND_MIXER_SCHN_FRONT_RIGHT, item);
-            }
-            return resultOf(err);
-        }
-
-        const bool capture = isCapture(c->access);
-        const auto channels = SimpleMixer::channelsOf(e, capture);
-        const bool all = request.channels == 1;
-        if (!all && request.channels > channels.size()) {
-            return MixerResult::InvalidParameter;
-        }
-        for (std::size_t i = 0; i < request.channels; ++i) {
-            int err = 0;
-            if (c->access == Access::PlaybackVolume || c->access == Access::CaptureVolume) {
-                const long raw = c->rawMin + std::min(static_cast<long>(values[i]), c->rawRange);
-                if (capture) {
-                    err = all ? snd_mixer_selem_set_capture_volume_all(e, raw)
-                              : snd_mixer_selem_set_capture_volume(e, channels[i], raw);
-                } else {
-                    err = all ? snd_mixer_selem_set_playback_volume_all(e, raw)
-                              : snd_mixer_selem_set_playback_volume(e, channels[i], raw);
-                }
-            } else {
-                const bool on = values[i] != 0;
-                const bool mute = c->access != Access::CaptureOnOff;
-                const int passes = on != mute ? 1 : 0;
-                if (capture) {
-                    err = all ? snd_mixer_selem_set_capture_switch_all(e, passes)
-                              : snd_mixer_selem_set_capture_switch(e, channels[i], passes);
-                } else {
-                    err = all ? snd_mixer_selem_set_playback_switch_all(e, passes)
-                              : snd_mixer_selem_set_playback_switch(e, channels[i], passes);
-                }
-            }
-            if (err < 0) {
-                return resultOf(err);
-            }
-        }
-        return MixerResult::Ok;
+        return done->result;
     }
 
 private:
-    static bool isCapture(Access access) {
-        return access == Access::CaptureVolume || access == Access::CaptureMute ||
-               access == Access::CaptureOnOff || access == Access::CaptureSelect;
+    // Runs a call on the card: here, or for a server's device on the
+    // server worker; false when the server did not answer in time.
+    bool onCard(std::function<void()> call) const {
+        if (!viaServer_) {
+            call();
+            return true;
+        }
+        return ServerCalls::instance().run(std::move(call));
     }
 
     MixerResult check(const MixerDetailsRequest& request, const MappedControl*& c) const {
@@ -325,8 +389,9 @@ private:
         return MixerResult::Ok;
     }
 
-    std::unique_ptr<SimpleMixer> mixer_;
+    std::shared_ptr<SimpleMixer> mixer_;
     std::shared_ptr<PlaybackVolume> volume_;
+    bool viaServer_;
     MixerLayout layout_;
 };
 
@@ -355,6 +420,7 @@ AlsaMixerService::AlsaMixerService(std::shared_ptr<PlaybackVolume> volume)
 void AlsaMixerService::scan() {
     snd_lib_error_set_handler(quietErrorHandler);
     devices_.clear();
+    unreachable_.clear();
     std::vector<std::string> names{"default"};
     int card = -1;
     while (snd_card_next(&card) == 0 && card >= 0) {
@@ -362,17 +428,33 @@ void AlsaMixerService::scan() {
     }
     const auto version = alsa::alsaVersionWord();
     for (const auto& ctlName : names) {
-        SimpleMixer mixer(ctlName);
-        if (!mixer.loaded()) {
-            continue; // no such control device here
+        // What a device is, looked at where it may hang (a server's device
+        // on the server worker).
+        auto found = std::make_shared<std::optional<Entry>>();
+        const auto look = [found, ctlName] {
+            SimpleMixer mixer(ctlName);
+            if (!mixer.loaded()) {
+                return; // no such control device here
+            }
+            const auto layout = alsa::mapElements(mixer.infos(), offersProgramVolume(ctlName));
+            Entry entry;
+            entry.ctlName = ctlName;
+            entry.caps.productName = productNameOf(ctlName);
+            entry.caps.destinations = static_cast<std::uint32_t>(layout.destinations.size());
+            *found = std::move(entry);
+        };
+        if (!throughServer(ctlName)) {
+            look();
+        } else if (!ServerCalls::instance().run(look) || (!*found && ServerCalls::silentLately())) {
+            // Not there, or refused at once by a server known not to
+            // answer (its queue may be full of callers waiting for it).
+            unreachable_.push_back(ctlName);
+            continue;
         }
-        const auto layout = alsa::mapElements(mixer.infos(), offersProgramVolume(ctlName));
-        Entry entry;
-        entry.ctlName = ctlName;
-        entry.caps.productName = productNameOf(ctlName);
-        entry.caps.driverVersion = version;
-        entry.caps.destinations = static_cast<std::uint32_t>(layout.destinations.size());
-        devices_.push_back(std::move(entry));
+        if (*found) {
+            (*found)->caps.driverVersion = version;
+            devices_.push_back(std::move(**found));
+        }
     }
     scanned_ = true;
 }
@@ -400,13 +482,33 @@ MixerResult AlsaMixerService::open(std::uint32_t device, std::unique_ptr<MixerDe
     if (device >= devices_.size()) {
         return MixerResult::BadDeviceId;
     }
-    auto mixer = std::make_unique<SimpleMixer>(devices_[device].ctlName);
-    if (!mixer->loaded()) {
+    const std::string ctlName = devices_[device].ctlName;
+    const bool viaServer = throughServer(ctlName);
+    auto loaded = std::make_shared<std::shared_ptr<SimpleMixer>>();
+    const auto load = [loaded, ctlName] {
+        *loaded = std::make_shared<SimpleMixer>(ctlName);
+    };
+    if (!viaServer) {
+        load();
+    } else if (!ServerCalls::instance().run(load)) {
+        unreachable_.push_back(ctlName);
         return MixerResult::NoDriver;
     }
-    const bool program = offersProgramVolume(devices_[device].ctlName);
-    opened = std::make_unique<AlsaMixerDevice>(std::move(mixer), program ? volume_ : nullptr);
+    std::shared_ptr<SimpleMixer> mixer = std::move(*loaded);
+    if (!mixer->loaded()) {
+        if (viaServer) {
+            ServerCalls::instance().release(std::move(mixer));
+        }
+        return MixerResult::NoDriver;
+    }
+    const bool program = offersProgramVolume(ctlName);
+    opened =
+        std::make_unique<AlsaMixerDevice>(std::move(mixer), program ? volume_ : nullptr, viaServer);
     return MixerResult::Ok;
+}
+
+std::vector<std::string> AlsaMixerService::unreachableDevices() const {
+    return unreachable_;
 }
 
 std::string AlsaMixerService::controlName(std::uint32_t device) const {

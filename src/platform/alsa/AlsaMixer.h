@@ -31,6 +31,8 @@ public:
     MixerResult deviceCaps(std::uint32_t device, MixerCaps& caps) override;
     MixerResult open(std::uint32_t device, std::unique_ptr<MixerDevice>& opened) override;
 
+    std::vector<std::string> unreachableDevices() const override;
+
     // The ALSA control name of a listed device ("default", "hw:0").
     std::string controlName(std::uint32_t device) const;
 
@@ -43,6 +45,7 @@ private:
 
     std::shared_ptr<PlaybackVolume> volume_;
     std::vector<Entry> devices_;
+    std::vector<std::string> unreachable_;
     bool scanned_ = false;
 };
 

@@ -22,9 +22,14 @@ AlsaWaveOutput::~AlsaWaveOutput() {
 
 const std::vector<alsa::PlaybackDevice>& AlsaWaveOutput::devices() {
     if (!devices_) {
-        devices_ = alsa::listPlaybackDevices();
+        devices_ = alsa::listPlaybackDevices(&unreachable_);
     }
     return *devices_;
+}
+
+std::vector<std::string> AlsaWaveOutput::unreachableDevices() {
+    devices();
+    return unreachable_;
 }
 
 int AlsaWaveOutput::deviceCount() {

@@ -58,6 +58,7 @@ public:
 
     std::string backendName() const override { return "ALSA"; }
     int deviceCount() override;
+    std::vector<std::string> unreachableDevices() override;
     WaveResult deviceCaps(int device, WaveOutCaps& caps) override;
     WaveResult open(int device, const WaveFormat& format) override;
     WaveResult prepareHeader(WaveHeader& header) override;
@@ -82,6 +83,7 @@ private:
     void abandon();
 
     std::optional<std::vector<alsa::PlaybackDevice>> devices_;
+    std::vector<std::string> unreachable_;
     std::shared_ptr<PlaybackVolume> volume_;
     std::shared_ptr<alsa::PlaybackChannel> channel_;
     std::function<void()> doneNotifier_;

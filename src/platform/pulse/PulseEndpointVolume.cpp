@@ -1,5 +1,7 @@
 #include "platform/pulse/PulseEndpointVolume.h"
 
+#include "platform/ServerCalls.h"
+
 #include <pulse/pulseaudio.h>
 
 #include <chrono>
@@ -13,6 +15,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr auto kTimeout = std::chrono::milliseconds(1500);
+// After the server has just been found silent, a start-up does not wait
+// for it that long again.
+constexpr auto kTimeoutAfterSilence = std::chrono::milliseconds(300);
 
 // A blocking connection to the server, driven by a private main loop. Every
 // wait is bounded, so a server that hangs cannot hang the program.
@@ -31,11 +36,17 @@ public:
             pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
             return;
         }
-        ready_ = iterateUntil([this] {
-                     const auto state = pa_context_get_state(context_);
-                     return state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state);
-                 }) &&
-                 pa_context_get_state(context_) == PA_CONTEXT_READY;
+        const bool settled = iterateUntil([this] {
+            const auto state = pa_context_get_state(context_);
+            return state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state);
+        });
+        ready_ = settled && pa_context_get_state(context_) == PA_CONTEXT_READY;
+        // A server that took the connection and never answered is stopped.
+        if (!settled) {
+            ServerCalls::noteSilence();
+        } else if (ready_) {
+            ServerCalls::noteAnswer();
+        }
     }
     ~Connection() {
         if (context_ != nullptr) {
@@ -57,7 +68,8 @@ public:
     pa_context* context() const { return context_; }
 
     template <typename Done> bool iterateUntil(Done done) {
-        const auto deadline = Clock::now() + kTimeout;
+        const auto deadline =
+            Clock::now() + (ServerCalls::silentLately() ? kTimeoutAfterSilence : kTimeout);
         while (!done()) {
             if (Clock::now() > deadline) {
                 return false;
@@ -109,9 +121,8 @@ public:
 
     std::optional<float> masterLevelScalar() override {
         SinkQuery query;
-        if (!onConnection([&query](Connection& connection) {
-                return readDefaultSink(connection, query);
-            })) {
+        if (!onConnection(
+                [&query](Connection& connection) { return readDefaultSink(connection, query); })) {
             return std::nullopt;
         }
         return static_cast<float>(static_cast<double>(pa_cvolume_max(&query.volume)) /
