@@ -10,6 +10,7 @@
 #include "hardware/TfrmCompatibilityTest.h"
 #include "hardware/VolumeKeeper.h"
 #include "platform/Platform.h"
+#include "platform/qt/SingleInstance.h"
 #include "platform/regfile/RegFileSettingsStore.h"
 #include "storage/Registry.h"
 #include "storage/TfrmCalibrationInfo.h"
@@ -142,6 +143,10 @@ int runProgram(QApplication& app, platform::Platform& platform, engine::AppState
     // The desktop's volumes as they are now come back when the program ends.
     hardware::VolumeKeeper volumes(mixer, windows->main->endpointVolume());
     showProgramWindows(*windows);
+    if (options.instance != nullptr) {
+        QObject::connect(options.instance, &platform::SingleInstance::commandLine,
+                         windows->main.get(), &TfrmMain::openFromAnotherStart);
+    }
     if (options.listener && windows->main->testCommand() != nullptr) {
         windows->main->testCommand()->attachListener(*options.listener);
         QTimer::singleShot(0, windows->main.get(),

@@ -27,6 +27,7 @@ namespace tavo::platform {
 struct Platform;
 class Messages;
 class SettingsStore;
+class SingleInstance;
 } // namespace tavo::platform
 
 namespace tavo::ui {
@@ -79,6 +80,8 @@ struct ProgramOptions {
     // The demonstration: a simulated listener answers, and the New Test
     // command starts as soon as the main window is up.
     std::optional<engine::ListenerDescription> listener;
+    // The one program of the user: later starts' command lines arrive here.
+    platform::SingleInstance* instance = nullptr;
 };
 
 // The whole program: splash, application title, windows, the main window

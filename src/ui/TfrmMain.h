@@ -174,6 +174,11 @@ public:
     // Shows OSPL, OSPR and APV as the results stand.
     void CalcAVP();
 
+    // The command line of a later start of the program: the window comes to
+    // the front and opens the test or calibration file it names (asking
+    // about unsaved results first; refused while a test runs).
+    void openFromAnotherStart(const QStringList& words);
+
     // The dialogs that keep the main window disabled while they are shown
     // (the settings, the password, the calibration windows). The window is
     // enabled exactly when none of them holds it, whatever order their show,

@@ -10,12 +10,16 @@
 
 #include "engine/AppState.h"
 #include "engine/ListenerDescription.h"
+#include "engine/StartupRules.h"
 #include "platform/FileNames.h"
 #include "platform/Platform.h"
+#include "platform/qt/SingleInstance.h"
 #include "ui/ProgramLook.h"
 #include "ui/Startup.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
 
 #include <cstdio>
 #include <cstring>
@@ -94,6 +98,30 @@ int main(int argc, char* argv[]) {
             parameters << options.listener->calibration;
         }
     }
+
+    // One program at a time: a second start hands the file it names to the
+    // running program and ends.
+    tavo::platform::SingleInstance instance;
+    QStringList handed;
+    if (!parameters.isEmpty()) {
+        const QString name =
+            tavo::engine::commandLineFileName(tavo::engine::joinCommandLine(parameters));
+        handed << QFileInfo(name).absoluteFilePath();
+    }
+    switch (instance.claim(handed)) {
+    case tavo::platform::SingleInstance::Role::HandedOver:
+        return 0;
+    case tavo::platform::SingleInstance::Role::NoAnswer:
+        complain(QStringLiteral("Das Programm läuft schon, antwortet aber nicht. Beenden Sie es "
+                                "und starten Sie es neu."));
+        QMessageBox::warning(nullptr, QStringLiteral("Vorlandt Klarovent"),
+                             QStringLiteral("Das Programm läuft schon, antwortet aber nicht. "
+                                            "Beenden Sie es und starten Sie es neu."));
+        return 1;
+    case tavo::platform::SingleInstance::Role::First:
+        break;
+    }
+    options.instance = &instance;
 
     auto platform = simulate ? tavo::platform::makeSimulatedSoundPlatform()
                              : tavo::platform::makeRealPlatform();

@@ -382,6 +382,62 @@ TEST(MainWindowLock, EveryDialogGivesTheMainWindowBackOnEveryWayOut) {
     EXPECT_TRUE(main.isEnabled());
 }
 
+TEST(AnotherStart, TheRunningProgramOpensTheFileItIsHanded) {
+    Program program;
+    auto& main = program.main();
+    const QString test =
+        testsupport::writeRealisticTest(program.sim.folder, QStringLiteral("zweiter start.vkt"));
+    // A test file: opened, the window in front.
+    main.showMinimized();
+    main.openFromAnotherStart({test});
+    EXPECT_FALSE(main.isMinimized());
+    EXPECT_TRUE(program.state.ResultsValid);
+    EXPECT_FALSE(main.unsavedResults());
+    const QString person = main.txtTestName->text();
+    ASSERT_FALSE(person.isEmpty());
+
+    // Unsaved results are asked about first; Abbrechen keeps them.
+    main.txtTestName->setText(QStringLiteral("geändert"));
+    ASSERT_TRUE(main.unsavedResults());
+    program.sim.messages->queueAnswer(platform::MessageAnswer::Cancel);
+    main.openFromAnotherStart({test});
+    EXPECT_EQ(program.sim.messages->texts(), QStringList{kUnsaved});
+    EXPECT_EQ(main.txtTestName->text(), QStringLiteral("geändert"));
+    program.sim.messages->queueAnswer(platform::MessageAnswer::No);
+    main.openFromAnotherStart({test});
+    EXPECT_EQ(main.txtTestName->text(), person);
+
+    // Neither a test nor a calibration file: said; a calibration is loaded.
+    program.sim.messages->clear();
+    main.openFromAnotherStart({program.file("notizen.txt")});
+    ASSERT_EQ(program.sim.messages->shown().size(), 1u);
+    EXPECT_TRUE(program.sim.messages->shown()[0].text.contains(QStringLiteral("weder")));
+    int calibrations = 0;
+    main.setCalibrationReader([&calibrations](const QString&) { return ++calibrations > 0; });
+    main.openFromAnotherStart({program.file("kopfhoerer.vkk")});
+    EXPECT_EQ(calibrations, 1);
+
+    // While a test runs nothing is opened, and the examiner is told.
+    program.state.CalibrationLoaded = true;
+    program.windows->settings->Trial->setChecked(false);
+    for (auto* box : program.windows->settings->findChildren<QCheckBox*>()) {
+        if (box->objectName().startsWith(QStringLiteral("Check"))) {
+            box->setChecked(box->objectName() == QStringLiteral("Check1000"));
+        }
+    }
+    program.sim.messages->clear();
+    bool during = false;
+    program.sim.messages->setOnShow([&](const platform::Message& message) {
+        if (message.text == QStringLiteral("Zweiter Messdurchlauf")) {
+            during = true;
+            main.openFromAnotherStart({test});
+        }
+    });
+    main.NewTest1Click();
+    ASSERT_TRUE(during);
+    EXPECT_EQ(program.sim.messages->texts().filter(QStringLiteral("Ein Hörtest läuft")).size(), 1);
+}
+
 TEST(Help, F1ShowsTheManualAtTheActiveWindowsSection) {
     Program program;
     QList<QUrl> opened;
