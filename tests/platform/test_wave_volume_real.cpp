@@ -344,13 +344,14 @@ TEST_F(ProgramWaveVolume, ALoopingToneTakesAChangeWithinTheRingBuffersLatency) {
                    : 1;
     }
     EXPECT_EQ(off, 0u);
-    // No later than the ring buffer (100 ms) and a little for the server
-    // after it was set.
+    // No later than the looping tone's ring buffer (200 ms) and a little for
+    // the server after it was set (the recorder, with its long latency, does
+    // not drive the sink faster than a desktop would).
     const double lagMs =
         static_cast<double>(change - r0) * 1000.0 / kRate - static_cast<double>(changedAtMs);
     std::cout << "change heard " << lagMs << " ms after it was made\n";
     EXPECT_GT(lagMs, -20.0);
-    EXPECT_LT(lagMs, 150.0);
+    EXPECT_LT(lagMs, 250.0);
 }
 
 TEST_F(ProgramWaveVolume, LeavesTheSinkAndOtherProgramsAlone) {

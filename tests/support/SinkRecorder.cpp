@@ -41,22 +41,25 @@ bool SinkRecorder::start() {
                     {QStringLiteral("--device=@DEFAULT_MONITOR@"),
                      QStringLiteral("--file-format=wav"), QStringLiteral("--format=s16le"),
                      QStringLiteral("--rate=44100"), QStringLiteral("--channels=2"),
-                     QStringLiteral("--latency-msec=10"), file_});
+                     QStringLiteral("--latency-msec=1000"), file_});
     if (!process_->waitForStarted(5000)) {
         error_ = QStringLiteral("parecord startet nicht: ") + process_->errorString();
         return false;
     }
-    // Nothing may play before the recording stream delivers: wait until the
-    // file holds some of it (a slow machine takes its time to connect).
+    // Nothing may play before the recording stream delivers and has settled:
+    // wait until the file holds some of it (a slow machine takes its time to
+    // connect), then 400 ms more (in its first moments the monitor may
+    // repeat frames or ramp the level while the stream's latency settles).
     QElapsedTimer waited;
     waited.start();
     while (recordedBytes() < kHeaderBytes + kBytesPerSecond / 40 && waited.elapsed() < 5000 &&
            process_->state() == QProcess::Running) {
         QThread::msleep(20);
     }
+    QThread::msleep(400);
     since_.start();
     bytesAtStart_ = recordedBytes();
-    return process_->state() == QProcess::Running && bytesAtStart_ > kHeaderBytes;
+    return process_->state() == QProcess::Running;
 }
 
 qint64 SinkRecorder::recordedBytes() const {

@@ -20,6 +20,9 @@ struct StereoFrame {
 
 // Records what the sound server's default sink plays (its monitor source)
 // with parecord, 44100 Hz 16-bit stereo, for tests of the real audio path.
+// The recorder asks for a long latency (1 s): a low-latency recorder drives
+// the null sink in small steps, which hides the real delays and makes the
+// monitor repeat frames now and then under load.
 class SinkRecorder {
 public:
     SinkRecorder();
