@@ -306,32 +306,29 @@ bool MIXER_e::SetUnsignedLevel(TMixUnsignedControl& control, std::int64_t left,
 
 bool MIXER_e::GetUnsignedLevel(TMixUnsignedControl& control, std::uint32_t& left,
                                std::uint32_t& right) {
-    if (!control.Present) {
-        MixerStatusText = QStringLiteral("Level control not supported by sound card driver!");
-        return true;
-    }
-    if (!control.Active) {
-        MixerStatusText = QStringLiteral("Regler ist nicht Activeiert");
-        return true;
-    }
-    return readValues(control, control.Value, left, right);
+    return readValues(control, control.Value, left, right,
+                      QStringLiteral("Level control not supported by sound card driver!"),
+                      QStringLiteral("Regler ist nicht Activeiert"));
 }
 
 bool MIXER_e::GetSwitchState(TMixSwitchControl& control, std::uint32_t& left,
                              std::uint32_t& right) {
-    if (!control.Present) {
-        MixerStatusText = QStringLiteral("Switch not supported by Sound card driver!");
-        return true;
-    }
-    if (!control.Active) {
-        MixerStatusText = QStringLiteral("Control is inactive!");
-        return true;
-    }
-    return readValues(control, control.Value, left, right);
+    return readValues(control, control.Value, left, right,
+                      QStringLiteral("Switch not supported by Sound card driver!"),
+                      QStringLiteral("Control is inactive!"));
 }
 
 bool MIXER_e::readValues(const TMixControl& control, std::array<std::uint32_t, 2>& held,
-                         std::uint32_t& left, std::uint32_t& right) {
+                         std::uint32_t& left, std::uint32_t& right, const QString& absent,
+                         const QString& inactive) {
+    if (!control.Present) {
+        MixerStatusText = absent;
+        return true;
+    }
+    if (!control.Active) {
+        MixerStatusText = inactive;
+        return true;
+    }
     const pm::MixerDetailsRequest request{control.ControlID, requestChannels(control),
                                           control.MultipleItems};
     std::array<std::uint32_t, 2> values = held;

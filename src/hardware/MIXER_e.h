@@ -198,9 +198,12 @@ private:
     }
     // The channel count a value request names for a control.
     static std::uint32_t requestChannels(const TMixControl& control);
-    // Reads a control's two values into `held` and left/right; true on failure.
+    // Reads a control's two values into `held` and left/right; true on
+    // failure, with the status text given for a control that is not there
+    // or not active.
     bool readValues(const TMixControl& control, std::array<std::uint32_t, 2>& held,
-                    std::uint32_t& left, std::uint32_t& right);
+                    std::uint32_t& left, std::uint32_t& right, const QString& absent,
+                    const QString& inactive);
 
     platform::MixerService& service_;
     platform::Messages& messages_;
