@@ -17,6 +17,7 @@
 #include "engine/WavFile.h"
 #include "platform/Platform.h"
 #include "platform/alsa/AlsaWaveOutput.h"
+#include "platform/sim/SimMessages.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -225,7 +226,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     const int device = static_cast<int>(option(args, "--device", 0));
-    auto platform = platform::makeRealPlatform();
+    // Nothing here shows a message; any would be recorded, not shown.
+    auto platform = platform::makeRealPlatform(std::make_unique<platform::SimMessages>());
     if (platform->wave->deviceCount() == 0) {
         std::fprintf(stderr, "no wave-output device\n");
         return 1;

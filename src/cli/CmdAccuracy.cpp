@@ -90,7 +90,7 @@ private:
 // Prepares a simulated program with the user's settings and the chosen
 // "Praxisabweichung".
 void setUp(SimulatedProgram& program, bool secondRunOffset) {
-    program.windows().settings->chkPraxisabweichung->setChecked(secondRunOffset);
+    program.windows().settingsValue.practiceDeviation = secondRunOffset;
 }
 
 // A worker: tests its share and writes one line per person.
@@ -206,11 +206,11 @@ int run(const QStringList& words) {
     {
         SimulatedProgram program(settingsPath);
         setUp(program, secondRunOffset);
-        const auto params = engine::readTestParameters(*program.windows().settings);
-        if (const auto* refusal = std::get_if<QString>(&params)) {
-            throw Failure{*refusal};
+        const auto params = engine::readTestParameters(program.windows().settingsValue);
+        if (!params) {
+            throw Failure{params.error()};
         }
-        conditions.params = std::get<engine::TestParameters>(params);
+        conditions.params = *params;
         const auto calibration =
             ui::calibrateWithSimulatedListener(program.windows(), program.platform(),
                                                engine::normalHearingListener(), calibrationFile);

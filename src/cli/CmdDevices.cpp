@@ -2,6 +2,7 @@
 #include "cli/Command.h"
 #include "engine/DeviceList.h"
 #include "platform/Platform.h"
+#include "ui/QtMessages.h"
 
 namespace tavo::cli {
 
@@ -11,8 +12,9 @@ int runDevices(const QStringList& words) {
     if (!args.positional().isEmpty()) {
         throw UsageError("Unerwartetes Argument: " + args.positional().first().toStdString());
     }
-    auto platform = args.flag(QStringLiteral("simulate")) ? platform::makeSimulatedSoundPlatform()
-                                                          : platform::makeRealPlatform();
+    auto platform = args.flag(QStringLiteral("simulate"))
+                        ? platform::makeSimulatedSoundPlatform(std::make_unique<ui::QtMessages>())
+                        : platform::makeRealPlatform(std::make_unique<ui::QtMessages>());
     const QStringList entries = engine::waveOutDeviceEntries(*platform->wave);
     if (const QString silent =
             engine::serverSilentMessage(platform->wave->unreachableDevices(), {});

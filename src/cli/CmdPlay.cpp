@@ -6,6 +6,7 @@
 #include "engine/Playback.h"
 #include "engine/ToneSynthesis.h"
 #include "platform/Platform.h"
+#include "ui/QtMessages.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -26,8 +27,9 @@ int runPlay(const QStringList& words) {
     const int device = args.integer(QStringLiteral("device"), 0, 1000);
     const ToneOptions tone = readToneOptions(args);
     const double seconds = args.number(QStringLiteral("seconds"), 0.0, 3600.0);
-    auto platform = args.flag(QStringLiteral("simulate")) ? platform::makeSimulatedSoundPlatform()
-                                                          : platform::makeRealPlatform();
+    auto platform = args.flag(QStringLiteral("simulate"))
+                        ? platform::makeSimulatedSoundPlatform(std::make_unique<ui::QtMessages>())
+                        : platform::makeRealPlatform(std::make_unique<ui::QtMessages>());
     // Without the server the numbering is not the one the user looked up.
     if (const QString silent =
             engine::serverSilentMessage(platform->wave->unreachableDevices(), {});

@@ -3,14 +3,12 @@
 #include "cli/InputFiles.h"
 #include "engine/AppState.h"
 #include "engine/Evaluation.h"
-#include "engine/LiveSettings.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileNames.h"
 #include "platform/regfile/RegFileSettingsStore.h"
 #include "platform/sim/SimMessages.h"
 #include "storage/Registry.h"
-#include "storage/SettingsControls.h"
-#include "storage/SettingsTable.h"
+#include "storage/Settings.h"
 #include "storage/TestFile.h"
 #include "ui/AudiogramPainter.h"
 
@@ -37,55 +35,23 @@ constexpr int kTableHeight = 49;
 // The gap between the two boxes on the PDF page.
 constexpr int kPdfGap = 10;
 
-// What the audiogram reads of the settings, from the settings dialog's
-// controls as a store fills them.
-class ControlsView final : public engine::LiveSettings {
-public:
-    explicit ControlsView(const storage::SettingsControls& controls) : controls_(controls) {}
-
-    bool testFrequency(int slot) const override {
-        static const char* const kBoxes[] = {"Check125",  "Check250",  "Check500",  "Check750",
-                                             "Check1000", "Check1500", "Check2000", "Check3000",
-                                             "Check4000", "Check6000", "Check8000"};
-        return slot >= 1 && slot <= 11 && checked(kBoxes[slot - 1]);
-    }
-    QString levelStartText() const override { return text("LevelStart"); }
-    QString minReversalsText() const override { return text("ReverseEdit"); }
-    bool reject1st() const override { return checked("Reject1st"); }
-    bool showReversals() const override { return checked("ShowReversals"); }
-    bool showThresholds() const override { return checked("ShowThresholds"); }
-    bool markSuspicious() const override { return checked("MarkSuspicious"); }
-
-private:
-    bool checked(const char* control) const {
-        return controls_.isChecked(QString::fromLatin1(control));
-    }
-    QString text(const char* control) const { return controls_.text(QString::fromLatin1(control)); }
-
-    const storage::SettingsControls& controls_;
-};
-
 // The settings of a store as the program would load them at start-up; the
 // design values (and the colours of a fresh installation) without a store.
-void loadSettings(const std::optional<QString>& path, storage::PlainSettingsControls& controls,
-                  engine::AppState& state) {
+storage::Settings loadSettings(const std::optional<QString>& path) {
+    storage::Settings settings = storage::designSettings();
     if (!path) {
-        for (const auto& row : storage::settingsTable()) {
-            if (row.kind == storage::SettingKind::Colour) {
-                state.Colours[static_cast<std::size_t>(row.colourSlot)] = row.errorColour;
-            }
-        }
-        return;
+        return settings;
     }
     checkSettingsFile(*path);
     platform::RegFileSettingsStore store(*path);
     platform::SimMessages quiet; // reported below, in the tool's words
-    const auto read = storage::readStoredSettings(store, controls, state, quiet);
+    const auto read = storage::readStoredSettings(store, settings, quiet);
     if (!read.ok) {
         err(QStringLiteral("tavo render: Einstellungen nur bis \"%1\" gelesen; der Rest wie nach "
                            "einem Lesefehler des Programms.")
                 .arg(read.failedAt));
     }
+    return settings;
 }
 
 // Opens a test file as the main window does: both runs, results valid.
@@ -114,7 +80,7 @@ QByteArray pictureBytes(const QImage& image, const QString& fileName) {
 
 // Both boxes on one page of their own size (96 pixels per inch), the
 // table under the audiogram, on white as on paper.
-QByteArray pdfBytes(const engine::AppState& state, const engine::LiveSettings& settings,
+QByteArray pdfBytes(const engine::AppState& state, const storage::Settings& settings,
                     QSize audiogramSize) {
     const QSize tableSize(audiogramSize.width(), kTableHeight);
     const QSizeF page(audiogramSize.width(), audiogramSize.height() + kPdfGap + kTableHeight);
@@ -166,9 +132,7 @@ int runRender(const QStringList& words) {
     const bool printing = args.flag(QStringLiteral("printing"));
 
     engine::AppState state;
-    storage::PlainSettingsControls controls(0, 0);
-    const ControlsView settings(controls);
-    loadSettings(args.optionalText(QStringLiteral("settings")), controls, state);
+    const storage::Settings settings = loadSettings(args.optionalText(QStringLiteral("settings")));
     openTestFile(args.positional().first(), state);
 
     QImage audiogram(size, QImage::Format_RGB32);

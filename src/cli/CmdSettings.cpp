@@ -8,26 +8,25 @@
 #include "platform/regfile/RegFileSettingsStore.h"
 #include "platform/sim/SimMessages.h"
 #include "storage/Registry.h"
-#include "storage/SettingsControls.h"
 #include "storage/SettingsTable.h"
+#include "ui/QtMessages.h"
 
 namespace tavo::cli {
 
 namespace {
 
-QString valueText(const storage::SettingRow& row, const storage::SettingsControls& controls,
-                  const engine::AppState& state) {
-    const QString control = QString::fromLatin1(row.control);
+QString valueText(const storage::SettingRow& row, const storage::Settings& settings) {
     switch (row.kind) {
     case storage::SettingKind::Boolean:
-        return controls.isChecked(control) ? QStringLiteral("1") : QStringLiteral("0");
+        return storage::flagOf(settings, row) ? QStringLiteral("1") : QStringLiteral("0");
     case storage::SettingKind::Text:
-        return controls.text(control);
+        return storage::textOf(settings, row);
     case storage::SettingKind::Device:
-        return QString::number(controls.selection(control));
+        return QString::number(storage::deviceOf(settings, row));
     case storage::SettingKind::Colour:
         return QStringLiteral("%1")
-            .arg(state.Colours[static_cast<std::size_t>(row.colourSlot)], 8, 16, QLatin1Char('0'))
+            .arg(settings.colours[static_cast<std::size_t>(row.colourSlot)], 8, 16,
+                 QLatin1Char('0'))
             .toUpper();
     }
     return {};
@@ -45,8 +44,9 @@ int runSettings(const QStringList& words) {
     checkSettingsFile(path);
 
     // The device lists as the settings dialog fills them.
-    auto platform = args.flag(QStringLiteral("simulate")) ? platform::makeSimulatedSoundPlatform()
-                                                          : platform::makeRealPlatform();
+    auto platform = args.flag(QStringLiteral("simulate"))
+                        ? platform::makeSimulatedSoundPlatform(std::make_unique<ui::QtMessages>())
+                        : platform::makeRealPlatform(std::make_unique<ui::QtMessages>());
     platform::SimMessages quiet; // the read's failure shows in the last line
     int mixers = 0;
     const int waves = platform->wave->deviceCount();
@@ -57,12 +57,15 @@ int runSettings(const QStringList& words) {
     }
 
     platform::RegFileSettingsStore store(path);
-    storage::PlainSettingsControls controls(waves, mixers);
-    engine::AppState state;
-    const auto read = storage::readStoredSettings(store, controls, state, quiet);
+    // The dialog starts from the design values; its lists have no entry
+    // before they are filled, and show none for a number they do not have.
+    storage::Settings settings = storage::designSettings();
+    settings.waveOutDevice = -1;
+    settings.mixerDevice = -1;
+    const auto read = storage::readStoredSettings(store, settings, quiet);
+    storage::clampDeviceSelections(settings, waves, mixers);
     for (const auto& row : storage::settingsTable()) {
-        out(QString::fromLatin1(row.valueName) + QLatin1Char('=') +
-            valueText(row, controls, state));
+        out(QString::fromLatin1(row.valueName) + QLatin1Char('=') + valueText(row, settings));
     }
     out(read.ok ? QStringLiteral("read: ok") : QStringLiteral("read: failed at ") + read.failedAt);
     return 0;

@@ -105,7 +105,7 @@ int run(const QStringList& words) {
     if (calibrationPath) {
         program.loadCalibration(*calibrationPath);
     }
-    windows.settings->chkPraxisabweichung->setChecked(secondRunOffset);
+    windows.settingsValue.practiceDeviation = secondRunOffset;
     command->attachListener(*listener, seed);
     engine::PulseLog log;
     if (pulsesPath) {

@@ -17,7 +17,6 @@ inline constexpr int kResultIndexes = 12; // slot - 1
 inline constexpr int kMaxReversals = 20;
 inline constexpr int kTraceEntries = 201; // LiveTrace[0..200]
 inline constexpr int kNoThreshold = 1000;
-inline constexpr int kColourSlots = 7;
 
 // Frequency of every slot, in Hz. Slot 0 is set at the start of a run with
 // a trial; slot 12 is the 1000 Hz retest.
@@ -57,11 +56,6 @@ struct TTestResult {
     QString TestTime; // "9h5"
 };
 
-// Colour values as 0x00BBGGRR (red in the low byte), or a system colour code
-// (0xFF0000xx). 0 and 1 level traces, 2 axes and grid, 3 audiogram
-// background, 4 window background, 5 and 6 thresholds.
-using ColourTable = std::array<std::uint32_t, kColourSlots>;
-
 // The application state: everything the windows and procedures share.
 // The program has one instance; every piece of logic takes it by reference,
 // so tests make their own.
@@ -76,8 +70,6 @@ struct AppState {
     TTestResult Test1Result;
     TTestResult Test2Result;
     bool ResultsValid = false;
-
-    ColourTable Colours{};
 
     // Run-time state of a test.
     bool StopRequested = false;

@@ -1,33 +1,35 @@
 #pragma once
 
-#include <QString>
+#include "platform/Result.h"
 
 #include <array>
-#include <variant>
+
+namespace tavo::storage {
+struct Settings;
+}
 
 namespace tavo::engine {
 
-class LiveSettings;
-
-// The settings a run of the hearing test works with, read from the live
-// settings when the run starts and checked once, so that nothing later in
-// the run can divide by zero, overrun the reversal list or play for ever.
+// The settings a run of the hearing test works with, read from the settings
+// when the run starts and checked once, so that nothing later in the run can
+// divide by zero, overrun the reversal list or play for ever. Made by
+// readTestParameters (the design values live in the settings table).
 struct TestParameters {
-    double pulse = 1.0;     // s, BeepTimeEdit
-    double gap = 1.0;       // s, PauseTimeEdit
-    double maxTime = 30.0;  // s per frequency, TestTimeEdit
-    int minReversals = 6;   // ReverseEdit
-    double levelStep = 3.0; // dB, LevelStep
-    int levelStart = 40;    // dB HL, LevelStart
-    bool trial = true;      // Trial
-    bool leftEarFirst = true;
+    double pulse = 0.0;     // s
+    double gap = 0.0;       // s
+    double maxTime = 0.0;   // s per frequency
+    int minReversals = 0;   //
+    double levelStep = 0.0; // dB
+    int levelStart = 0;     // dB HL (shown level)
+    bool trial = false;
+    bool leftEarFirst = false;
     bool resetOnNewFrequency = false;
     bool resetOnNewSide = false;
-    bool reject1st = true;
-    bool realTimeCalc = true;
-    bool practiceDeviation = true;
+    bool reject1st = false;
+    bool realTimeCalc = false;
+    bool practiceDeviation = false;
     bool joystick = false;
-    int waveOutDevice = 0;
+    int waveOutDevice = -1;
     // Slots 1..11 (index 0 unused): the test frequencies ticked.
     std::array<bool, 12> frequencies{};
 
@@ -36,13 +38,11 @@ struct TestParameters {
     int traceStep() const;
 };
 
-// Reads and checks the test parameters. A field outside what a run can
-// work with gives a German message naming the field instead:
-//   start level  integer -10..100 dB HL     level step  1..10 dB
-//   maximum time 10..60 s                   reversals   integer 2..10
-//   pulse, gap   0..5 s each, together more than 0
-// Decimal fields are read with the locale's decimal separator, as the
-// settings dialog writes them.
-std::variant<TestParameters, QString> readTestParameters(const LiveSettings& settings);
+// Reads and checks the test parameters. A field outside the range the
+// settings table gives it (start level, level step, maximum time, reversals,
+// pulse, gap; pulse and gap together more than 0) gives a German message
+// naming the field instead. Decimal fields are read with the locale's decimal
+// separator, as the settings dialog writes them.
+Result<TestParameters> readTestParameters(const storage::Settings& settings);
 
 } // namespace tavo::engine

@@ -3,6 +3,7 @@
 #include "engine/AppState.h"
 #include "engine/ColourValue.h"
 #include "engine/LiveTrace.h"
+#include "storage/Settings.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -39,17 +40,18 @@ private:
     QColor fill_;
 };
 
-QColor traceColour(const AppState& state) {
-    return toQColor(state.Colours[state.CurrentEar == kRightEar ? kRightEar : kLeftEar]);
+QColor traceColour(const AppState& state, const storage::Settings& settings) {
+    return toQColor(settings.colours[state.CurrentEar == kRightEar ? kRightEar : kLeftEar]);
 }
 
 } // namespace
 
-TfrmTest::TfrmTest(AppState& state, QWidget* parent)
+TfrmTest::TfrmTest(AppState& state, const storage::Settings& settings, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      state_(state), keys_(state), graph_(kGraphWidth, kGraphHeight, QImage::Format_RGB32) {
+      state_(state), settings_(settings), keys_(state),
+      graph_(kGraphWidth, kGraphHeight, QImage::Format_RGB32) {
     setObjectName(QStringLiteral("frmTest"));
     setWindowTitle(QStringLiteral("Real Time Audiogram"));
     setFixedSize(371, 419);
@@ -84,7 +86,7 @@ TfrmTest::TfrmTest(AppState& state, QWidget* parent)
     // The button holds the keyboard focus whenever the window is active.
     Next->setFocus();
 
-    penColour_ = traceColour(state_);
+    penColour_ = traceColour(state_, settings_);
     penPosition_ = QPoint(kTraceLeft, traceY(state_.CurrentLevel));
     FormCreate();
     GraphPaint();
@@ -123,7 +125,7 @@ void TfrmTest::StartTrace() {
     PaintAxes();
     const int y = traceY(state_.CurrentLevel);
     penPosition_ = QPoint(kTraceLeft, y);
-    penColour_ = traceColour(state_);
+    penColour_ = traceColour(state_, settings_);
     recordTracePoint(state_, 0, y);
 }
 
@@ -161,14 +163,14 @@ void TfrmTest::PaintAxes() {
     font.setPixelSize(10);
     painter.setFont(font);
     // The graph lies on the window in the button-face colour.
-    paintAxes(painter, palette().color(QPalette::Button), toQColor(state_.Colours[2]),
+    paintAxes(painter, palette().color(QPalette::Button), toQColor(settings_.colours[2]),
               palette().color(QPalette::WindowText));
     Graph->update();
 }
 
 void TfrmTest::GraphPaint() {
     PaintAxes();
-    penColour_ = traceColour(state_);
+    penColour_ = traceColour(state_, settings_);
     QPainter painter(&graph_);
     paintTrace(painter, state_, penColour_);
     // The pen stays where the last live segment ended: past 200 pulses the

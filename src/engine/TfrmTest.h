@@ -10,6 +10,10 @@
 class QLabel;
 class QPushButton;
 
+namespace tavo::storage {
+struct Settings;
+}
+
 namespace tavo::engine {
 
 struct AppState;
@@ -26,7 +30,7 @@ struct AppState;
 class TfrmTest final : public QDialog, public TestWindowView {
     Q_OBJECT
 public:
-    explicit TfrmTest(AppState& state, QWidget* parent = nullptr);
+    TfrmTest(AppState& state, const storage::Settings& settings, QWidget* parent = nullptr);
 
     // --- Operations of the test procedure ---
     void showTestWindow() override;
@@ -83,6 +87,7 @@ private:
     void lineTo(const QPoint& from, const QPoint& to);
 
     AppState& state_;
+    const storage::Settings& settings_;
     ResponseKeys keys_;
     QImage graph_;
     // The trace's pen on the graph: where the last line ended and its colour.

@@ -1,7 +1,6 @@
 #include "engine/TrackingTest.h"
 
 #include "engine/Evaluation.h"
-#include "engine/LiveSettings.h"
 #include "engine/StartupRules.h"
 #include "engine/TestServices.h"
 #include "engine/TestWindowView.h"
@@ -77,11 +76,11 @@ void TrackingTest::NewTest1Click() {
     // Settings no run can work with are refused before anything changes;
     // the settings read now hold for both runs.
     const auto read = readTestParameters(context_.settings);
-    if (const auto* refusal = std::get_if<QString>(&read)) {
-        say(*refusal, MessageType::Warning, MessageButtons::Ok);
+    if (!read) {
+        say(read.error(), MessageType::Warning, MessageButtons::Ok);
         return;
     }
-    const TestParameters params = std::get<TestParameters>(read);
+    const TestParameters params = *read;
     runNumber_ = 0;
     commandActive_ = true;
     for (auto* observer : observers_) {
@@ -132,11 +131,11 @@ void TrackingTest::NewTest1Click() {
 
 bool TrackingTest::RunTest(TTestResult& result, const FrequencyEnable& enable) {
     const auto read = readTestParameters(context_.settings);
-    if (const auto* refusal = std::get_if<QString>(&read)) {
-        say(*refusal, MessageType::Warning, MessageButtons::Ok);
+    if (!read) {
+        say(read.error(), MessageType::Warning, MessageButtons::Ok);
         return true;
     }
-    return runWith(result, enable, std::get<TestParameters>(read));
+    return runWith(result, enable, *read);
 }
 
 bool TrackingTest::runWith(TTestResult& result, const FrequencyEnable& enable,

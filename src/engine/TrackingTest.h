@@ -19,9 +19,12 @@ class GameController;
 class WaveOutput;
 } // namespace tavo::platform
 
+namespace tavo::storage {
+struct Settings;
+}
+
 namespace tavo::engine {
 
-class LiveSettings;
 class TestHost;
 class TestSoundCard;
 class TestWindowView;
@@ -33,7 +36,7 @@ using FrequencyEnable = std::array<std::array<bool, kSlots>, kEars>;
 // Everything the hearing test works with.
 struct TrackingTestContext {
     AppState& state;
-    const LiveSettings& settings;
+    const storage::Settings& settings;
     platform::EventPump& pump;
     platform::Messages& messages;
     platform::WaveOutput& wave;

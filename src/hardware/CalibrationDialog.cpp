@@ -1,11 +1,11 @@
 #include "hardware/CalibrationDialog.h"
 
 #include "engine/AppState.h"
-#include "engine/LiveSettings.h"
 #include "hardware/MIXER_e.h"
 #include "hardware/MasterLevel.h"
 #include "hardware/SliderScale.h"
 #include "platform/Platform.h"
+#include "storage/Settings.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -171,7 +171,7 @@ int CalibrationDialog::applyMaster() {
 }
 
 bool CalibrationDialog::startTone(std::int32_t frequency, double level) {
-    const int device = context_.settings != nullptr ? context_.settings->waveOutDevice() : 0;
+    const int device = context_.settings != nullptr ? context_.settings->waveOutDevice : 0;
     if (!tone_.start(context_.state, frequency, level, device)) {
         stopTone();
         context_.platform.messages->show(

@@ -12,8 +12,10 @@ class QSlider;
 
 namespace tavo::engine {
 struct AppState;
-class LiveSettings;
-} // namespace tavo::engine
+}
+namespace tavo::storage {
+struct Settings;
+}
 namespace tavo::platform {
 struct Platform;
 class EndpointVolume;
@@ -31,7 +33,7 @@ struct CalibrationDialogContext {
     // The endpoint volume obtained at start-up, if any (asked when needed).
     std::function<platform::EndpointVolume*()> endpoint;
     // The wave-output device chosen in the settings; absent: design values.
-    const engine::LiveSettings* settings = nullptr;
+    const storage::Settings* settings = nullptr;
     // Disabled while a command shows the dialog; enabled again on closing.
     QWidget* mainWindow = nullptr;
 };

@@ -1,7 +1,6 @@
 #include "hardware/TfrmBioCal.h"
 
 #include "engine/AppState.h"
-#include "engine/LiveSettings.h"
 #include "hardware/CalibrationStamp.h"
 #include "hardware/MIXER_e.h"
 #include "hardware/MasterLevel.h"

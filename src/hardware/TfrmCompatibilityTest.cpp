@@ -1,10 +1,11 @@
 #include "hardware/TfrmCompatibilityTest.h"
 
 #include "engine/AppState.h"
-#include "engine/LiveSettings.h"
+#include "engine/DeviceList.h"
 #include "hardware/MIXER_e.h"
 #include "hardware/PrepareSoundCard.h"
 #include "platform/Platform.h"
+#include "storage/Settings.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -129,9 +130,12 @@ void TfrmCompatibilityTest::FormShow() {
     auto& mixer = context_.mixer;
     auto& messages = *context_.platform.messages;
     messages.show(kWarning, {}, platform::MessageType::Warning);
-    Label9->setText(
-        QStringLiteral("Aktive Soundkarte: ") +
-        (context_.settings != nullptr ? context_.settings->waveOutDeviceText() : QString()));
+    // The wave-output device's entry as the settings list shows it.
+    const int device = context_.settings != nullptr ? context_.settings->waveOutDevice : 0;
+    const QStringList entries = context_.platform.wave != nullptr
+                                    ? engine::waveOutDeviceEntries(*context_.platform.wave)
+                                    : QStringList();
+    Label9->setText(QStringLiteral("Aktive Soundkarte: ") + entries.value(device));
     if (mixer.WaveOutVolume.Steps == 0) {
         messages.show(kWaveZeroSteps);
     }

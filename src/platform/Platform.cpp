@@ -5,7 +5,6 @@
 #include "platform/dbus/DBusScreenSaver.h"
 #include "platform/pulse/PulseEndpointVolume.h"
 #include "platform/qt/QtEventPump.h"
-#include "platform/qt/QtMessages.h"
 #include "platform/sdl/SdlGameController.h"
 #include "platform/sim/ScriptedGameController.h"
 #include "platform/sim/SimEndpointVolume.h"
@@ -17,12 +16,12 @@
 
 namespace tavo::platform {
 
-std::unique_ptr<Platform> makeRealPlatform() {
+std::unique_ptr<Platform> makeRealPlatform(std::unique_ptr<Messages> messages) {
     auto platform = std::make_unique<Platform>();
     platform->playbackVolume = std::make_shared<PlaybackVolume>();
     platform->pump = std::make_unique<QtEventPump>();
     platform->wave = std::make_unique<AlsaWaveOutput>(platform->playbackVolume);
-    platform->messages = std::make_unique<QtMessages>();
+    platform->messages = std::move(messages);
     platform->screenSaver = std::make_unique<DBusScreenSaver>();
     platform->endpoint = std::make_unique<PulseEndpointVolumeService>();
     platform->mixer = std::make_unique<AlsaMixerService>(platform->playbackVolume);
@@ -30,14 +29,14 @@ std::unique_ptr<Platform> makeRealPlatform() {
     return platform;
 }
 
-std::unique_ptr<Platform> makeSimulatedSoundPlatform() {
+std::unique_ptr<Platform> makeSimulatedSoundPlatform(std::unique_ptr<Messages> messages) {
     auto platform = std::make_unique<Platform>();
     platform->pump = std::make_unique<QtEventPump>();
     auto wave = std::make_unique<SimWaveOutput>(*platform->pump);
     // A demonstration runs for hours; only what plays now matters.
     wave->keepLastBufferOnly(true);
     platform->wave = std::move(wave);
-    platform->messages = std::make_unique<QtMessages>();
+    platform->messages = std::move(messages);
     platform->screenSaver = std::make_unique<DBusScreenSaver>();
     platform->endpoint = std::make_unique<SimEndpointVolumeService>();
     platform->mixer = std::make_unique<SimMixerService>();

@@ -31,13 +31,14 @@ struct Platform {
     bool simulatedSound = false;
 };
 
-// Real backends: Qt event loop and message boxes, ALSA (wave output and
-// mixer), PulseAudio, D-Bus.
-std::unique_ptr<Platform> makeRealPlatform();
+// Real backends: Qt event loop, ALSA (wave output and mixer), PulseAudio,
+// D-Bus, and the message boxes given (the windows' own, `ui::QtMessages`:
+// message boxes are widgets, which this layer does not link).
+std::unique_ptr<Platform> makeRealPlatform(std::unique_ptr<Messages> messages);
 
 // Simulated sound hardware (wave output, endpoint volume, mixer) on the real event
-// loop, message boxes and screen saver: the program's `--simulate` mode.
-std::unique_ptr<Platform> makeSimulatedSoundPlatform();
+// loop, screen saver and the message boxes given: the program's `--simulate` mode.
+std::unique_ptr<Platform> makeSimulatedSoundPlatform(std::unique_ptr<Messages> messages);
 
 // Every seam simulated, on a virtual clock (SimEventPump delivering Qt's
 // events), with scripted message boxes that answer OK: what tests and

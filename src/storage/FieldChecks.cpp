@@ -1,5 +1,7 @@
 #include "storage/FieldChecks.h"
 
+#include "storage/SettingsTable.h"
+
 #include <cmath>
 #include <optional>
 
@@ -41,42 +43,53 @@ QString clamp(const QString& text, Read read, double minimum, double maximum,
     return result;
 }
 
-QString integerField(const QString& text, int minimum, int maximum, const QString& fallback) {
-    return clamp(text, asInteger, minimum, maximum, QString::number(minimum),
-                 QString::number(maximum), fallback);
+// The field's range and design value, as the settings table declares them.
+const SettingRow& rowOf(const char* valueName) {
+    return *findSetting(QString::fromLatin1(valueName));
 }
 
-QString decimalField(const QString& text, const QLocale& locale, double minimum, double maximum,
-                     const QString& fallback) {
+QString integerField(const char* valueName, const QString& text) {
+    const SettingRow& row = rowOf(valueName);
+    const auto minimum = static_cast<long long>(row.range.minimum);
+    const auto maximum = static_cast<long long>(row.range.maximum);
+    return clamp(text, asInteger, row.range.minimum, row.range.maximum, QString::number(minimum),
+                 QString::number(maximum), QString::fromUtf8(row.designText));
+}
+
+QString decimalField(const char* valueName, const QString& text, const QLocale& locale) {
+    const SettingRow& row = rowOf(valueName);
     return clamp(
-        text, [&locale](const QString& t) { return asDecimal(t, locale); }, minimum, maximum,
-        locale.toString(minimum), locale.toString(maximum), fallback);
+        text, [&locale](const QString& t) { return asDecimal(t, locale); }, row.range.minimum,
+        row.range.maximum, locale.toString(row.range.minimum), locale.toString(row.range.maximum),
+        QString::fromUtf8(row.designText));
 }
 
 } // namespace
 
+// The maximum test time is corrected to whole seconds, although a run takes
+// a decimal one from a stored text.
 QString checkReverseEdit(const QString& text) {
-    return integerField(text, 2, 10, QStringLiteral("6"));
+    return integerField("Min. Reversals", text);
 }
 
 QString checkTestTimeEdit(const QString& text) {
-    return integerField(text, 10, 60, QStringLiteral("30"));
+    return integerField("Max. Test time(s)", text);
 }
 
 QString checkBeepTimeEdit(const QString& text, const QLocale& locale) {
-    return decimalField(text, locale, 0.0, 5.0, QStringLiteral("1"));
+    return decimalField("Pulse Duration(s)", text, locale);
 }
 
 QString checkPauseTimeEdit(const QString& text, const QLocale& locale) {
-    return decimalField(text, locale, 0.0, 5.0, QStringLiteral("1"));
+    return decimalField("Pause Duration(s)", text, locale);
 }
 
 QString checkLevelStep(const QString& text, const QLocale& locale) {
-    return decimalField(text, locale, 1.0, 10.0, QStringLiteral("3"));
+    return decimalField("Level Steps (dB)", text, locale);
 }
 
 QString checkLevelStart(const QString& text) {
-    return integerField(text, -10, 100, QStringLiteral("40"));
+    return integerField("Start Level (dB HL)", text);
 }
 
 } // namespace tavo::storage

@@ -1,10 +1,10 @@
 #include "storage/TfrmCalibrationInfo.h"
 
 #include "engine/AppState.h"
-#include "engine/LiveSettings.h"
 #include "engine/StartupRules.h"
 #include "platform/Messages.h"
 #include "storage/CalibrationFile.h"
+#include "storage/Settings.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -88,11 +88,9 @@ void TfrmCalibrationInfo::FormCreate() {
         ReadCal(engine::commandLineFileName(commandLine));
         return;
     }
-    const engine::DesignSettings designSettings;
-    const engine::LiveSettings& settings =
-        context_.settings != nullptr ? *context_.settings : designSettings;
-    if (settings.reloadCalibrationAtStart()) {
-        ReadCal(settings.calibrationFileName());
+    const Settings settings = context_.settings != nullptr ? *context_.settings : designSettings();
+    if (settings.reloadCalibration) {
+        ReadCal(settings.calibrationFileName);
     }
 }
 

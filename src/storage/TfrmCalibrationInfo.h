@@ -13,8 +13,10 @@ class QPushButton;
 
 namespace tavo::engine {
 struct AppState;
-class LiveSettings;
-} // namespace tavo::engine
+}
+namespace tavo::storage {
+struct Settings;
+}
 namespace tavo::platform {
 class Messages;
 }
@@ -32,7 +34,7 @@ struct CalibrationInfoContext {
     // Disabled while the dialog is shown; may be absent.
     QWidget* mainWindow = nullptr;
     // The start-up load's two settings; absent: the settings' design values.
-    const engine::LiveSettings* settings = nullptr;
+    const Settings* settings = nullptr;
     // The product name of the open mixer device; absent: empty.
     std::function<QString()> soundCardName;
     // Asks where to save a new calibration (empty: not saved); absent: the

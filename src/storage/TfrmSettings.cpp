@@ -48,11 +48,12 @@ constexpr std::uint32_t kBlack = 0x000000;
 
 } // namespace
 
-TfrmSettings::TfrmSettings(engine::AppState& state, platform::Platform& platform,
-                           platform::SettingsStore& store, SettingsHost& host, MixerDevices& mixer,
-                           QWidget* parent)
+TfrmSettings::TfrmSettings(engine::AppState& state, Settings& settings,
+                           platform::Platform& platform, platform::SettingsStore& store,
+                           SettingsHost& host, MixerDevices& mixer, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint),
-      state_(state), platform_(platform), store_(store), host_(host), mixer_(mixer) {
+      state_(state), settings_(settings), platform_(platform), store_(store), host_(host),
+      mixer_(mixer) {
     setObjectName(QStringLiteral("frmSettings"));
     setWindowTitle(QStringLiteral("Tavo Audiometer Settings"));
     setModal(false);
@@ -88,7 +89,11 @@ TfrmSettings::TfrmSettings(engine::AppState& state, platform::Platform& platform
     };
     lastPicked_ = engine::toQColor(kButtonFace);
 
+    // The value as the dialog is given it (the design values at the
+    // program's start), before any handler reacts to a change.
+    loadControls();
     connectHandlers();
+    connectWriteBack();
     FormCreate();
     setFixedSize(sizeHint());
 }
@@ -120,8 +125,8 @@ void TfrmSettings::connectHandlers() {
     });
     connect(rdoJoystick, &QRadioButton::toggled, this, [this] { showJoystickItems(); });
     connect(ColourList, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index >= 0 && index < engine::kColourSlots) {
-            fillSample(state_.Colours[static_cast<std::size_t>(index)]);
+        if (index >= 0 && index < kColourSlots) {
+            fillSample(settings_.colours[static_cast<std::size_t>(index)]);
         }
     });
     // Only the user's choice opens another mixer device.
@@ -144,7 +149,7 @@ void TfrmSettings::FormCreate() {
     setGermanTexts();
     showJoystickItems();
     fillDeviceLists();
-    ReadRegistry(store_, *this, state_, *platform_.messages);
+    readStored();
 
     // The device check: a stored mixer device that is no longer there.
     const int chosen = MixerDevice->currentIndex();
@@ -164,7 +169,7 @@ void TfrmSettings::FormActivate() {
         return;
     }
     ColourList->setCurrentIndex(0);
-    fillSample(state_.Colours[0]);
+    fillSample(settings_.colours[0]);
     if (!host_.calibrationMenuEnabled()) {
         for (auto* list : {WaveOutDevice, MixerDevice}) {
             list->setEnabled(false);
@@ -176,7 +181,7 @@ void TfrmSettings::FormActivate() {
 
 void TfrmSettings::OKClick() {
     QString error;
-    if (!WriteRegistry(store_, *this, state_, &error)) {
+    if (!WriteRegistry(store_, settings_, &error)) {
         platform_.messages->show(
             QStringLiteral("Die Einstellungen konnten nicht gespeichert werden.\n") + error, {},
             platform::MessageType::Error);
@@ -187,7 +192,7 @@ void TfrmSettings::OKClick() {
 }
 
 void TfrmSettings::CancelClick() {
-    ReadRegistry(store_, *this, state_, *platform_.messages);
+    readStored();
     // A mixer device chosen and then cancelled must not stay the one the
     // program drives while the list shows the stored one again.
     const int stored = MixerDevice->currentIndex();
@@ -208,7 +213,7 @@ void TfrmSettings::reject() {
 
 void TfrmSettings::ChangeClick() {
     const int entry = ColourList->currentIndex();
-    if (entry < 0 || entry >= engine::kColourSlots || !pickColour) {
+    if (entry < 0 || entry >= kColourSlots || !pickColour) {
         return;
     }
     // The colour dialog's closing gives this dialog the focus back: that is
@@ -221,7 +226,7 @@ void TfrmSettings::ChangeClick() {
     }
     lastPicked_ = *chosen;
     const std::uint32_t colour = engine::fromQColor(*chosen);
-    state_.Colours[static_cast<std::size_t>(entry)] = colour;
+    settings_.colours[static_cast<std::size_t>(entry)] = colour;
     fillSample(colour);
     if (entry == kAudiogramBackgroundSlot) {
         host_.setAudiogramAreaColour(colour);
@@ -236,6 +241,7 @@ void TfrmSettings::ChangeClick() {
 
 void TfrmSettings::btnChooseCalClick() {
     if (const auto file = host_.chooseCalibrationFile(this)) {
+        settings_.calibrationFileName = *file;
         Label24->setText(*file);
         chkLoadCal->setChecked(true);
     }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "engine/LiveSettings.h"
-#include "storage/SettingsControls.h"
+#include "storage/Settings.h"
 
 #include <QDialog>
 
@@ -34,14 +33,16 @@ namespace tavo::storage {
 class MixerDevices;
 class SettingsHost;
 
-// The settings dialog. Its controls are the program's live settings: the
-// test, the response button, the audiogram and the calibration read them
-// through the LiveSettings view at the moment they need them. The stored
-// copy is read at creation and at Cancel, and written at OK.
-class TfrmSettings final : public QDialog, public SettingsControls, public engine::LiveSettings {
+struct SettingRow;
+
+// The settings dialog. It shows the program's Settings value and writes
+// every edit back into it as it happens, so a change applies at once; the
+// test, the audiogram and the calibration read the value. The stored copy is
+// read into the value at creation and at Cancel, and written at OK.
+class TfrmSettings final : public QDialog {
     Q_OBJECT
 public:
-    TfrmSettings(engine::AppState& state, platform::Platform& platform,
+    TfrmSettings(engine::AppState& state, Settings& settings, platform::Platform& platform,
                  platform::SettingsStore& store, SettingsHost& host, MixerDevices& mixer,
                  QWidget* parent = nullptr);
     ~TfrmSettings() override;
@@ -68,45 +69,8 @@ public:
     // Turns the page control without it counting as the user's page change.
     void selectPage(QWidget* page);
 
-    // SettingsControls
-    void enableFrequencyBoxes() override;
-    void setChecked(const QString& control, bool checked) override;
-    bool isChecked(const QString& control) const override;
-    void setText(const QString& control, const QString& text) override;
-    QString text(const QString& control) const override;
-    void select(const QString& list, int index) override;
-    int selection(const QString& list) const override;
-    std::uint32_t audiogramAreaColour() const override;
-    void setAudiogramAreaColour(std::uint32_t colour) override;
-    std::uint32_t windowColour() const override;
-    void setWindowColour(std::uint32_t colour) override;
-    void firstStart() override;
-
-    // LiveSettings
-    bool disableScreenSaver() const override;
-    bool reloadCalibrationAtStart() const override;
-    QString calibrationFileName() const override;
-    bool printCalibrationFileName() const override;
-    bool testFrequency(int slot) const override;
-    QString pulseDurationText() const override;
-    QString pauseDurationText() const override;
-    QString levelStepText() const override;
-    QString levelStartText() const override;
-    QString maxTestTimeText() const override;
-    QString minReversalsText() const override;
-    bool trialRun() const override;
-    bool leftEarFirst() const override;
-    bool resetLevelOnNewFrequency() const override;
-    bool resetLevelOnNewSide() const override;
-    bool practiceDeviation() const override;
-    bool joystickResponse() const override;
-    int waveOutDevice() const override;
-    QString waveOutDeviceText() const override;
-    bool reject1st() const override;
-    bool realTimeCalc() const override;
-    bool showReversals() const override;
-    bool showThresholds() const override;
-    bool markSuspicious() const override;
+    // The settings the dialog shows and edits.
+    const Settings& settings() const { return settings_; }
 
     QTabWidget* SettingsPages = nullptr;
     QWidget* TestProcedure = nullptr;
@@ -198,6 +162,16 @@ private:
     void FormActivate();
     void setGermanTexts();
     void fillDeviceLists();
+    // The stored settings into the value and the controls (creation, Cancel).
+    void readStored();
+    // The value into the controls, with the effects of a user's change.
+    void loadControls();
+    void loadControl(const SettingRow& row);
+    // Every control writes its edits back into the value.
+    void connectWriteBack();
+    void enableFrequencyBoxes();
+    // First start: show the hardware settings (behind the password).
+    void firstStart();
     void checkField(QLineEdit* field);
     void showJoystickItems();
     void setLight(std::uint32_t colour);
@@ -214,6 +188,7 @@ private:
     void startProgram(const QString& purpose, const QList<ToolProgram>& candidates);
 
     engine::AppState& state_;
+    Settings& settings_;
     platform::Platform& platform_;
     platform::SettingsStore& store_;
     SettingsHost& host_;

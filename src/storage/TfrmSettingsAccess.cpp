@@ -1,9 +1,11 @@
-// The settings dialog's controls as the registry code and the rest of the
-// program read and set them.
+// The settings dialog's controls and the Settings value: loading the value
+// into the controls, and every edit written back at once.
 
 #include "storage/TfrmSettings.h"
 
+#include "storage/Registry.h"
 #include "storage/SettingsHost.h"
+#include "storage/SettingsTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,9 +15,9 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-namespace tavo::storage {
+#include "platform/Platform.h"
 
-// --- SettingsControls: the controls by object name ---
+namespace tavo::storage {
 
 void TfrmSettings::enableFrequencyBoxes() {
     for (auto* box : GroupBox1->findChildren<QCheckBox*>()) {
@@ -23,158 +25,92 @@ void TfrmSettings::enableFrequencyBoxes() {
     }
 }
 
-void TfrmSettings::setChecked(const QString& control, bool checked) {
-    auto* button = findChild<QAbstractButton*>(control);
-    if (button == nullptr) {
-        return;
-    }
-    if (!checked && button->autoExclusive()) {
-        // Unchecking one radio button leaves its partner alone, so both may
-        // end up clear.
-        button->setAutoExclusive(false);
-        button->setChecked(false);
-        button->setAutoExclusive(true);
-        return;
-    }
-    button->setChecked(checked);
-}
-
-bool TfrmSettings::isChecked(const QString& control) const {
-    const auto* button = findChild<QAbstractButton*>(control);
-    return button != nullptr && button->isChecked();
-}
-
-void TfrmSettings::setText(const QString& control, const QString& text) {
-    if (auto* edit = findChild<QLineEdit*>(control)) {
-        edit->setText(text);
-    } else if (auto* label = findChild<QLabel*>(control)) {
-        label->setText(text);
+void TfrmSettings::readStored() {
+    enableFrequencyBoxes();
+    const RegistryRead read = ReadRegistry(store_, settings_, *platform_.messages);
+    loadControls();
+    if (read.firstStart) {
+        firstStart();
     }
 }
 
-QString TfrmSettings::text(const QString& control) const {
-    if (const auto* edit = findChild<QLineEdit*>(control)) {
-        return edit->text();
+void TfrmSettings::loadControl(const SettingRow& row) {
+    const QString name = QString::fromLatin1(row.control);
+    switch (row.kind) {
+    case SettingKind::Boolean:
+        if (auto* button = findChild<QAbstractButton*>(name)) {
+            const bool checked = flagOf(settings_, row);
+            if (!checked && button->autoExclusive()) {
+                // Unchecking one radio button leaves its partner alone, so
+                // both may end up clear.
+                button->setAutoExclusive(false);
+                button->setChecked(false);
+                button->setAutoExclusive(true);
+            } else {
+                button->setChecked(checked);
+            }
+        }
+        break;
+    case SettingKind::Text:
+        if (auto* edit = findChild<QLineEdit*>(name)) {
+            edit->setText(textOf(settings_, row));
+        } else if (auto* label = findChild<QLabel*>(name)) {
+            label->setText(textOf(settings_, row));
+        }
+        break;
+    case SettingKind::Device:
+        if (auto* combo = findChild<QComboBox*>(name)) {
+            const int index = deviceOf(settings_, row);
+            combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+            // The list shows no selection for an entry it does not have.
+            setDevice(settings_, row, combo->currentIndex());
+        }
+        break;
+    case SettingKind::Colour:
+        break;
     }
-    if (const auto* label = findChild<QLabel*>(control)) {
-        return label->text();
+}
+
+void TfrmSettings::loadControls() {
+    for (const auto rows : {settingsTable(), unstoredSettings()}) {
+        for (const auto& row : rows) {
+            loadControl(row);
+        }
     }
-    return {};
+    host_.setAudiogramAreaColour(settings_.colours[kAudiogramBackgroundSlot]);
+    host_.setWindowColour(settings_.colours[kWindowBackgroundSlot]);
 }
 
-void TfrmSettings::select(const QString& list, int index) {
-    if (auto* combo = findChild<QComboBox*>(list)) {
-        combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+void TfrmSettings::connectWriteBack() {
+    for (const auto rows : {settingsTable(), unstoredSettings()}) {
+        for (const auto& row : rows) {
+            const QString name = QString::fromLatin1(row.control);
+            if (row.kind == SettingKind::Boolean) {
+                if (auto* button = findChild<QAbstractButton*>(name)) {
+                    connect(button, &QAbstractButton::toggled, this,
+                            [this, &row](bool on) { setFlag(settings_, row, on); });
+                }
+            } else if (row.kind == SettingKind::Text) {
+                // The calibration file's label changes only by code, which
+                // writes the value itself.
+                if (auto* edit = findChild<QLineEdit*>(name)) {
+                    connect(edit, &QLineEdit::textChanged, this,
+                            [this, &row](const QString& text) { setText(settings_, row, text); });
+                }
+            } else if (row.kind == SettingKind::Device) {
+                if (auto* combo = findChild<QComboBox*>(name)) {
+                    connect(combo, &QComboBox::currentIndexChanged, this,
+                            [this, &row](int index) { setDevice(settings_, row, index); });
+                }
+            }
+        }
     }
-}
-
-int TfrmSettings::selection(const QString& list) const {
-    const auto* combo = findChild<QComboBox*>(list);
-    return combo == nullptr ? -1 : combo->currentIndex();
-}
-
-std::uint32_t TfrmSettings::audiogramAreaColour() const {
-    return host_.audiogramAreaColour();
-}
-
-void TfrmSettings::setAudiogramAreaColour(std::uint32_t colour) {
-    host_.setAudiogramAreaColour(colour);
-}
-
-std::uint32_t TfrmSettings::windowColour() const {
-    return host_.windowColour();
-}
-
-void TfrmSettings::setWindowColour(std::uint32_t colour) {
-    host_.setWindowColour(colour);
 }
 
 void TfrmSettings::firstStart() {
     host_.restoreMainWindow();
     selectPage(SoundCard);
     firstStartPending_ = true;
-}
-
-// --- LiveSettings ---
-
-bool TfrmSettings::disableScreenSaver() const {
-    return chkDisableSS->isChecked();
-}
-
-bool TfrmSettings::reloadCalibrationAtStart() const {
-    return chkLoadCal->isChecked();
-}
-
-QString TfrmSettings::calibrationFileName() const {
-    return Label24->text();
-}
-
-bool TfrmSettings::printCalibrationFileName() const {
-    return chkPrintCal->isChecked();
-}
-
-bool TfrmSettings::testFrequency(int slot) const {
-    const QCheckBox* boxes[] = {Check125,  Check250,  Check500,  Check750,  Check1000, Check1500,
-                                Check2000, Check3000, Check4000, Check6000, Check8000};
-    return slot >= 1 && slot <= 11 && boxes[slot - 1]->isChecked();
-}
-
-QString TfrmSettings::pulseDurationText() const {
-    return BeepTimeEdit->text();
-}
-QString TfrmSettings::pauseDurationText() const {
-    return PauseTimeEdit->text();
-}
-QString TfrmSettings::levelStepText() const {
-    return LevelStep->text();
-}
-QString TfrmSettings::levelStartText() const {
-    return LevelStart->text();
-}
-QString TfrmSettings::maxTestTimeText() const {
-    return TestTimeEdit->text();
-}
-QString TfrmSettings::minReversalsText() const {
-    return ReverseEdit->text();
-}
-bool TfrmSettings::trialRun() const {
-    return Trial->isChecked();
-}
-bool TfrmSettings::leftEarFirst() const {
-    return FirstEar->isChecked();
-}
-bool TfrmSettings::resetLevelOnNewFrequency() const {
-    return cboNewFreq0dB->isChecked();
-}
-bool TfrmSettings::resetLevelOnNewSide() const {
-    return cboNewSide0dB->isChecked();
-}
-bool TfrmSettings::practiceDeviation() const {
-    return chkPraxisabweichung->isChecked();
-}
-bool TfrmSettings::joystickResponse() const {
-    return rdoJoystick->isChecked();
-}
-int TfrmSettings::waveOutDevice() const {
-    return WaveOutDevice->currentIndex();
-}
-QString TfrmSettings::waveOutDeviceText() const {
-    return WaveOutDevice->currentText();
-}
-bool TfrmSettings::reject1st() const {
-    return Reject1st->isChecked();
-}
-bool TfrmSettings::realTimeCalc() const {
-    return RealTimeCalc->isChecked();
-}
-bool TfrmSettings::showReversals() const {
-    return ShowReversals->isChecked();
-}
-bool TfrmSettings::showThresholds() const {
-    return ShowThresholds->isChecked();
-}
-bool TfrmSettings::markSuspicious() const {
-    return MarkSuspicious->isChecked();
 }
 
 } // namespace tavo::storage

@@ -27,10 +27,9 @@ template <typename T> T* named(T* widget, const char* name) {
     return widget;
 }
 
-QCheckBox* checkBox(QWidget* parent, const char* name, const char* caption, bool checked) {
-    auto* box = named(new QCheckBox(QString::fromUtf8(caption), parent), name);
-    box->setChecked(checked);
-    return box;
+// The controls start empty: the dialog loads its Settings value into them.
+QCheckBox* checkBox(QWidget* parent, const char* name, const char* caption) {
+    return named(new QCheckBox(QString::fromUtf8(caption), parent), name);
 }
 
 } // namespace
@@ -42,18 +41,18 @@ void TfrmSettings::buildTestProcedurePage() {
     GroupBox1 =
         named(new QGroupBox(QStringLiteral("Test Frequencies"), TestProcedure), "GroupBox1");
     auto* frequencies = new QGridLayout(GroupBox1);
-    Check125 = checkBox(GroupBox1, "Check125", "125 Hz", false);
-    Check250 = checkBox(GroupBox1, "Check250", "250 Hz", true);
-    Check500 = checkBox(GroupBox1, "Check500", "500 Hz", true);
-    Check750 = checkBox(GroupBox1, "Check750", "750 Hz", false);
-    Check1000 = checkBox(GroupBox1, "Check1000", "1 kHz", true);
+    Check125 = checkBox(GroupBox1, "Check125", "125 Hz");
+    Check250 = checkBox(GroupBox1, "Check250", "250 Hz");
+    Check500 = checkBox(GroupBox1, "Check500", "500 Hz");
+    Check750 = checkBox(GroupBox1, "Check750", "750 Hz");
+    Check1000 = checkBox(GroupBox1, "Check1000", "1 kHz");
     Check1000->setEnabled(false); // until the stored settings have been read
-    Check1500 = checkBox(GroupBox1, "Check1500", "1.5 kHz", false);
-    Check2000 = checkBox(GroupBox1, "Check2000", "2 kHz", true);
-    Check3000 = checkBox(GroupBox1, "Check3000", "3 kHz", true);
-    Check4000 = checkBox(GroupBox1, "Check4000", "4 kHz", true);
-    Check6000 = checkBox(GroupBox1, "Check6000", "6 kHz", true);
-    Check8000 = checkBox(GroupBox1, "Check8000", "8 kHz", true);
+    Check1500 = checkBox(GroupBox1, "Check1500", "1.5 kHz");
+    Check2000 = checkBox(GroupBox1, "Check2000", "2 kHz");
+    Check3000 = checkBox(GroupBox1, "Check3000", "3 kHz");
+    Check4000 = checkBox(GroupBox1, "Check4000", "4 kHz");
+    Check6000 = checkBox(GroupBox1, "Check6000", "6 kHz");
+    Check8000 = checkBox(GroupBox1, "Check8000", "8 kHz");
     const QCheckBox* boxes[] = {Check125,  Check250,  Check500,  Check750,  Check1000, Check1500,
                                 Check2000, Check3000, Check4000, Check6000, Check8000};
     for (int i = 0; i < 11; ++i) {
@@ -63,11 +62,10 @@ void TfrmSettings::buildTestProcedurePage() {
     GroupBox4 = named(new QGroupBox(QStringLiteral("Test Parameters"), TestProcedure), "GroupBox4");
     auto* parameters = new QGridLayout(GroupBox4);
     const auto field = [this, parameters](const char* name, const char* label, const char* unit,
-                                          const char* value, int row, int column,
-                                          const char* note = nullptr) {
+                                          int row, int column, const char* note = nullptr) {
         auto* caption = new QLabel(QString::fromUtf8(label), GroupBox4);
         caption->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(name));
-        auto* edit = named(new QLineEdit(QString::fromLatin1(value), GroupBox4), name);
+        auto* edit = named(new QLineEdit(GroupBox4), name);
         edit->setMaximumWidth(60);
         parameters->addWidget(caption, row * 3, column, 1, 2);
         parameters->addWidget(edit, row * 3 + 1, column);
@@ -79,24 +77,23 @@ void TfrmSettings::buildTestProcedurePage() {
         }
         return edit;
     };
-    BeepTimeEdit = field("BeepTimeEdit", "Signal duration", "s", "1", 0, 0);
-    PauseTimeEdit = field("PauseTimeEdit", "Pause duration", "s", "1", 0, 2);
-    LevelStep = field("LevelStep", "Level step", "dB", "3", 1, 0);
-    LevelStart = field("LevelStart", "Start level", "dBHL", "40", 1, 2);
-    TestTimeEdit = field("TestTimeEdit", "Test time per frequency", "s", "30", 2, 0, "Maximum");
-    ReverseEdit = field("ReverseEdit", "Reversals", "", "6", 2, 2, "Minimum");
+    BeepTimeEdit = field("BeepTimeEdit", "Signal duration", "s", 0, 0);
+    PauseTimeEdit = field("PauseTimeEdit", "Pause duration", "s", 0, 2);
+    LevelStep = field("LevelStep", "Level step", "dB", 1, 0);
+    LevelStart = field("LevelStart", "Start level", "dBHL", 1, 2);
+    TestTimeEdit = field("TestTimeEdit", "Test time per frequency", "s", 2, 0, "Maximum");
+    ReverseEdit = field("ReverseEdit", "Reversals", "", 2, 2, "Minimum");
 
     Miscanelleous =
         named(new QGroupBox(QStringLiteral("Miscellaneous"), TestProcedure), "Miscanelleous");
     auto* misc = new QVBoxLayout(Miscanelleous);
-    Trial = checkBox(Miscanelleous, "Trial", "Trial run", true);
-    FirstEar = checkBox(Miscanelleous, "FirstEar", "Left ear first", true);
-    cboNewFreq0dB = checkBox(Miscanelleous, "cboNewFreq0dB", "Reset level on new frequency", false);
-    cboNewSide0dB = checkBox(Miscanelleous, "cboNewSide0dB", "Reset level on new side", false);
-    chkPraxisabweichung =
-        checkBox(Miscanelleous, "chkPraxisabweichung", "Practice deviation", true);
-    chkDisableSS = checkBox(Miscanelleous, "chkDisableSS", "Disable screensaver during test", true);
-    chkShowLevel = checkBox(Miscanelleous, "chkShowLevel", "Show level during test", true);
+    Trial = checkBox(Miscanelleous, "Trial", "Trial run");
+    FirstEar = checkBox(Miscanelleous, "FirstEar", "Left ear first");
+    cboNewFreq0dB = checkBox(Miscanelleous, "cboNewFreq0dB", "Reset level on new frequency");
+    cboNewSide0dB = checkBox(Miscanelleous, "cboNewSide0dB", "Reset level on new side");
+    chkPraxisabweichung = checkBox(Miscanelleous, "chkPraxisabweichung", "Practice deviation");
+    chkDisableSS = checkBox(Miscanelleous, "chkDisableSS", "Disable screensaver during test");
+    chkShowLevel = checkBox(Miscanelleous, "chkShowLevel", "Show level during test");
     chkDisableSS->setVisible(false);
     chkShowLevel->setVisible(false);
     for (auto* box : {Trial, FirstEar, cboNewFreq0dB, cboNewSide0dB, chkPraxisabweichung}) {
@@ -132,7 +129,6 @@ void TfrmSettings::buildSoundCardPage() {
     rdoCTRL = named(new QRadioButton(QStringLiteral("CTRL key"), GroupBox7), "rdoCTRL");
     rdoJoystick =
         named(new QRadioButton(QStringLiteral("Joystick (recommended)"), GroupBox7), "rdoJoystick");
-    rdoCTRL->setChecked(true);
     Label26 = named(new QLabel(GroupBox7), "Label26");
     Label26->setWordWrap(true);
     Label25 = named(new QLabel(QStringLiteral("Joystick Button State"), GroupBox7), "Label25");
@@ -198,12 +194,11 @@ void TfrmSettings::buildGraphSettingsPage() {
     GroupBox6 =
         named(new QGroupBox(QStringLiteral("Graph calculation"), GraphSettings), "GroupBox6");
     auto* options = new QVBoxLayout(GroupBox6);
-    ShowReversals = checkBox(GroupBox6, "ShowReversals", "Show tone level traces", true);
-    ShowThresholds =
-        checkBox(GroupBox6, "ShowThresholds", "Show calculated hearing thresholds", true);
-    MarkSuspicious = checkBox(GroupBox6, "MarkSuspicious", "Highlight inaccurate results", true);
-    Reject1st = checkBox(GroupBox6, "Reject1st", "Ignore first reversal", true);
-    RealTimeCalc = checkBox(GroupBox6, "RealTimeCalc", "Update audiogram during test", true);
+    ShowReversals = checkBox(GroupBox6, "ShowReversals", "Show tone level traces");
+    ShowThresholds = checkBox(GroupBox6, "ShowThresholds", "Show calculated hearing thresholds");
+    MarkSuspicious = checkBox(GroupBox6, "MarkSuspicious", "Highlight inaccurate results");
+    Reject1st = checkBox(GroupBox6, "Reject1st", "Ignore first reversal");
+    RealTimeCalc = checkBox(GroupBox6, "RealTimeCalc", "Update audiogram during test");
     for (auto* box : {ShowReversals, ShowThresholds, MarkSuspicious, Reject1st, RealTimeCalc}) {
         options->addWidget(box);
     }
@@ -235,13 +230,11 @@ void TfrmSettings::buildGraphSettingsPage() {
 void TfrmSettings::buildCalibrationPage() {
     TabSheet1 = named(new QWidget, "TabSheet1");
     SettingsPages->addTab(TabSheet1, QStringLiteral("Calibration"));
-    chkLoadCal =
-        checkBox(TabSheet1, "chkLoadCal", "Re-load default calibration file at startup", false);
+    chkLoadCal = checkBox(TabSheet1, "chkLoadCal", "Re-load default calibration file at startup");
     btnChooseCal = named(new QPushButton(QStringLiteral("Choose file"), TabSheet1), "btnChooseCal");
-    Label24 = named(new QLabel(QStringLiteral("Keine Datei ausgewählt"), TabSheet1), "Label24");
+    Label24 = named(new QLabel(TabSheet1), "Label24");
     Label24->setWordWrap(true);
-    chkPrintCal =
-        checkBox(TabSheet1, "chkPrintCal", "Print Calibration filename on audiogram", false);
+    chkPrintCal = checkBox(TabSheet1, "chkPrintCal", "Print Calibration filename on audiogram");
     auto* page = new QVBoxLayout(TabSheet1);
     for (QWidget* widget :
          std::initializer_list<QWidget*>{chkLoadCal, btnChooseCal, Label24, chkPrintCal}) {

@@ -3,7 +3,8 @@
 #include "engine/AppState.h"
 #include "engine/ColourValue.h"
 #include "engine/Evaluation.h"
-#include "engine/LiveSettings.h"
+#include "storage/Settings.h"
+#include "storage/SettingsTable.h"
 #include "ui/AudiogramGeometry.h"
 
 #include <QFont>
@@ -213,7 +214,7 @@ int px(double value) {
 
 class Painting {
 public:
-    Painting(const engine::AppState& state, const engine::LiveSettings& settings,
+    Painting(const engine::AppState& state, const storage::Settings& settings,
              const AudiogramCanvas& canvas)
         : state_(state), settings_(settings),
           geometry_(canvas.audiogram.size.width(), canvas.audiogram.size.height()),
@@ -228,7 +229,7 @@ public:
         // Without columns nothing has a place: the grid stays alone.
         writeTable(geometry_.columns() > 0);
         if (geometry_.columns() > 0) {
-            if (settings_.markSuspicious()) {
+            if (settings_.markSuspicious) {
                 markInaccurate();
             }
             DrawTestRecord(state_.Test1Result, 0);
@@ -239,7 +240,7 @@ public:
 
 private:
     QColor colour(int slot) const {
-        return engine::toQColor(state_.Colours[static_cast<std::size_t>(slot)]);
+        return engine::toQColor(settings_.colours[static_cast<std::size_t>(slot)]);
     }
 
     // Step 1: the backgrounds, the panels' left edges, the grid lines and
@@ -275,7 +276,7 @@ private:
             }
         } else {
             for (int index = 0; index < kDrawnIndexes; ++index) {
-                if (settings_.testFrequency(index + 1)) {
+                if (settings_.testFrequency[static_cast<std::size_t>(index + 1)]) {
                     columns.push_back(index);
                 }
             }
@@ -353,7 +354,7 @@ private:
                 ++r;
                 const auto& list = run1.Reversals[panel][index];
                 const bool inaccurate = list.Spread > engine::kInaccurateSpread ||
-                                        list.Count < minimumReversals(settings_.minReversalsText());
+                                        list.Count < minimumReversals(settings_.minReversals);
                 if (inaccurate) {
                     audiogram_.rectangle(px(geometry_.hatchLeft(panel, r)), 10,
                                          px(geometry_.hatchRight(panel, r)),
@@ -368,12 +369,12 @@ private:
     // Step 6, one run: the level traces, then the thresholds. Each column
     // counter follows the run's own results.
     void DrawTestRecord(const TTestResult& record, int run) {
-        if (settings_.showReversals()) {
+        if (settings_.showReversals) {
             for (int ear = 0; ear < engine::kEars; ++ear) {
                 drawTraces(record, run, ear);
             }
         }
-        if (settings_.showThresholds()) {
+        if (settings_.showThresholds) {
             for (int ear = 0; ear < engine::kEars; ++ear) {
                 drawThresholds(record, run, ear);
             }
@@ -384,7 +385,7 @@ private:
     // last on its right edge; each frequency starts at the height where the
     // previous one of that ear ended, unless that lay beyond 100 dB HL.
     void drawTraces(const TTestResult& record, int run, int ear) {
-        const int startY = px(geometry_.levelY(initialLevel(settings_.levelStartText())));
+        const int startY = px(geometry_.levelY(initialLevel(settings_.levelStart)));
         int yS = startY;
         int r = 0;
         for (int index = 0; index < kDrawnIndexes; ++index) {
@@ -447,7 +448,7 @@ private:
     }
 
     const engine::AppState& state_;
-    const engine::LiveSettings& settings_;
+    const storage::Settings& settings_;
     AudiogramGeometry geometry_;
     Box audiogram_;
     Box table_;
@@ -456,11 +457,11 @@ private:
 } // namespace
 
 int initialLevel(const QString& levelStartText) {
-    return integerText(levelStartText).value_or(40);
+    return integerText(levelStartText).value_or(storage::designText("Start Level (dB HL)").toInt());
 }
 
 int minimumReversals(const QString& reverseEditText) {
-    return integerText(reverseEditText).value_or(6);
+    return integerText(reverseEditText).value_or(storage::designText("Min. Reversals").toInt());
 }
 
 QString dateLineText(const engine::AppState& state) {
@@ -473,7 +474,7 @@ QString dateLineText(const engine::AppState& state) {
            QStringLiteral(".");
 }
 
-QString pbxAudiogramPaint(const engine::AppState& state, const engine::LiveSettings& settings,
+QString pbxAudiogramPaint(const engine::AppState& state, const storage::Settings& settings,
                           const AudiogramCanvas& canvas, const std::function<void()>& CalcAVP) {
     Painting painting(state, settings, canvas);
     return painting.run(CalcAVP);

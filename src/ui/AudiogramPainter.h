@@ -9,8 +9,10 @@ class QPainter;
 
 namespace tavo::engine {
 struct AppState;
-class LiveSettings;
-} // namespace tavo::engine
+}
+namespace tavo::storage {
+struct Settings;
+}
 
 namespace tavo::ui {
 
@@ -41,7 +43,7 @@ struct AudiogramCanvas {
 // called (before the columns are laid out) so the summary figures follow.
 // Returns the text of the date line ("Testdatum Test 1: ..."; empty without
 // results).
-QString pbxAudiogramPaint(const engine::AppState& state, const engine::LiveSettings& settings,
+QString pbxAudiogramPaint(const engine::AppState& state, const storage::Settings& settings,
                           const AudiogramCanvas& canvas, const std::function<void()>& CalcAVP = {});
 
 // The date line for the state's two runs; empty while the results are not
@@ -49,12 +51,12 @@ QString pbxAudiogramPaint(const engine::AppState& state, const engine::LiveSetti
 QString dateLineText(const engine::AppState& state);
 
 // The level the traces start from, from the "LevelStart" text; a text that
-// is not an integer counts as the design value 40, as the settings dialog
+// is not an integer counts as the design value, as the settings dialog
 // corrects it on leaving the field.
 int initialLevel(const QString& levelStartText);
 
 // The minimum number of reversals from the "ReverseEdit" text; a text that
-// is not an integer counts as the design value 6.
+// is not an integer counts as the design value.
 int minimumReversals(const QString& reverseEditText);
 
 } // namespace tavo::ui

@@ -1,23 +1,22 @@
 #include "ui/ScreenSaverFilter.h"
 
 #include "engine/AppState.h"
-#include "engine/LiveSettings.h"
 #include "platform/ScreenSaver.h"
+#include "storage/Settings.h"
 
 namespace tavo::ui {
 
 ScreenSaverFilter::ScreenSaverFilter(const engine::AppState& state,
+                                     const storage::Settings& settings,
                                      platform::ScreenSaver& screenSaver, QObject* parent)
-    : QObject(parent), state_(state), screenSaver_(screenSaver) {}
+    : QObject(parent), state_(state), settings_(settings), screenSaver_(screenSaver) {}
 
 ScreenSaverFilter::~ScreenSaverFilter() {
     screenSaver_.release();
 }
 
 void ScreenSaverFilter::update() {
-    const bool optionTicked = settings_ == nullptr ? engine::DesignSettings().disableScreenSaver()
-                                                   : settings_->disableScreenSaver();
-    if (!state_.StopRequested && optionTicked) {
+    if (!state_.StopRequested && settings_.disableScreenSaver) {
         screenSaver_.inhibit();
     } else {
         screenSaver_.release();

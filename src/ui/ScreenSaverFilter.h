@@ -4,8 +4,10 @@
 
 namespace tavo::engine {
 struct AppState;
-class LiveSettings;
-} // namespace tavo::engine
+}
+namespace tavo::storage {
+struct Settings;
+}
 namespace tavo::platform {
 class ScreenSaver;
 }
@@ -19,12 +21,10 @@ namespace tavo::ui {
 // only called when the outcome changes. It never consumes an event.
 class ScreenSaverFilter final : public QObject {
 public:
-    ScreenSaverFilter(const engine::AppState& state, platform::ScreenSaver& screenSaver,
-                      QObject* parent = nullptr);
+    ScreenSaverFilter(const engine::AppState& state, const storage::Settings& settings,
+                      platform::ScreenSaver& screenSaver, QObject* parent = nullptr);
     ~ScreenSaverFilter() override;
 
-    // The live settings to read; nothing means the design value (ticked).
-    void setSettings(const engine::LiveSettings* settings) { settings_ = settings; }
     // Brings the screen saver's state in line with the two conditions.
     void update();
 
@@ -33,8 +33,8 @@ protected:
 
 private:
     const engine::AppState& state_;
+    const storage::Settings& settings_;
     platform::ScreenSaver& screenSaver_;
-    const engine::LiveSettings* settings_ = nullptr;
 };
 
 } // namespace tavo::ui

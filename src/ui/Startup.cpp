@@ -2,7 +2,6 @@
 
 #include "engine/AppState.h"
 #include "engine/DeviceList.h"
-#include "engine/LiveSettings.h"
 #include "engine/ProductInfo.h"
 #include "engine/TfrmTest.h"
 #include "hardware/MIXER_e.h"
@@ -31,7 +30,6 @@ ProgramWindows::ProgramWindows() = default;
 ProgramWindows::~ProgramWindows() {
     // The dialogs go before the main window: it must not reach them any more.
     if (main) {
-        main->setLiveSettings(nullptr);
         main->attachDialogs(nullptr, nullptr);
         main->repaintTestGraph = {};
         main->attachTestWindow(nullptr, nullptr);
@@ -55,18 +53,19 @@ std::unique_ptr<ProgramWindows> createWindows(engine::AppState& state, platform:
                                               ProgramServices services,
                                               const QStringList& parameters) {
     auto windows = std::make_unique<ProgramWindows>();
-    windows->main = std::make_unique<TfrmMain>(MainWindowContext{state, platform, parameters, {}});
+    windows->main = std::make_unique<TfrmMain>(
+        MainWindowContext{state, windows->settingsValue, platform, parameters, {}});
     windows->creationOrder << QStringLiteral("TfrmMain");
     windows->settings = std::make_unique<storage::TfrmSettings>(
-        state, platform, services.settings, *windows->main, services.mixerDevices);
-    windows->main->setLiveSettings(windows->settings.get());
+        state, windows->settingsValue, platform, services.settings, *windows->main,
+        services.mixerDevices);
     windows->creationOrder << QStringLiteral("TfrmSettings");
     windows->password =
         std::make_unique<TfrmPassword>([settings = windows->settings.get()] { settings->show(); },
                                        [main = windows->main.get()] { main->setEnabled(true); });
     windows->main->attachDialogs(windows->settings.get(), windows->password.get());
     windows->creationOrder << QStringLiteral("TfrmPassword");
-    windows->test = std::make_unique<engine::TfrmTest>(state);
+    windows->test = std::make_unique<engine::TfrmTest>(state, windows->settingsValue);
     // A colour change in the settings repaints the live graph too.
     windows->main->repaintTestGraph = [test = windows->test.get()] {
         test->GraphPaint();
@@ -76,7 +75,7 @@ std::unique_ptr<ProgramWindows> createWindows(engine::AppState& state, platform:
     // Its creation loads the start-up calibration, with the settings as
     // the settings dialog holds them.
     storage::CalibrationInfoContext calibrationInfo{state, *platform.messages, windows->main.get()};
-    calibrationInfo.settings = windows->settings.get();
+    calibrationInfo.settings = &windows->settingsValue;
     windows->calibrationInfo = std::make_unique<storage::TfrmCalibrationInfo>(calibrationInfo);
     windows->main->setCalibrationReader(
         [info = windows->calibrationInfo.get()](const QString& fileName) {
@@ -88,7 +87,7 @@ std::unique_ptr<ProgramWindows> createWindows(engine::AppState& state, platform:
         platform,
         services.mixer,
         [main = windows->main.get()] { return main->endpointVolume(); },
-        windows->settings.get(),
+        &windows->settingsValue,
         windows->main.get()};
     windows->bioCal = std::make_unique<hardware::TfrmBioCal>(
         calibration, [info = windows->calibrationInfo.get()](const QString& comment) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ListenerDescription.h"
+#include "storage/Settings.h"
 
 #include <QStringList>
 
@@ -40,6 +41,10 @@ struct ProgramWindows {
     ProgramWindows();
     ~ProgramWindows();
 
+    // The program's settings: the settings dialog shows and edits them, the
+    // rest of the program reads them. Declared first, so it outlives every
+    // window.
+    storage::Settings settingsValue = storage::designSettings();
     std::unique_ptr<TfrmMain> main;
     std::unique_ptr<storage::TfrmSettings> settings;
     std::unique_ptr<TfrmPassword> password;

@@ -16,7 +16,7 @@ namespace tavo::ui {
 
 TestCommand::TestCommand(engine::AppState& state, platform::Platform& platform,
                          hardware::MIXER_e& mixer, platform::EndpointVolume* endpoint,
-                         engine::TfrmTest& window, const engine::LiveSettings& settings,
+                         engine::TfrmTest& window, const storage::Settings& settings,
                          TestCommandHost host)
     : window_(window), platform_(platform), host_(std::move(host)),
       soundCard_(std::make_unique<hardware::MixerTestSoundCard>(state, mixer, endpoint)) {

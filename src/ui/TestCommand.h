@@ -10,12 +10,14 @@
 
 namespace tavo::engine {
 struct AppState;
-class LiveSettings;
 class PulseObserver;
 class SimulatedListener;
 class TfrmTest;
 class TrackingTest;
 } // namespace tavo::engine
+namespace tavo::storage {
+struct Settings;
+}
 namespace tavo::hardware {
 class MIXER_e;
 class MixerTestSoundCard;
@@ -44,7 +46,7 @@ class TestCommand final : public engine::TestHost {
 public:
     TestCommand(engine::AppState& state, platform::Platform& platform, hardware::MIXER_e& mixer,
                 platform::EndpointVolume* endpoint, engine::TfrmTest& window,
-                const engine::LiveSettings& settings, TestCommandHost host);
+                const storage::Settings& settings, TestCommandHost host);
     ~TestCommand() override;
 
     // NewTest1Click.

@@ -3,7 +3,6 @@
 #include "engine/AppState.h"
 #include "engine/ColourValue.h"
 #include "engine/Evaluation.h"
-#include "engine/LiveSettings.h"
 #include "engine/ProductInfo.h"
 #include "engine/StartupRules.h"
 #include "platform/Platform.h"
@@ -341,7 +340,8 @@ void TfrmMain::FormCreate() {
 
     // The screen saver stays off while a test may run.
     if (platform.screenSaver != nullptr && QCoreApplication::instance() != nullptr) {
-        screenSaverFilter_ = new ScreenSaverFilter(state, *platform.screenSaver, this);
+        screenSaverFilter_ =
+            new ScreenSaverFilter(state, context_.settings, *platform.screenSaver, this);
         QCoreApplication::instance()->installEventFilter(screenSaverFilter_);
         screenSaverFilter_->update();
     }
@@ -382,14 +382,6 @@ void TfrmMain::FormCreate() {
     applyMenuRules();
 }
 
-void TfrmMain::setLiveSettings(const engine::LiveSettings* settings) {
-    liveSettings_ = settings;
-    if (screenSaverFilter_ != nullptr) {
-        screenSaverFilter_->setSettings(settings);
-        screenSaverFilter_->update();
-    }
-}
-
 void TfrmMain::New1Click() {
     auto& state = context_.state;
     unsavedResults_ = false;
@@ -412,11 +404,8 @@ void TfrmMain::repaintAudiogram() {
 }
 
 void TfrmMain::pbxAudiogramPaint(QPainter* audiogram, QPainter* table) {
-    static const engine::DesignSettings designSettings;
-    const engine::LiveSettings& settings =
-        liveSettings_ != nullptr ? *liveSettings_ : designSettings;
     const QString dateLine = ui::pbxAudiogramPaint(
-        context_.state, settings,
+        context_.state, context_.settings,
         {{audiogram, pbxAudiogram->size()}, {table, pbxResults->size()}, printing_},
         [this] { CalcAVP(); });
     if (lblDateTime->text() != dateLine) {

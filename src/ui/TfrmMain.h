@@ -24,7 +24,6 @@ class QRadioButton;
 
 namespace tavo::engine {
 struct AppState;
-class LiveSettings;
 class TfrmTest;
 } // namespace tavo::engine
 namespace tavo::hardware {
@@ -38,6 +37,7 @@ class EndpointVolume;
 } // namespace tavo::platform
 
 namespace tavo::storage {
+struct Settings;
 class TfrmCalibrationInfo;
 class TfrmSettings;
 } // namespace tavo::storage
@@ -52,6 +52,8 @@ class TfrmPassword;
 // What the main window is given when it is created.
 struct MainWindowContext {
     engine::AppState& state;
+    // The program's settings (the settings dialog edits them).
+    const storage::Settings& settings;
     platform::Platform& platform;
     // The program's command-line parameters (without the program name and
     // the program's own options).
@@ -84,11 +86,6 @@ public:
 
     // The New Test command, once the test window is attached.
     TestCommand* testCommand() const { return testCommand_.get(); }
-
-    // The settings the screen-saver filter and the audiogram read (the
-    // settings dialog's controls once that dialog exists; until then the
-    // design values).
-    void setLiveSettings(const engine::LiveSettings* settings);
 
     // F1: the manual at the section of the active window.
     HelpKey* helpKey() const { return helpKey_; }
@@ -271,7 +268,6 @@ private:
     MainWindowContext context_;
     storage::TfrmSettings* settings_ = nullptr;
     TfrmPassword* password_ = nullptr;
-    const engine::LiveSettings* liveSettings_ = nullptr;
     std::uint32_t audiogramColour_;
     std::uint32_t windowColour_;
     std::function<bool(const QString& fileName)> calibrationReader_;

@@ -3,8 +3,8 @@
 // 96-pixels-per-inch screen.
 
 #include "engine/AppState.h"
-#include "engine/LiveSettings.h"
 #include "platform/Platform.h"
+#include "storage/Settings.h"
 #include "ui/TfrmMain.h"
 
 #include <QFontMetrics>
@@ -49,9 +49,7 @@ void TfrmMain::PrinterSetup1Click() {
 }
 
 void TfrmMain::inPrintedLook(const std::function<void(QWidget& client)>& draw) {
-    static const engine::DesignSettings designSettings;
-    const engine::LiveSettings& settings =
-        liveSettings_ != nullptr ? *liveSettings_ : designSettings;
+    const storage::Settings& settings = context_.settings;
     const std::uint32_t audiogram = audiogramColour_;
     const std::uint32_t window = windowColour_;
     setAudiogramAreaColour(kWhite);
@@ -60,14 +58,14 @@ void TfrmMain::inPrintedLook(const std::function<void(QWidget& client)>& draw) {
 
     // The calibration line sits after the date line, where even a page that
     // cuts the window off at its right edge shows it in full.
-    lblCalFilename->setVisible(settings.printCalibrationFileName());
+    lblCalFilename->setVisible(settings.printCalibrationFileName);
     const int left = lblDateTime->geometry().right() + 24;
     const int width = std::max(100, kFullyPrinted - left);
     lblCalFilename->setGeometry(left, lblDateTime->y(), width, lblCalFilename->height());
     lblCalFilename->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblCalFilename->setText(
         QFontMetrics(lblCalFilename->font())
-            .elidedText(QStringLiteral("Dateiname Kalibierung: ") + settings.calibrationFileName(),
+            .elidedText(QStringLiteral("Dateiname Kalibierung: ") + settings.calibrationFileName,
                         Qt::ElideMiddle, width));
 
     printing_ = true;

@@ -2,7 +2,6 @@
 // windows, with every other command refused while it runs.
 
 #include "engine/AppState.h"
-#include "engine/LiveSettings.h"
 #include "engine/TrackingTest.h"
 #include "ui/TestCommand.h"
 #include "ui/TfrmMain.h"
@@ -16,7 +15,6 @@ void TfrmMain::attachTestWindow(engine::TfrmTest* window, hardware::MIXER_e* mix
     if (window == nullptr || mixer == nullptr) {
         return;
     }
-    static const engine::DesignSettings designSettings;
     TestCommandHost host;
     host.repaintAudiogram = [this] {
         repaintAudiogram();
@@ -30,9 +28,9 @@ void TfrmMain::attachTestWindow(engine::TfrmTest* window, hardware::MIXER_e* mix
     host.setCommandsEnabled = [this](bool enabled) {
         setCommandsEnabled(enabled);
     };
-    testCommand_ = std::make_unique<TestCommand>(
-        context_.state, context_.platform, *mixer, EndpointVolume.get(), *window,
-        liveSettings_ != nullptr ? *liveSettings_ : designSettings, std::move(host));
+    testCommand_ = std::make_unique<TestCommand>(context_.state, context_.platform, *mixer,
+                                                 EndpointVolume.get(), *window, context_.settings,
+                                                 std::move(host));
 }
 
 void TfrmMain::NewTest1Click() {

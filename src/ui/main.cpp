@@ -15,6 +15,7 @@
 #include "platform/Platform.h"
 #include "platform/qt/SingleInstance.h"
 #include "ui/ProgramLook.h"
+#include "ui/QtMessages.h"
 #include "ui/Startup.h"
 
 #include <QApplication>
@@ -123,8 +124,9 @@ int main(int argc, char* argv[]) {
     }
     options.instance = &instance;
 
-    auto platform = simulate ? tavo::platform::makeSimulatedSoundPlatform()
-                             : tavo::platform::makeRealPlatform();
+    auto messages = std::make_unique<tavo::ui::QtMessages>();
+    auto platform = simulate ? tavo::platform::makeSimulatedSoundPlatform(std::move(messages))
+                             : tavo::platform::makeRealPlatform(std::move(messages));
     tavo::engine::AppState state;
     return tavo::ui::runProgram(app, *platform, state, parameters, options);
 }

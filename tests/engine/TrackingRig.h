@@ -6,7 +6,6 @@
 // scripted game controller. Used by the procedure's tests and benchmark.
 
 #include "engine/AppState.h"
-#include "engine/LiveSettings.h"
 #include "engine/LiveTrace.h"
 #include "engine/SimulatedListener.h"
 #include "engine/TestServices.h"
@@ -21,6 +20,7 @@
 #include "platform/sim/SimMixer.h"
 #include "platform/sim/SimSoundChain.h"
 #include "platform/sim/SimWaveOutput.h"
+#include "storage/SettingsTable.h"
 
 #include <QStringList>
 
@@ -30,38 +30,21 @@
 
 namespace tavo::testsupport {
 
-// The settings as plain values, the dialog's design values to start with.
-struct PlainTestSettings final : engine::LiveSettings {
-    QString pulse = QStringLiteral("1"), gap = QStringLiteral("1"), step = QStringLiteral("3"),
-            start = QStringLiteral("0"), time = QStringLiteral("30"),
-            reversals = QStringLiteral("6");
-    bool trial = false, leftFirst = true, resetFrequency = false, resetSide = false,
-         practice = true, joystick = true, reject = true, realTime = true;
-    std::array<bool, 12> slots{}; // 1..11
-
+// The settings for these tests: the design values, but starting at 0 dB HL,
+// without a trial and answering on the controller.
+struct PlainTestSettings final : storage::Settings {
+    PlainTestSettings() : storage::Settings(storage::designSettings()) {
+        levelStart = QStringLiteral("0");
+        trialRun = false;
+        joystick = true;
+        ctrl = false;
+    }
     void only(std::initializer_list<int> enabled) {
-        slots.fill(false);
+        testFrequency.fill(false);
         for (int slot : enabled) {
-            slots[static_cast<std::size_t>(slot)] = true;
+            testFrequency[static_cast<std::size_t>(slot)] = true;
         }
     }
-    bool testFrequency(int slot) const override {
-        return slot >= 1 && slot <= 11 && slots[static_cast<std::size_t>(slot)];
-    }
-    QString pulseDurationText() const override { return pulse; }
-    QString pauseDurationText() const override { return gap; }
-    QString levelStepText() const override { return step; }
-    QString levelStartText() const override { return start; }
-    QString maxTestTimeText() const override { return time; }
-    QString minReversalsText() const override { return reversals; }
-    bool trialRun() const override { return trial; }
-    bool leftEarFirst() const override { return leftFirst; }
-    bool resetLevelOnNewFrequency() const override { return resetFrequency; }
-    bool resetLevelOnNewSide() const override { return resetSide; }
-    bool practiceDeviation() const override { return practice; }
-    bool joystickResponse() const override { return joystick; }
-    bool reject1st() const override { return reject; }
-    bool realTimeCalc() const override { return realTime; }
 };
 
 // The test window as the procedure drives it, recorded.
@@ -152,7 +135,6 @@ struct TrackingRig {
         if (endpointPath) {
             endpoint = endpointService.activateDefault();
         }
-        state.Colours = {0x800000, 0x000080, 0x808080, 0x008080, 0xFF00000F, 0xFF0000, 0x0000FF};
         state.CalibrationLoaded = true;
         // A point per ear and slot that the volume requests can be told by.
         for (int ear = 0; ear < engine::kEars; ++ear) {

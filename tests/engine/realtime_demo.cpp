@@ -13,6 +13,7 @@
 #include "engine/LiveTrace.h"
 #include "engine/TfrmTest.h"
 #include "platform/qt/QtEventPump.h"
+#include "storage/SettingsTable.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -81,9 +82,10 @@ int main(int argc, char** argv) {
     const Options options = parse(QApplication::arguments());
 
     engine::AppState state;
-    state.Colours = {0x800000, 0x000080, 0x808080, 0x008080, 0xFF00000F, 0xFF0000, 0x0000FF};
+    storage::Settings settings = storage::designSettings();
+    settings.colours = {0x800000, 0x000080, 0x808080, 0x008080, 0xFF00000F, 0xFF0000, 0x0000FF};
     state.CurrentLevel = 20.0 - 100.0;
-    engine::TfrmTest window(state);
+    engine::TfrmTest window(state, settings);
     window.Next->setText(QStringLiteral("Abbrechen"));
     window.show();
 

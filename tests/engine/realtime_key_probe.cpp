@@ -16,6 +16,7 @@
 #include "engine/TfrmTest.h"
 #include "platform/qt/QtEventPump.h"
 #include "platform/sim/SimWaveOutput.h"
+#include "storage/SettingsTable.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -80,8 +81,9 @@ private:
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     engine::AppState state;
-    state.Colours = {0x800000, 0x000080, 0x808080, 0x008080, 0xFF00000F, 0xFF0000, 0x0000FF};
-    engine::TfrmTest window(state);
+    storage::Settings settings = storage::designSettings();
+    settings.colours = {0x800000, 0x000080, 0x808080, 0x008080, 0xFF00000F, 0xFF0000, 0x0000FF};
+    engine::TfrmTest window(state, settings);
     KeyLog log(&window);
     app.installEventFilter(&log);
 

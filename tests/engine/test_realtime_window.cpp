@@ -9,6 +9,7 @@
 #include "engine/TfrmTest.h"
 #include "platform/sim/ScriptedGameController.h"
 #include "platform/sim/SimEventPump.h"
+#include "storage/SettingsTable.h"
 
 #include <gtest/gtest.h>
 
@@ -42,8 +43,8 @@ double hl(double dbHl) {
 
 struct Rig {
     Rig() {
-        state.Colours = {kNavy, kMaroon, kGrey, 0x008080, 0xFF00000F, 0xFF0000, 0x0000FF};
-        window = std::make_unique<TfrmTest>(state);
+        settings.colours = {kNavy, kMaroon, kGrey, 0x008080, 0xFF00000F, 0xFF0000, 0x0000FF};
+        window = std::make_unique<TfrmTest>(state, settings);
     }
     void startFrequency(double dbHl, int traceStep) {
         state.PulseCount = 0;
@@ -71,6 +72,7 @@ struct Rig {
     }
 
     AppState state;
+    storage::Settings settings = storage::designSettings();
     std::unique_ptr<TfrmTest> window;
 };
 
@@ -221,7 +223,7 @@ TEST(RealTimeTrace, AColourChangeRepaintsTheTraceInTheNewColour) {
         rig.pulse(level);
     }
     constexpr std::uint32_t kGreen = 0x00C000;
-    rig.state.Colours[0] = kGreen;
+    rig.settings.colours[0] = kGreen;
     rig.window->GraphPaint();
     EXPECT_EQ(rig.count(kNavy), 0);
     EXPECT_EQ(rig.at(25, 130), colour(kGreen));
@@ -230,7 +232,7 @@ TEST(RealTimeTrace, AColourChangeRepaintsTheTraceInTheNewColour) {
     rig.pulse(40);
     EXPECT_EQ(rig.at(25 + 20 * 9, engine::traceY(hl(40))), colour(kGreen));
     // A hidden window shown again draws from the state as well.
-    rig.state.Colours[0] = kNavy;
+    rig.settings.colours[0] = kNavy;
     rig.window->show();
     EXPECT_EQ(rig.at(25, 130), colour(kNavy));
     EXPECT_EQ(rig.count(kGreen), 0);

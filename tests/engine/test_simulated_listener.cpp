@@ -131,7 +131,7 @@ TEST(HumanListener, TheSameSeedAnswersTheSameAndTheExactListenerIsTheDefault) {
     const auto run = [](engine::ListenerDescription listener, std::uint64_t seed) {
         TrackingRig rig;
         rig.settings.only({3, k1000Hz, 8});
-        rig.settings.pulse = rig.settings.gap = QStringLiteral("0.2");
+        rig.settings.pulseDuration = rig.settings.pauseDuration = QStringLiteral("0.2");
         rig.listen(std::move(listener), seed);
         rig.runOnce({3, k1000Hz, 8});
         return presses(rig);

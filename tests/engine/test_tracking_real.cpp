@@ -7,7 +7,6 @@
 
 #include "TrackingRig.h"
 #include "engine/AppState.h"
-#include "engine/LiveSettings.h"
 #include "engine/PulseObserver.h"
 #include "engine/TestServices.h"
 #include "engine/TestWindowView.h"
@@ -62,23 +61,26 @@ struct TestedCell {
 };
 constexpr std::array<TestedCell, 2> kCells{{{5, 1000}, {9, 4000}}};
 
-class ShortRunSettings final : public engine::LiveSettings {
-public:
-    bool testFrequency(int slot) const override {
-        return slot == kCells[0].slot || slot == kCells[1].slot;
+// Two frequencies, short pulses on the CTRL key; the decimal fields are
+// written with the locale's separator, as the dialog writes them.
+storage::Settings shortRunSettings() {
+    storage::Settings settings = storage::designSettings();
+    settings.testFrequency.fill(false);
+    for (const auto& cell : kCells) {
+        settings.testFrequency[static_cast<std::size_t>(cell.slot)] = true;
     }
-    // The decimal fields are read with the locale's separator.
-    QString pulseDurationText() const override { return QLocale().toString(kPulseSeconds); }
-    QString pauseDurationText() const override { return QLocale().toString(kGapSeconds); }
-    QString levelStepText() const override { return QString::number(kStepDb); }
-    QString levelStartText() const override { return QString::number(kStartDbHl); }
-    QString maxTestTimeText() const override { return QStringLiteral("10"); }
-    QString minReversalsText() const override { return QStringLiteral("4"); }
-    bool trialRun() const override { return false; }
-    bool leftEarFirst() const override { return true; }
-    bool joystickResponse() const override { return false; }
-    int waveOutDevice() const override { return 0; }
-};
+    settings.pulseDuration = QLocale().toString(kPulseSeconds);
+    settings.pauseDuration = QLocale().toString(kGapSeconds);
+    settings.levelStep = QString::number(kStepDb);
+    settings.levelStart = QString::number(kStartDbHl);
+    settings.maxTestTime = QStringLiteral("10");
+    settings.minReversals = QStringLiteral("4");
+    settings.trialRun = false;
+    settings.leftEarFirst = true;
+    settings.joystick = false;
+    settings.waveOutDevice = 0;
+    return settings;
+}
 
 // The simulated listener: records the default sink's monitor and holds the
 // response button while the channel of the ear under test carries sound at
@@ -220,7 +222,7 @@ TEST(RealHearingTest, ListenerAnsweringFromTheSinkMonitorGetsThresholdsOnBothEar
     ASSERT_NE(endpoint, nullptr);
     hardware::MixerTestSoundCard soundCard(state, mixer, endpoint.get());
 
-    ShortRunSettings settings;
+    const storage::Settings settings = shortRunSettings();
     platform::QtEventPump pump;
     platform::AlsaWaveOutput wave;
     testsupport::RecordingTestWindow window(state);

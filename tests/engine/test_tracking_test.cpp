@@ -54,11 +54,11 @@ TEST(TrackingLimits, NoResponseRisesTo102ThenTheNextFrequencyStartsAtTheStartLev
     for (const bool resets : {false, true}) {
         TrackingRig rig;
         // Time enough for 34 pulses.
-        rig.settings.pulse = QStringLiteral("0.2");
-        rig.settings.gap = QStringLiteral("0.2");
-        rig.settings.time = QStringLiteral("20");
-        rig.settings.resetFrequency = resets;
-        rig.settings.resetSide = resets;
+        rig.settings.pulseDuration = QStringLiteral("0.2");
+        rig.settings.pauseDuration = QStringLiteral("0.2");
+        rig.settings.maxTestTime = QStringLiteral("20");
+        rig.settings.resetOnNewFrequency = resets;
+        rig.settings.resetOnNewSide = resets;
         rig.listen(TrackingRig::hearing(200)); // hears nothing
         EXPECT_FALSE(rig.runOnce({5, 7}));
 
@@ -116,7 +116,7 @@ TEST(TrackingLimits, OneSecondPulsesAndGapsFillThirtySecondsWithFifteenPulses) {
 
 TEST(TrackingLimits, TheMinimumReversalsEndAFrequencyBeforeItsTime) {
     TrackingRig rig;
-    rig.settings.time = QStringLiteral("60");
+    rig.settings.maxTestTime = QStringLiteral("60");
     rig.listen(TrackingRig::hearing(12));
     rig.runOnce({5});
     EXPECT_EQ(rig.recorder.levels(1, 0, 5), (std::vector<double>{3, 6, 9, 12, 9, 12, 9, 12, 9}));
@@ -171,8 +171,8 @@ TEST(TrackingResponses, PressWhileRisingAndReleaseWhileFalling) {
 
 TEST(TrackingRuns, RightEarFirstRunsTheTrialAtTheStartOfTheLeftEarsPass) {
     TrackingRig rig;
-    rig.settings.leftFirst = false;
-    rig.settings.trial = true;
+    rig.settings.leftEarFirst = false;
+    rig.settings.trialRun = true;
     auto description = TrackingRig::hearing(30);
     description.trialPulses = 20;
     rig.listen(description);
@@ -301,16 +301,16 @@ TEST(TrackingRuns, ACompleteTestShowsItsMessagesInOrderAndPlaysTheSecondRun5DbLo
 TEST(TrackingRuns, TheSettingsReadAtNewTestHoldForBothRuns) {
     TrackingRig rig;
     rig.settings.only({5});
-    rig.settings.practice = false;
+    rig.settings.practiceDeviation = false;
     rig.listen(TrackingRig::hearing(20));
     // While "Zweiter Messdurchlauf" is up the settings change: a step no run
     // could work with, another start level, another frequency, the offset.
     rig.messages.setOnShow([&rig](const platform::Message& message) {
         if (message.text == TrackingTest::kSecondRun) {
-            rig.settings.step = QStringLiteral("0");
-            rig.settings.start = QStringLiteral("90");
+            rig.settings.levelStep = QStringLiteral("0");
+            rig.settings.levelStart = QStringLiteral("90");
             rig.settings.only({9});
-            rig.settings.practice = true;
+            rig.settings.practiceDeviation = true;
         }
     });
     rig.test->NewTest1Click();
@@ -411,52 +411,52 @@ TEST(TrackingFailures, SettingsARunCannotWorkWithAreRefusedBeforeAnythingChanges
     const std::vector<Case> cases = {
         {"Anfangspegel",
          [](auto& s) {
-             s.start = QStringLiteral("abc");
+             s.levelStart = QStringLiteral("abc");
          }},
         {"Anfangspegel",
          [](auto& s) {
-             s.start = QStringLiteral("101");
+             s.levelStart = QStringLiteral("101");
          }},
         {"Anfangspegel",
          [](auto& s) {
-             s.start = QStringLiteral("2.5");
+             s.levelStart = QStringLiteral("2.5");
          }},
         {"Pegelschritt",
          [](auto& s) {
-             s.step = QStringLiteral("0");
+             s.levelStep = QStringLiteral("0");
          }},
         {"Pegelschritt",
          [](auto& s) {
-             s.step = QStringLiteral("11");
+             s.levelStep = QStringLiteral("11");
          }},
         {"Testdauer pro Frequenz",
          [](auto& s) {
-             s.time = QStringLiteral("0");
+             s.maxTestTime = QStringLiteral("0");
          }},
         {"Testdauer pro Frequenz",
          [](auto& s) {
-             s.time = QString();
+             s.maxTestTime = QString();
          }},
         {"Richtungswechsel",
          [](auto& s) {
-             s.reversals = QStringLiteral("21");
+             s.minReversals = QStringLiteral("21");
          }},
         {"Richtungswechsel",
          [](auto& s) {
-             s.reversals = QStringLiteral("1");
+             s.minReversals = QStringLiteral("1");
          }},
         {"Signaldauer",
          [](auto& s) {
-             s.pulse = QStringLiteral("-1");
+             s.pulseDuration = QStringLiteral("-1");
          }},
         {"Lückendauer",
          [](auto& s) {
-             s.gap = QStringLiteral("6");
+             s.pauseDuration = QStringLiteral("6");
          }},
         {"Signaldauer",
          [](auto& s) {
-             s.pulse = QStringLiteral("0");
-             s.gap = QStringLiteral("0");
+             s.pulseDuration = QStringLiteral("0");
+             s.pauseDuration = QStringLiteral("0");
          }},
     };
     for (const auto& c : cases) {

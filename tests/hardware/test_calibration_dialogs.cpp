@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFocusEvent>
@@ -365,7 +366,7 @@ TEST(CompatibilityTest, LevelFieldFrequencySliderChannelAndClosing) {
     EXPECT_FALSE(program.windows->main->isEnabled());
     EXPECT_EQ(program.sim.messages->texts().first(), TfrmCompatibilityTest::kWarning);
     EXPECT_EQ(dialog.Label9->text(), QStringLiteral("Aktive Soundkarte: ") +
-                                         program.windows->settings->waveOutDeviceText());
+                                         program.windows->settings->WaveOutDevice->currentText());
     // Endpoint path, first showing: the master slider at position 0 sets
     // the system level to full.
     EXPECT_EQ(program.sim.endpoint->level, 1.0f);

@@ -6,7 +6,6 @@
 // this program's tone. Skips when no sound server answers.
 
 #include "engine/AppState.h"
-#include "engine/LiveSettings.h"
 #include "hardware/MIXER_e.h"
 #include "hardware/TfrmBioCal.h"
 #include "hardware/TfrmCompatibilityTest.h"
@@ -19,6 +18,7 @@
 #include "platform/sim/ScriptedGameController.h"
 #include "platform/sim/SimMessages.h"
 #include "platform/sim/SimScreenSaver.h"
+#include "storage/SettingsTable.h"
 #include "support/SinkRecorder.h"
 
 #include <gtest/gtest.h>
@@ -37,11 +37,6 @@ namespace {
 
 constexpr const char* kNoServer =
     "no PulseAudio-compatible server answers (pactl info); scripts/test starts one";
-
-struct FirstDevice final : engine::LiveSettings {
-    int waveOutDevice() const override { return 0; }
-    QString waveOutDeviceText() const override { return QStringLiteral("default"); }
-};
 
 // The real sound parts the dialogs drive, with scripted message boxes.
 struct RealSound {
@@ -69,7 +64,7 @@ struct RealSound {
     std::unique_ptr<hardware::MIXER_e> mixer;
     std::unique_ptr<platform::EndpointVolume> endpoint;
     engine::AppState state;
-    FirstDevice settings;
+    storage::Settings settings = storage::designSettings(); // the first device
 };
 
 void show(QSlider* slider, int value) {

@@ -3,9 +3,9 @@
 
 #include "FailingOutput.h"
 #include "engine/AppState.h"
-#include "engine/LiveSettings.h"
 #include "platform/sim/SimMessages.h"
 #include "storage/CalibrationFile.h"
+#include "storage/SettingsTable.h"
 #include "storage/TfrmCalibrationInfo.h"
 
 #include <QLabel>
@@ -20,14 +20,6 @@ using namespace tavo;
 using namespace tavo::storage;
 
 namespace {
-
-struct ReloadSettings final : engine::LiveSettings {
-    bool disableScreenSaver() const override { return false; }
-    bool reloadCalibrationAtStart() const override { return reload; }
-    QString calibrationFileName() const override { return fileName; }
-    bool reload = false;
-    QString fileName;
-};
 
 CalibrationFileContents calibration(const QString& person, int wave) {
     CalibrationFileContents contents;
@@ -87,7 +79,7 @@ protected:
     engine::AppState state;
     platform::SimMessages messages;
     QWidget mainWindow;
-    ReloadSettings settings;
+    storage::Settings settings = storage::designSettings();
     QString saveAs;
     int saveDialogs = 0;
     FileOutputFactory output;
@@ -96,9 +88,10 @@ protected:
 TEST_F(CalibrationInfo, CommandLineFileWinsOverTheSettings) {
     const QString named = file(QStringLiteral("Kopfhörer A.vkk"),
                                encodeCalibrationFile(calibration(QStringLiteral("Anna"), 11)));
-    settings.reload = true;
-    settings.fileName = file(QStringLiteral("default.vkk"),
-                             encodeCalibrationFile(calibration(QStringLiteral("Bert"), 22)));
+    settings.reloadCalibration = true;
+    settings.calibrationFileName =
+        file(QStringLiteral("default.vkk"),
+             encodeCalibrationFile(calibration(QStringLiteral("Bert"), 22)));
     state.CommandLineFile = named + QLatin1Char(' ');
     const auto dialog = create();
     EXPECT_TRUE(state.CalibrationLoaded);
@@ -108,8 +101,9 @@ TEST_F(CalibrationInfo, CommandLineFileWinsOverTheSettings) {
 }
 
 TEST_F(CalibrationInfo, OtherwiseTheSettingsDecide) {
-    settings.fileName = file(QStringLiteral("default.vkk"),
-                             encodeCalibrationFile(calibration(QStringLiteral("Bert"), 22)));
+    settings.calibrationFileName =
+        file(QStringLiteral("default.vkk"),
+             encodeCalibrationFile(calibration(QStringLiteral("Bert"), 22)));
     const QString upper = file(QStringLiteral("A.VKK"),
                                encodeCalibrationFile(calibration(QStringLiteral("Anna"), 11)));
     // The extension is compared exactly: ".VKK" is not a calibration file.
@@ -117,7 +111,7 @@ TEST_F(CalibrationInfo, OtherwiseTheSettingsDecide) {
     create();
     EXPECT_FALSE(state.CalibrationLoaded);
 
-    settings.reload = true;
+    settings.reloadCalibration = true;
     const auto dialog = create();
     EXPECT_TRUE(state.CalibrationLoaded);
     EXPECT_EQ(state.Calibration[1][11].WaveSteps, 22);
@@ -126,8 +120,8 @@ TEST_F(CalibrationInfo, OtherwiseTheSettingsDecide) {
 }
 
 TEST_F(CalibrationInfo, AFailedStartUpLoadIsReportedAndChangesNothing) {
-    settings.reload = true;
-    settings.fileName = QStringLiteral("Keine Datei ausgewählt");
+    settings.reloadCalibration = true;
+    settings.calibrationFileName = QStringLiteral("Keine Datei ausgewählt");
     const auto dialog = create();
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_TRUE(messages.texts().first().contains(QStringLiteral("kann nicht geöffnet werden")));

@@ -5,6 +5,7 @@
 #include "FailingOutput.h"
 #include "engine/AppState.h"
 #include "platform/sim/SimMessages.h"
+#include "storage/SettingsTable.h"
 #include "storage/TestFile.h"
 #include "storage/TestFileCommands.h"
 #include "storage/TextExport.h"
@@ -202,7 +203,8 @@ TEST(MainWindowFiles, ATestFileOnTheCommandLineIsReadAndEvaluated) {
 
     testsupport::TestPlatform sim;
     engine::AppState state;
-    ui::TfrmMain main({state, sim.bundle, name.split(QLatin1Char(' ')), {}});
+    const storage::Settings settings = storage::designSettings();
+    ui::TfrmMain main({state, settings, sim.bundle, name.split(QLatin1Char(' ')), {}});
     EXPECT_TRUE(state.ResultsValid);
     EXPECT_EQ(main.txtTestName->text(), QStringLiteral("Schmitt"));
     EXPECT_EQ(main.txtTestLocation->text(), QStringLiteral("Köln"));

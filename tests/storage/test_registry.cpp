@@ -5,7 +5,6 @@
 #include "platform/regfile/RegFileSettingsStore.h"
 #include "platform/sim/SimMessages.h"
 #include "storage/Registry.h"
-#include "storage/SettingsControls.h"
 #include "storage/SettingsTable.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +13,7 @@
 #include <QTemporaryDir>
 
 using namespace tavo;
-using storage::PlainSettingsControls;
+using storage::Settings;
 
 namespace {
 
@@ -24,14 +23,26 @@ const QString kFirstStart = QStringLiteral(
     "Da Sie das Programm zum ersten mal starten, überprüfen und bestätigen Sie bitte auch die "
     "Einstellungen für Soundkarte und Joystick.");
 
+// A value by the dialog control's name.
+bool isChecked(const Settings& settings, const char* control) {
+    return storage::flagOf(settings, *storage::findSettingOfControl(QString::fromLatin1(control)));
+}
+QString text(const Settings& settings, const char* control) {
+    return storage::textOf(settings, *storage::findSettingOfControl(QString::fromLatin1(control)));
+}
+
 struct Rig {
     QTemporaryDir dir;
     platform::RegFileSettingsStore store{dir.filePath(QStringLiteral("s.reg"))};
-    PlainSettingsControls controls{3, 2};
-    engine::AppState state;
+    Settings settings = storage::designSettings();
     platform::SimMessages messages;
 
-    storage::RegistryRead read() { return storage::ReadRegistry(store, controls, state, messages); }
+    // As the dialog reads them, with lists of three and two devices.
+    storage::RegistryRead read() {
+        const auto result = storage::ReadRegistry(store, settings, messages);
+        storage::clampDeviceSelections(settings, 3, 2);
+        return result;
+    }
     void write(const std::function<void(platform::SettingsStore&)>& values) {
         store.openKey(true);
         values(store);
@@ -54,24 +65,22 @@ struct Rig {
 TEST(ReadRegistry, AnEmptyKeyFailsAtTheFirstValueAndKeepsTheDesign) {
     Rig rig;
     rig.write([](platform::SettingsStore&) {});
-    rig.controls.setAudiogramAreaColour(0x123456);
+    rig.settings.colours = {1, 2, 3, 0x123456, 5, 6, 7};
     const auto read = rig.read();
     EXPECT_FALSE(read.ok);
     EXPECT_EQ(read.failedAt, QStringLiteral("Test 125Hz"));
     EXPECT_EQ(rig.messages.texts(), QStringList{kReadFailed});
-    EXPECT_TRUE(rig.controls.frequencyBoxesEnabled);
-    // Controls keep their design values.
-    EXPECT_FALSE(rig.controls.isChecked(QStringLiteral("Check125")));
-    EXPECT_TRUE(rig.controls.isChecked(QStringLiteral("Check250")));
-    EXPECT_EQ(rig.controls.text(QStringLiteral("BeepTimeEdit")), QStringLiteral("1"));
-    EXPECT_TRUE(rig.controls.isChecked(QStringLiteral("rdoCTRL")));
-    // Colours get their defaults; the backgrounds the current colours.
-    const engine::ColourTable expected = {
-        0x800000, 0x000080, 0x808080, 0x123456, storage::kButtonFace, 0xFF0000, 0x0000FF};
-    EXPECT_EQ(rig.state.Colours, expected);
-    EXPECT_EQ(rig.controls.areaColour, 0x123456u);
-    EXPECT_EQ(rig.controls.selection(QStringLiteral("WaveOutDevice")), 0);
-    EXPECT_EQ(rig.controls.selection(QStringLiteral("MixerDevice")), 0);
+    // Values keep their design values.
+    EXPECT_FALSE(isChecked(rig.settings, "Check125"));
+    EXPECT_TRUE(isChecked(rig.settings, "Check250"));
+    EXPECT_EQ(text(rig.settings, "BeepTimeEdit"), QStringLiteral("1"));
+    EXPECT_TRUE(isChecked(rig.settings, "rdoCTRL"));
+    // Colours get their defaults; the backgrounds keep the current colours.
+    const storage::ColourTable expected = {0x800000, 0x000080, 0x808080, 0x123456,
+                                           5,        0xFF0000, 0x0000FF};
+    EXPECT_EQ(rig.settings.colours, expected);
+    EXPECT_EQ(rig.settings.waveOutDevice, 0);
+    EXPECT_EQ(rig.settings.mixerDevice, 0);
     EXPECT_FALSE(read.firstStart);
 }
 
@@ -83,14 +92,11 @@ TEST(ReadRegistry, MissingTextsReadAsEmptyWithoutAMessage) {
     EXPECT_TRUE(rig.messages.shown().empty());
     for (const auto& row : storage::settingsTable()) {
         if (row.kind == storage::SettingKind::Text) {
-            EXPECT_EQ(rig.controls.text(QString::fromLatin1(row.control)), QString())
-                << row.valueName;
+            EXPECT_EQ(storage::textOf(rig.settings, row), QString()) << row.valueName;
         }
     }
-    // Every colour value 1, applied to the area and the window too.
-    EXPECT_EQ(rig.state.Colours[3], 1u);
-    EXPECT_EQ(rig.controls.areaColour, 1u);
-    EXPECT_EQ(rig.controls.mainColour, 1u);
+    // Every colour value 1, the backgrounds too.
+    EXPECT_EQ(rig.settings.colours, (storage::ColourTable{1, 1, 1, 1, 1, 1, 1}));
 }
 
 TEST(ReadRegistry, AFailureHalfWayKeepsWhatWasReadBefore) {
@@ -101,13 +107,13 @@ TEST(ReadRegistry, AFailureHalfWayKeepsWhatWasReadBefore) {
         s.writeText(QStringLiteral("Level Steps (dB)"), QStringLiteral("5"));
         s.writeInteger(QStringLiteral("Pause Duration(s)"), 3); // a number where a text belongs
     });
-    rig.controls.setText(QStringLiteral("LevelStep"), QStringLiteral("4"));
+    rig.settings.levelStep = QStringLiteral("4");
     const auto read = rig.read();
     EXPECT_FALSE(read.ok);
     EXPECT_EQ(read.failedAt, QStringLiteral("Pause Duration(s)"));
-    EXPECT_FALSE(rig.controls.isChecked(QStringLiteral("Check250"))); // read before: 0
-    EXPECT_EQ(rig.controls.text(QStringLiteral("BeepTimeEdit")), QStringLiteral("2"));
-    EXPECT_EQ(rig.controls.text(QStringLiteral("LevelStep")), QStringLiteral("4")); // after: kept
+    EXPECT_FALSE(isChecked(rig.settings, "Check250")); // read before: 0
+    EXPECT_EQ(rig.settings.pulseDuration, QStringLiteral("2"));
+    EXPECT_EQ(rig.settings.levelStep, QStringLiteral("4")); // after: kept
     EXPECT_EQ(rig.messages.count(kReadFailed), 1);
 }
 
@@ -122,10 +128,8 @@ TEST(ReadRegistry, RadioButtonsAreSetInTheirOrder) {
             s.writeInteger(QStringLiteral("CTRL"), static_cast<std::uint32_t>(ctrl));
         });
         rig.read();
-        EXPECT_EQ(rig.controls.isChecked(QStringLiteral("rdoJoystick")), expectJoystick)
-            << joystick << ctrl;
-        EXPECT_EQ(rig.controls.isChecked(QStringLiteral("rdoCTRL")), expectCtrl)
-            << joystick << ctrl;
+        EXPECT_EQ(rig.settings.joystick, expectJoystick) << joystick << ctrl;
+        EXPECT_EQ(rig.settings.ctrl, expectCtrl) << joystick << ctrl;
     }
 }
 
@@ -137,10 +141,10 @@ TEST(ReadRegistry, ADeviceNumberPastTheListLeavesNoSelectionAndIsStoredAsMinusOn
         s.writeInteger(QStringLiteral("Mixer Device Number"), 1);
     });
     rig.read();
-    EXPECT_EQ(rig.controls.selection(QStringLiteral("WaveOutDevice")), -1);
-    EXPECT_EQ(rig.controls.selection(QStringLiteral("MixerDevice")), 1);
+    EXPECT_EQ(rig.settings.waveOutDevice, -1);
+    EXPECT_EQ(rig.settings.mixerDevice, 1);
     QString error;
-    ASSERT_TRUE(storage::WriteRegistry(rig.store, rig.controls, rig.state, &error));
+    ASSERT_TRUE(storage::WriteRegistry(rig.store, rig.settings, &error));
     rig.store.openKey(false);
     EXPECT_EQ(rig.store.readInteger(QStringLiteral("Wave Out Device Number")), 0xFFFFFFFFu);
     EXPECT_EQ(rig.store.readInteger(QStringLiteral("Mixer Device Number")), 1u);
@@ -154,7 +158,6 @@ TEST(ReadRegistry, FirstStartAsksOnceThenNeverAgain) {
     EXPECT_TRUE(read.ok);
     EXPECT_TRUE(read.firstStart);
     EXPECT_EQ(rig.messages.texts(), QStringList{kFirstStart});
-    EXPECT_EQ(rig.controls.firstStarts, 1);
     rig.store.openKey(false);
     EXPECT_EQ(rig.store.readInteger(QStringLiteral("FirstRun")), 0u);
     rig.store.closeKey();
@@ -163,7 +166,6 @@ TEST(ReadRegistry, FirstStartAsksOnceThenNeverAgain) {
     read = rig.read();
     EXPECT_FALSE(read.firstStart);
     EXPECT_TRUE(rig.messages.shown().empty());
-    EXPECT_EQ(rig.controls.firstStarts, 1);
 }
 
 TEST(ReadRegistry, AMissingFirstStartMarkerCountsAsStartedBefore) {
@@ -181,41 +183,39 @@ TEST(ReadRegistry, AMissingFirstStartMarkerCountsAsStartedBefore) {
 TEST(SettingsSeed, IsTheDesignWithColourDefaultsAndFirstDevices) {
     Rig rig;
     ASSERT_TRUE(storage::seedSettingsStore(rig.store, nullptr));
-    rig.controls.select(QStringLiteral("WaveOutDevice"), 2);
+    rig.settings.waveOutDevice = 2;
+    rig.settings.levelStep = QStringLiteral("9");
+    rig.settings.colours.fill(0);
     rig.read();
-    const PlainSettingsControls design(3, 2);
-    for (const auto& row : storage::settingsTable()) {
-        const QString control = QString::fromLatin1(row.control);
-        switch (row.kind) {
-        case storage::SettingKind::Boolean:
-            EXPECT_EQ(rig.controls.isChecked(control), design.isChecked(control)) << row.valueName;
-            break;
-        case storage::SettingKind::Text:
-            EXPECT_EQ(rig.controls.text(control), design.text(control)) << row.valueName;
-            break;
-        case storage::SettingKind::Device:
-            EXPECT_EQ(rig.controls.selection(control), 0) << row.valueName;
-            break;
-        case storage::SettingKind::Colour:
-            EXPECT_EQ(rig.state.Colours[row.colourSlot], row.errorColour) << row.valueName;
-            break;
-        }
-    }
-    EXPECT_EQ(rig.controls.text(QStringLiteral("Label24")),
-              QStringLiteral("Keine Datei ausgewählt"));
+    // The seed gives exactly the design value, the devices the first entry.
+    Settings design = storage::designSettings();
+    EXPECT_EQ(design.waveOutDevice, 0);
+    EXPECT_EQ(design.mixerDevice, 0);
+    EXPECT_EQ(rig.settings, design);
+    EXPECT_EQ(rig.settings.calibrationFileName, QStringLiteral("Keine Datei ausgewählt"));
 }
 
 TEST(WriteRegistry, RoundTripsEveryValueWithItsType) {
     Rig rig;
-    rig.controls.setChecked(QStringLiteral("Check125"), true);
-    rig.controls.setChecked(QStringLiteral("Trial"), false);
-    rig.controls.setChecked(QStringLiteral("rdoJoystick"), true);
-    rig.controls.setText(QStringLiteral("BeepTimeEdit"), QStringLiteral("0,5"));
-    rig.controls.setText(QStringLiteral("Label24"), QStringLiteral("/home/prüfer/kal \"A\".vkk"));
-    rig.controls.select(QStringLiteral("WaveOutDevice"), 2);
-    rig.controls.select(QStringLiteral("MixerDevice"), 1);
-    rig.state.Colours = {1, 2, 3, 4, 5, 6, 0xFF00000F};
-    ASSERT_TRUE(storage::WriteRegistry(rig.store, rig.controls, rig.state, nullptr));
+    // Every stored value away from its design value.
+    for (const auto& row : storage::settingsTable()) {
+        if (row.kind == storage::SettingKind::Boolean) {
+            storage::setFlag(rig.settings, row, !row.designChecked);
+        }
+    }
+    rig.settings.joystick = true;
+    rig.settings.ctrl = false;
+    rig.settings.pulseDuration = QStringLiteral("0,5");
+    rig.settings.pauseDuration = QStringLiteral("2");
+    rig.settings.levelStep = QStringLiteral("5");
+    rig.settings.levelStart = QStringLiteral("-10");
+    rig.settings.maxTestTime = QStringLiteral("60");
+    rig.settings.minReversals = QStringLiteral("10");
+    rig.settings.calibrationFileName = QStringLiteral("/home/prüfer/kal \"A\".vkk");
+    rig.settings.waveOutDevice = 2;
+    rig.settings.mixerDevice = 1;
+    rig.settings.colours = {1, 2, 3, 4, 5, 6, 0xFF00000F};
+    ASSERT_TRUE(storage::WriteRegistry(rig.store, rig.settings, nullptr));
 
     // Types as stored.
     rig.store.openKey(false);
@@ -233,22 +233,21 @@ TEST(WriteRegistry, RoundTripsEveryValueWithItsType) {
 
     Rig back;
     platform::RegFileSettingsStore same(rig.store.location());
-    const auto read = storage::ReadRegistry(same, back.controls, back.state, back.messages);
+    const auto read = storage::ReadRegistry(same, back.settings, back.messages);
     EXPECT_TRUE(read.ok);
+    // Every stored row comes back; the values that are not stored stay.
+    EXPECT_EQ(back.settings, rig.settings);
     for (const auto& row : storage::settingsTable()) {
-        const QString control = QString::fromLatin1(row.control);
-        EXPECT_EQ(back.controls.isChecked(control), rig.controls.isChecked(control))
-            << row.valueName;
-        EXPECT_EQ(back.controls.text(control), rig.controls.text(control)) << row.valueName;
-        EXPECT_EQ(back.controls.selection(control), rig.controls.selection(control))
-            << row.valueName;
+        if (row.kind == storage::SettingKind::Text) {
+            EXPECT_NE(storage::textOf(back.settings, row), QString::fromUtf8(row.designText))
+                << row.valueName;
+        }
     }
-    EXPECT_EQ(back.state.Colours, rig.state.Colours);
 }
 
 TEST(WriteRegistry, WritesInItsOwnOrder) {
     Rig rig;
-    ASSERT_TRUE(storage::WriteRegistry(rig.store, rig.controls, rig.state, nullptr));
+    ASSERT_TRUE(storage::WriteRegistry(rig.store, rig.settings, nullptr));
     QFile file(rig.store.location());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');

@@ -5,6 +5,7 @@
 #include "engine/ColourValue.h"
 #include "storage/FieldChecks.h"
 #include "storage/SettingsHost.h"
+#include "storage/SettingsTable.h"
 #include "storage/TfrmSettings.h"
 #include "support/TestPlatform.h"
 #include "ui/Startup.h"
@@ -18,6 +19,7 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QLabel>
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -54,8 +56,8 @@ struct FakeHost final : storage::SettingsHost {
 struct Rig {
     Rig() {
         sim.settingsFromEarlierStart();
-        dialog = std::make_unique<storage::TfrmSettings>(state, sim.bundle, *sim.settings, host,
-                                                         *sim.mixerDevices);
+        dialog = std::make_unique<storage::TfrmSettings>(state, settings, sim.bundle, *sim.settings,
+                                                         host, *sim.mixerDevices);
     }
     void leave(QLineEdit* field) {
         QFocusEvent out(QEvent::FocusOut);
@@ -70,6 +72,7 @@ struct Rig {
 
     testsupport::TestPlatform sim;
     engine::AppState state;
+    storage::Settings settings = storage::designSettings();
     FakeHost host;
     std::unique_ptr<storage::TfrmSettings> dialog;
 };
@@ -153,6 +156,93 @@ TEST(SettingsDialog, CreationSetsTheGermanTextsAndFillsTheDeviceLists) {
     EXPECT_TRUE(rig.sim.messages->shown().empty());
 }
 
+// Every row of the settings table has its control, which starts at the
+// table's design value (the store here is missing, so nothing is read over
+// it), and every control writes an edit into the value at once, which OK
+// stores and a new dialog shows again.
+TEST(SettingsDialog, ShowsTheTableRowByRowAndWritesEveryEditThroughToTheStore) {
+    testsupport::TestPlatform sim;
+    sim.mixer->devices().push_back(sim.mixer->devices().front());
+    platform::WaveOutCaps card;
+    ASSERT_EQ(sim.wave->deviceCaps(0, card), platform::WaveResult::Ok);
+    sim.wave->setDevices({card, card});
+    engine::AppState state;
+    storage::Settings settings = storage::designSettings();
+    FakeHost host;
+    auto dialog = std::make_unique<storage::TfrmSettings>(state, settings, sim.bundle,
+                                                          *sim.settings, host, *sim.mixerDevices);
+    int rows = 0;
+    for (const auto table : {storage::settingsTable(), storage::unstoredSettings()}) {
+        for (const auto& row : table) {
+            const QString name = QString::fromLatin1(row.control);
+            if (row.kind == storage::SettingKind::Boolean) {
+                const auto* button = dialog->findChild<QAbstractButton*>(name);
+                ASSERT_NE(button, nullptr) << row.control;
+                EXPECT_EQ(button->isChecked(), row.designChecked) << row.control;
+                ++rows;
+            } else if (row.kind == storage::SettingKind::Text) {
+                const auto* edit = dialog->findChild<QLineEdit*>(name);
+                const auto* label = dialog->findChild<QLabel*>(name);
+                ASSERT_TRUE(edit != nullptr || label != nullptr) << row.control;
+                EXPECT_EQ(edit != nullptr ? edit->text() : label->text(),
+                          QString::fromUtf8(row.designText))
+                    << row.control;
+                ++rows;
+            } else if (row.kind == storage::SettingKind::Device) {
+                ASSERT_NE(dialog->findChild<QComboBox*>(name), nullptr) << row.control;
+                ++rows;
+            }
+        }
+    }
+    EXPECT_EQ(rows, 36);
+
+    // Every control away from its design value, as a user would change it.
+    for (const auto& row : storage::settingsTable()) {
+        const QString name = QString::fromLatin1(row.control);
+        if (row.kind == storage::SettingKind::Boolean && name != QLatin1String("rdoCTRL")) {
+            dialog->findChild<QAbstractButton*>(name)->click();
+        } else if (auto* edit = dialog->findChild<QLineEdit*>(name)) {
+            edit->setText(edit->text() + QLatin1Char('0'));
+        }
+    }
+    dialog->WaveOutDevice->setCurrentIndex(1);
+    dialog->MixerDevice->setCurrentIndex(1);
+    host.chosenFile = QStringLiteral("/kal/neu.vkk");
+    dialog->btnChooseCalClick();
+    for (const auto& row : storage::settingsTable()) {
+        switch (row.kind) {
+        case storage::SettingKind::Boolean:
+            EXPECT_NE(storage::flagOf(settings, row), row.designChecked) << row.valueName;
+            break;
+        case storage::SettingKind::Text:
+            EXPECT_NE(storage::textOf(settings, row), QString::fromUtf8(row.designText))
+                << row.valueName;
+            break;
+        case storage::SettingKind::Device:
+            EXPECT_EQ(storage::deviceOf(settings, row), 1) << row.valueName;
+            break;
+        case storage::SettingKind::Colour:
+            break;
+        }
+    }
+    EXPECT_EQ(settings.levelStart, QStringLiteral("400"));
+    EXPECT_TRUE(settings.joystick);
+    EXPECT_FALSE(settings.ctrl);
+    EXPECT_TRUE(settings.reloadCalibration);
+    dialog->OKClick();
+
+    // A new dialog over the stored copy shows and holds the same.
+    const storage::Settings edited = settings;
+    storage::Settings again = storage::designSettings();
+    auto second = std::make_unique<storage::TfrmSettings>(state, again, sim.bundle, *sim.settings,
+                                                          host, *sim.mixerDevices);
+    EXPECT_EQ(again, edited);
+    EXPECT_EQ(second->LevelStart->text(), QStringLiteral("400"));
+    EXPECT_TRUE(second->rdoJoystick->isChecked());
+    EXPECT_EQ(second->Label24->text(), QStringLiteral("/kal/neu.vkk"));
+    EXPECT_EQ(second->MixerDevice->currentIndex(), 1);
+}
+
 TEST(SettingsDialog, CancelUndoesUnsavedChanges) {
     Rig rig;
     rig.dialog->show();
@@ -198,8 +288,8 @@ TEST(SettingsDialog, OkStoresAndRepaints) {
     EXPECT_EQ(rig.stored(QStringLiteral("Level Steps (dB)")), QStringLiteral("5"));
     EXPECT_EQ(rig.stored(QStringLiteral("Cal Filename")),
               QStringLiteral("/kal/Kopfhörer DT48.vkk"));
-    EXPECT_TRUE(rig.dialog->reloadCalibrationAtStart());
-    EXPECT_EQ(rig.dialog->levelStepText(), QStringLiteral("5"));
+    EXPECT_TRUE(rig.settings.reloadCalibration);
+    EXPECT_EQ(rig.settings.levelStep, QStringLiteral("5"));
 }
 
 TEST(SettingsDialog, AudiogramBackgroundChangeThenCancel) {
@@ -211,13 +301,13 @@ TEST(SettingsDialog, AudiogramBackgroundChangeThenCancel) {
     };
     rig.dialog->ChangeClick();
     const std::uint32_t chosen = 0x1E140A;
-    EXPECT_EQ(rig.state.Colours[3], chosen);
+    EXPECT_EQ(rig.settings.colours[3], chosen);
     EXPECT_EQ(rig.host.area, chosen);
     EXPECT_EQ(rig.host.group, chosen);
     rig.dialog->CancelClick();
     // Reading the settings sets the area's colour only; the group box keeps
     // the chosen one.
-    EXPECT_EQ(rig.state.Colours[3], 0x008080u);
+    EXPECT_EQ(rig.settings.colours[3], 0x008080u);
     EXPECT_EQ(rig.host.area, 0x008080u);
     EXPECT_EQ(rig.host.group, chosen);
 }
@@ -230,7 +320,7 @@ TEST(SettingsDialog, ColourEntriesActWhereTheyBelong) {
     };
     rig.dialog->ColourList->setCurrentIndex(0);
     rig.dialog->ChangeClick();
-    EXPECT_EQ(rig.state.Colours[0], 0x0000FFu);
+    EXPECT_EQ(rig.settings.colours[0], 0x0000FFu);
     EXPECT_EQ(rig.host.graphPaints, 1);
     rig.dialog->ColourList->setCurrentIndex(4);
     rig.dialog->ChangeClick();
@@ -242,7 +332,7 @@ TEST(SettingsDialog, ColourEntriesActWhereTheyBelong) {
     };
     rig.dialog->ColourList->setCurrentIndex(6);
     rig.dialog->ChangeClick();
-    EXPECT_EQ(rig.state.Colours[6], 0x0000FFu);
+    EXPECT_EQ(rig.settings.colours[6], 0x0000FFu);
     EXPECT_EQ(rig.host.graphPaints, 1);
 }
 
@@ -306,9 +396,11 @@ TEST(SettingsDialog, WithoutSoundDevicesTheListsSayNoDevices) {
     sim.settingsFromEarlierStart();
     sim.wave->setDevices({});
     engine::AppState state;
+    storage::Settings settings = storage::designSettings();
     FakeHost host;
     host.menuEnabled = false;
-    storage::TfrmSettings dialog(state, sim.bundle, *sim.settings, host, *sim.mixerDevices);
+    storage::TfrmSettings dialog(state, settings, sim.bundle, *sim.settings, host,
+                                 *sim.mixerDevices);
     EXPECT_EQ(dialog.WaveOutDevice->count(), 0);
     EXPECT_EQ(dialog.MixerDevice->count(), 0);
     EXPECT_EQ(sim.messages->texts(), QStringList{QStringLiteral("Invalid Device Number !")});
@@ -326,8 +418,10 @@ TEST(SettingsDialog, ChoosingAMixerDeviceOpensItAtOnce) {
     sim.mixer->devices().push_back(sim.mixer->devices().front());
     sim.settingsFromEarlierStart();
     engine::AppState state;
+    storage::Settings settings = storage::designSettings();
     FakeHost host;
-    storage::TfrmSettings dialog(state, sim.bundle, *sim.settings, host, *sim.mixerDevices);
+    storage::TfrmSettings dialog(state, settings, sim.bundle, *sim.settings, host,
+                                 *sim.mixerDevices);
     ASSERT_EQ(dialog.MixerDevice->count(), 2);
     EXPECT_EQ(sim.mixerLayer->openedIndex(), 0u);
     dialog.MixerDevice->setCurrentIndex(1); // by the program: nothing opened

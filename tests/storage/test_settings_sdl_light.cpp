@@ -4,6 +4,7 @@
 #include "engine/AppState.h"
 #include "platform/sdl/SdlGameController.h"
 #include "storage/SettingsHost.h"
+#include "storage/SettingsTable.h"
 #include "storage/TfrmSettings.h"
 #include "support/TestPlatform.h"
 
@@ -48,8 +49,10 @@ TEST(SettingsDialogWithSdl, TheLightFollowsAVirtualJoysticksButtons) {
         sim.settingsFromEarlierStart();
         sim.bundle.controller = std::make_unique<platform::SdlGameController>();
         engine::AppState state;
+        storage::Settings settings = storage::designSettings();
         QuietHost host;
-        storage::TfrmSettings dialog(state, sim.bundle, *sim.settings, host, *sim.mixerDevices);
+        storage::TfrmSettings dialog(state, settings, sim.bundle, *sim.settings, host,
+                                     *sim.mixerDevices);
         dialog.show();
         dialog.SettingsPages->setCurrentWidget(dialog.SoundCard);
         ASSERT_TRUE(dialog.joystickTimerActive());

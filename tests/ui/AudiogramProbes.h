@@ -5,7 +5,7 @@
 
 #include "engine/AppState.h"
 #include "engine/ColourValue.h"
-#include "engine/LiveSettings.h"
+#include "storage/SettingsTable.h"
 #include "ui/AudiogramGeometry.h"
 #include "ui/AudiogramPainter.h"
 
@@ -17,7 +17,13 @@
 
 namespace tavo::testsupport {
 
-struct GraphSettings final : engine::LiveSettings {
+// Every colour slot plain and distinct.
+inline constexpr storage::ColourTable kGraphColours = {0x800000, 0x000080, 0x808080, 0x008080,
+                                                       0xC0C0C0, 0xFF0000, 0x0000FF};
+
+// What the audiogram reads of the settings, nothing drawn but the grid to
+// start with.
+struct GraphSettings {
     std::set<int> slots; // ticked test frequencies
     bool reversals = false;
     bool thresholds = false;
@@ -25,25 +31,31 @@ struct GraphSettings final : engine::LiveSettings {
     QString levelStart = QStringLiteral("0");
     QString minimum = QStringLiteral("6");
 
-    bool testFrequency(int slot) const override { return slots.count(slot) != 0; }
-    QString levelStartText() const override { return levelStart; }
-    QString minReversalsText() const override { return minimum; }
-    bool showReversals() const override { return reversals; }
-    bool showThresholds() const override { return thresholds; }
-    bool markSuspicious() const override { return hatching; }
+    storage::Settings value() const {
+        storage::Settings settings = storage::designSettings();
+        for (int s = 1; s <= 11; ++s) {
+            settings.testFrequency[static_cast<std::size_t>(s)] = slots.count(s) != 0;
+        }
+        settings.showReversals = reversals;
+        settings.showThresholds = thresholds;
+        settings.markSuspicious = hatching;
+        settings.levelStart = levelStart;
+        settings.minReversals = minimum;
+        settings.colours = kGraphColours;
+        return settings;
+    }
 };
 
-// No results, every colour slot plain and distinct.
+// No results.
 inline engine::AppState graphState() {
     engine::AppState state;
-    state.Colours = {0x800000, 0x000080, 0x808080, 0x008080, 0xC0C0C0, 0xFF0000, 0x0000FF};
     engine::clearResult(state.Test1Result);
     engine::clearResult(state.Test2Result);
     return state;
 }
 
-inline QRgb slot(const engine::AppState& state, int index) {
-    return engine::toQColor(state.Colours[static_cast<std::size_t>(index)]).rgb();
+inline QRgb slot(const engine::AppState&, int index) {
+    return engine::toQColor(kGraphColours[static_cast<std::size_t>(index)]).rgb();
 }
 
 // One ear's result at a result index: the reversal levels, spread and
@@ -66,7 +78,7 @@ struct Rendered {
     int calcAVPCalls = 0;
 };
 
-inline Rendered render(const engine::AppState& state, const engine::LiveSettings& settings,
+inline Rendered render(const engine::AppState& state, const GraphSettings& settings,
                        QSize size = {969, 301}, bool printing = false) {
     Rendered out{
         QImage(size, QImage::Format_RGB32), QImage(size.width(), 49, QImage::Format_RGB32), {}, 0};
@@ -75,7 +87,7 @@ inline Rendered render(const engine::AppState& state, const engine::LiveSettings
     out.table.fill(Qt::magenta);
     QPainter audiogram(&out.audiogram);
     QPainter table(&out.table);
-    out.dateLine = ui::pbxAudiogramPaint(state, settings,
+    out.dateLine = ui::pbxAudiogramPaint(state, settings.value(),
                                          {{&audiogram, size}, {&table, out.table.size()}, printing},
                                          [&out] { ++out.calcAVPCalls; });
     return out;

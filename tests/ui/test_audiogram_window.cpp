@@ -52,7 +52,7 @@ TEST(AudiogramWindow, ShowsTheStartUpFileAsThePainterDrawsIt) {
     {
         QPainter a(&audiogramImage);
         QPainter t(&tableImage);
-        ui::pbxAudiogramPaint(state, *windows->settings, {{&a, box}, {&t, table.size()}});
+        ui::pbxAudiogramPaint(state, windows->settingsValue, {{&a, box}, {&t, table.size()}});
     }
     EXPECT_EQ(shown, audiogramImage);
     EXPECT_EQ(table, tableImage);
@@ -73,10 +73,11 @@ TEST(AudiogramWindow, ShowsTheStartUpFileAsThePainterDrawsIt) {
     EXPECT_EQ(main.txtAPV->text(), summary.apv);
     // Slot 3 on the audiogram box and its group box, slot 4 on the window.
     EXPECT_EQ(main.pbxAudiogram->palette().color(QPalette::Window),
-              engine::toQColor(state.Colours[3]));
-    EXPECT_EQ(main.grpGraph->palette().color(QPalette::Window), engine::toQColor(state.Colours[3]));
+              engine::toQColor(windows->settingsValue.colours[3]));
+    EXPECT_EQ(main.grpGraph->palette().color(QPalette::Window),
+              engine::toQColor(windows->settingsValue.colours[3]));
     EXPECT_EQ(main.centralWidget()->palette().color(QPalette::Window),
-              engine::toQColor(state.Colours[4]));
+              engine::toQColor(windows->settingsValue.colours[4]));
 
     // A display option changed in the settings shows at the next paint.
     windows->settings->ShowReversals->setChecked(false);

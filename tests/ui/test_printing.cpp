@@ -169,12 +169,12 @@ TEST(Printing, APdfPageShowsTheWindowOnWhiteAndTheColoursComeBack) {
         int gridPixels = 0;
         int thresholdPixels = 0;
         EXPECT_GT(shareOnPage(picture, page, audiogram,
-                              engine::toQColor(program.state.Colours[2]).rgb(), origin,
-                              &gridPixels),
+                              engine::toQColor(program.windows->settingsValue.colours[2]).rgb(),
+                              origin, &gridPixels),
                   0.9);
         EXPECT_GT(shareOnPage(picture, page, audiogram,
-                              engine::toQColor(program.state.Colours[5]).rgb(), origin,
-                              &thresholdPixels),
+                              engine::toQColor(program.windows->settingsValue.colours[5]).rgb(),
+                              origin, &thresholdPixels),
                   0.8);
         EXPECT_GT(gridPixels, 1000);
         EXPECT_GT(thresholdPixels, 20);
@@ -234,7 +234,7 @@ TEST(Printing, APortraitPageGetsTheWholeWindowMadeSmaller) {
     EXPECT_NEAR(onPage.right(), printable.left() + inPicture.right() * scale, 3);
     EXPECT_NEAR(onPage.bottom(), printable.top() + inPicture.bottom() * scale, 3);
     // The right panel's thresholds (slot 6) are there, as small as the rest.
-    const QRgb right = engine::toQColor(program.state.Colours[6]).rgb();
+    const QRgb right = engine::toQColor(program.windows->settingsValue.colours[6]).rgb();
     int rightOnPage = 0;
     for (int y = 0; y < page.height(); ++y) {
         for (int x = page.width() / 2; x < page.width(); ++x) {

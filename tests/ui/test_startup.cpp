@@ -3,8 +3,8 @@
 
 #include "engine/AppState.h"
 #include "engine/ColourValue.h"
-#include "engine/LiveSettings.h"
 #include "engine/TfrmTest.h"
+#include "storage/SettingsTable.h"
 #include "storage/TfrmSettings.h"
 #include "support/TestPlatform.h"
 #include "ui/Startup.h"
@@ -28,9 +28,7 @@ namespace {
 const QString kNoDevice =
     QStringLiteral("Keine Audiokarte gefunden! Test und Kalibrierung nicht verfügbar");
 
-struct ScreenSaverOff final : engine::LiveSettings {
-    bool disableScreenSaver() const override { return false; }
-};
+const storage::Settings kDesign = storage::designSettings();
 
 } // namespace
 
@@ -145,6 +143,7 @@ TEST(Startup, ATestFileOnTheCommandLineIsOpened) {
     engine::AppState state;
     QStringList opened;
     ui::MainWindowContext context{state,
+                                  kDesign,
                                   sim.bundle,
                                   {QStringLiteral("/daten/Meine"), QStringLiteral("Tests/a.AUD")},
                                   [&](const QString& name) {
@@ -166,7 +165,7 @@ TEST(Startup, OtherFilesOnTheCommandLineAreNotOpenedAsTestFiles) {
         engine::AppState state;
         int opened = 0;
         ui::MainWindowContext context{
-            state, sim.bundle, {QString::fromLatin1(name)}, [&](const QString&) {
+            state, kDesign, sim.bundle, {QString::fromLatin1(name)}, [&](const QString&) {
                 ++opened;
             }};
         ui::TfrmMain main(context);
@@ -178,7 +177,7 @@ TEST(Startup, OtherFilesOnTheCommandLineAreNotOpenedAsTestFiles) {
 TEST(MainWindow, ClosingRequestsAStop) {
     testsupport::TestPlatform sim;
     engine::AppState state;
-    ui::TfrmMain main({state, sim.bundle, {}, {}});
+    ui::TfrmMain main({state, kDesign, sim.bundle, {}, {}});
     bool closed = false;
     QObject::connect(&main, &ui::TfrmMain::closed, [&] { closed = true; });
     main.show();
@@ -192,7 +191,7 @@ TEST(MainWindow, ClosingRequestsAStop) {
 TEST(MainWindow, TitleFollowsThePersonAndLocationEdits) {
     testsupport::TestPlatform sim;
     engine::AppState state;
-    ui::TfrmMain main({state, sim.bundle, {}, {}});
+    ui::TfrmMain main({state, kDesign, sim.bundle, {}, {}});
     main.txtTestName->setText(QStringLiteral("Jörg Meier"));
     EXPECT_EQ(main.windowTitle(), QStringLiteral("Vorlandt Klarovent 1.0 - Jörg Meier"));
     main.txtTestLocation->setText(QStringLiteral("Köln"));
@@ -202,7 +201,7 @@ TEST(MainWindow, TitleFollowsThePersonAndLocationEdits) {
 TEST(MainWindow, ResizeKeepsTheTableUnderTheAudiogram) {
     testsupport::TestPlatform sim;
     engine::AppState state;
-    ui::TfrmMain main({state, sim.bundle, {}, {}});
+    ui::TfrmMain main({state, kDesign, sim.bundle, {}, {}});
     main.show();
     for (const QSize size : {QSize(1280, 900), QSize(1600, 700)}) {
         main.resize(size);
@@ -225,7 +224,8 @@ TEST(MainWindow, ResizeKeepsTheTableUnderTheAudiogram) {
 TEST(ScreenSaver, KeptOffWhileNoStopIsRequestedAndTheOptionIsTicked) {
     testsupport::TestPlatform sim;
     engine::AppState state;
-    ui::TfrmMain main({state, sim.bundle, {}, {}});
+    storage::Settings settings = storage::designSettings();
+    ui::TfrmMain main({state, settings, sim.bundle, {}, {}});
     EXPECT_TRUE(sim.screenSaver->inhibited());
 
     QEvent poke(QEvent::User);
@@ -236,10 +236,11 @@ TEST(ScreenSaver, KeptOffWhileNoStopIsRequestedAndTheOptionIsTicked) {
     QApplication::sendEvent(&main, &poke);
     EXPECT_TRUE(sim.screenSaver->inhibited());
 
-    ScreenSaverOff off;
-    main.setLiveSettings(&off);
+    settings.disableScreenSaver = false;
+    QApplication::sendEvent(&main, &poke);
     EXPECT_FALSE(sim.screenSaver->inhibited());
-    main.setLiveSettings(nullptr);
+    settings.disableScreenSaver = true;
+    QApplication::sendEvent(&main, &poke);
     EXPECT_TRUE(sim.screenSaver->inhibited());
     EXPECT_EQ(sim.screenSaver->calls,
               (std::vector<std::string>{"inhibit", "release", "inhibit", "release", "inhibit"}));
@@ -257,7 +258,8 @@ TEST(Startup, ColourChangesInTheSettingsReachTheLiveGraph) {
     state.LiveTrace[1] = 130;
     windows->test->GraphPaint();
     const QPoint onTrace(35, 130);
-    EXPECT_EQ(windows->test->graphImage().pixelColor(onTrace), engine::toQColor(state.Colours[0]));
+    EXPECT_EQ(windows->test->graphImage().pixelColor(onTrace),
+              engine::toQColor(windows->settingsValue.colours[0]));
     windows->settings->ColourList->setCurrentIndex(0);
     windows->settings->pickColour = [](const QColor&) {
         return QColor(0, 200, 0);

@@ -42,8 +42,7 @@ TEST(StartWithAStoppedServer, EndsWithinThreeSecondsAndNamesWhatItCouldNotReach)
     {
         testsupport::StoppedServer stopped(pid);
         ASSERT_TRUE(stopped.stopped());
-        auto platform = platform::makeRealPlatform();
-        platform->messages = std::make_unique<platform::SimMessages>();
+        auto platform = platform::makeRealPlatform(std::make_unique<platform::SimMessages>());
         auto& messages = static_cast<platform::SimMessages&>(*platform->messages);
         hardware::MIXER_e mixer(*platform->mixer, *platform->messages);
         ui::MixerDeviceList mixerDevices(mixer);

@@ -1,4 +1,4 @@
-#include "platform/qt/QtMessages.h"
+#include "ui/QtMessages.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -6,7 +6,9 @@
 
 #include <utility>
 
-namespace tavo::platform {
+namespace tavo::ui {
+
+using namespace platform;
 
 MessageAnswer QtMessages::show(const Message& message) {
     QMessageBox box(QApplication::activeWindow());
@@ -68,4 +70,4 @@ MessageAnswer QtMessages::show(const Message& message) {
     }
 }
 
-} // namespace tavo::platform
+} // namespace tavo::ui
