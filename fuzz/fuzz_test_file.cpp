@@ -36,9 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     engine::AppState state;
-    state.Test1Result = read.value->run1;
-    state.Test2Result = read.value->run2;
-    state.ResultsValid = true;
+    state.Record.Test1Result = read.value->run1;
+    state.Record.Test2Result = read.value->run2;
+    state.Record.ResultsValid = true;
     (void)engine::CalcAVP(state);
     for (const bool reject1st : {false, true}) {
         auto run = read.value->run1;

@@ -116,8 +116,8 @@ void runAccuracyTests(SimulatedProgram& program, const engine::PopulationOptions
         sample.ospl = figure(windows.main->txtOSPL->text());
         sample.ospr = figure(windows.main->txtOSPR->text());
         sample.apv = figure(windows.main->txtAPV->text());
-        const engine::TTestResult* runs[] = {&program.state.Test1Result,
-                                             &program.state.Test2Result};
+        const engine::TTestResult* runs[] = {&program.state.Record.Test1Result,
+                                             &program.state.Record.Test2Result};
         for (std::size_t run = 0; run < 2; ++run) {
             for (std::size_t ear = 0; ear < 2; ++ear) {
                 for (std::size_t i = 0; i < 11; ++i) {

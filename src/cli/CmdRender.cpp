@@ -56,10 +56,7 @@ storage::Settings loadSettings(const std::optional<QString>& path) {
 
 // Opens a test file as the main window does: both runs, results valid.
 void openTestFile(const QString& fileName, engine::AppState& state) {
-    auto contents = readTestFile(fileName);
-    state.Test1Result = std::move(contents.run1);
-    state.Test2Result = std::move(contents.run2);
-    state.ResultsValid = true;
+    state.Record = readTestRecordFile(fileName);
 }
 
 // The picture formats by file name (lower case), with Qt's writer for each.

@@ -51,29 +51,23 @@ void showRun(int number, const engine::TTestResult& run) {
     }
 }
 
-void showTestFile(const QString& fileName, const storage::TestFileContents& contents) {
-    const auto& data = contents.data;
-    // The verdict as the main window shows it after opening the file.
-    const auto marks = storage::radioGroupRule(data.ok, data.nok);
+// The record as the main window shows it after opening the file.
+void showTestFile(const QString& fileName, const engine::TestRecord& record) {
+    const auto& data = record.data;
     out(QStringLiteral("Testdatei:           %1").arg(fileName));
     out(QStringLiteral("Testperson:          %1").arg(data.person));
     out(QStringLiteral("Testort:             %1").arg(data.location));
     out(QStringLiteral("Erstprüfung:         %1").arg(yesNo(data.erstpruefung)));
     out(QStringLiteral("Überwachungsprüfung: %1").arg(yesNo(data.screening)));
     out(QStringLiteral("Ergebnis:            %1")
-            .arg(marks.ok    ? QStringLiteral("IO")
-                 : marks.nok ? QStringLiteral("NIO")
-                             : QStringLiteral("keines")));
+            .arg(data.ok    ? QStringLiteral("IO")
+                 : data.nok ? QStringLiteral("NIO")
+                            : QStringLiteral("keines")));
     out(QStringLiteral(
         "Hörschwellen in dB HL (- = kein Ergebnis; letzte Spalte: Wiederholung bei 1000 Hz):"));
-    showRun(1, contents.run1);
-    showRun(2, contents.run2);
-
-    engine::AppState state;
-    state.Test1Result = contents.run1;
-    state.Test2Result = contents.run2;
-    state.ResultsValid = true;
-    const auto texts = engine::CalcAVP(state);
+    showRun(1, record.Test1Result);
+    showRun(2, record.Test2Result);
+    const auto texts = engine::CalcAVP(record);
     out(QStringLiteral("OSPL: %1 dB   OSPR: %2 dB   APV: %3 dB")
             .arg(texts.ospl, texts.ospr, texts.apv));
 }
@@ -114,12 +108,12 @@ int runShow(const QStringList& words) {
     const FileKind kind = kindBySignature(bytes);
     QString reason;
     if (kind == FileKind::Test) {
-        const auto test = storage::decodeTestFile(bytes);
+        const auto test = storage::decodeTestRecord(bytes);
         if (test) {
-            showTestFile(fileName, *test.value);
+            showTestFile(fileName, *test);
             return 0;
         }
-        reason = test.error;
+        reason = test.error();
     } else if (kind == FileKind::Calibration) {
         const auto calibration = storage::decodeCalibrationFile(bytes);
         if (calibration) {

@@ -83,6 +83,10 @@ storage::TestFileContents readTestFile(const QString& fileName) {
     return std::move(*decoded.value);
 }
 
+engine::TestRecord readTestRecordFile(const QString& fileName) {
+    return storage::recordFrom(readTestFile(fileName));
+}
+
 storage::CalibrationFileContents readCalibrationFile(const QString& fileName) {
     const QByteArray bytes = readInput(fileName, storage::kMaxCalibrationFileSize);
     auto decoded = storage::decodeCalibrationFile(bytes);

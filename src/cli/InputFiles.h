@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/TestRecord.h"
 #include "storage/CalibrationFile.h"
 #include "storage/TestFile.h"
 
@@ -25,6 +26,9 @@ QByteArray readInput(const QString& fileName, qsizetype maxBytes);
 // Decoded test or calibration file; anything else is a Failure whose
 // message names the kind the file's signature shows, else `expected`.
 storage::TestFileContents readTestFile(const QString& fileName);
+// The same as the record the program opens (results valid, the verdict
+// under the radio-group rule).
+engine::TestRecord readTestRecordFile(const QString& fileName);
 storage::CalibrationFileContents readCalibrationFile(const QString& fileName);
 
 // Why `bytes` (the start of `fileName`) are no good file of kind `expected`

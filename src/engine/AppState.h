@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/TestRecord.h"
+
 #include <QString>
 
 #include <array>
@@ -9,14 +11,8 @@
 
 namespace tavo::engine {
 
-inline constexpr int kEars = 2;
-inline constexpr int kLeftEar = 0;
-inline constexpr int kRightEar = 1;
 inline constexpr int kSlots = 13;         // 0 trial, 1..11 test frequencies, 12 retest
-inline constexpr int kResultIndexes = 12; // slot - 1
-inline constexpr int kMaxReversals = 20;
 inline constexpr int kTraceEntries = 201; // LiveTrace[0..200]
-inline constexpr int kNoThreshold = 1000;
 
 // Frequency of every slot, in Hz. Slot 0 is set at the start of a run with
 // a trial; slot 12 is the 1000 Hz retest.
@@ -40,22 +36,6 @@ using CalibrationTable = std::array<std::array<TCalibrationPoint, kSlots>, kEars
 // Working table of a calibration by ear: index k holds slot k + 1.
 using NewCalibrationTable = std::array<std::array<TCalibrationPoint, 11>, kEars>;
 
-// The reversals recorded at one ear and frequency.
-struct TReversalList {
-    std::int32_t Count = 0;
-    std::array<std::int32_t, kMaxReversals> Levels{};
-    std::int32_t Spread = 0;
-};
-static_assert(sizeof(TReversalList) == 88);
-
-// One run of the test.
-struct TTestResult {
-    std::array<std::array<TReversalList, kResultIndexes>, kEars> Reversals{};
-    std::array<std::array<std::int32_t, kResultIndexes>, kEars> Thresholds{};
-    QString TestDate; // "06-12-2026"
-    QString TestTime; // "9h5"
-};
-
 // The application state: everything the windows and procedures share.
 // The program has one instance; every piece of logic takes it by reference,
 // so tests make their own.
@@ -67,9 +47,8 @@ struct AppState {
     QString CalibrationTime;
     bool CalibrationLoaded = false;
 
-    TTestResult Test1Result;
-    TTestResult Test2Result;
-    bool ResultsValid = false;
+    // The document: the data box, both runs and whether they are valid.
+    TestRecord Record;
 
     // Run-time state of a test.
     bool StopRequested = false;
@@ -94,9 +73,5 @@ struct AppState {
     bool UseEndpointVolume = false;
     QString CommandLineFile;
 };
-
-// Clears one result record as New and New Test do: every Count 0 and every
-// threshold 1000; the levels, spreads, dates and times stay.
-void clearResult(TTestResult& result);
 
 } // namespace tavo::engine

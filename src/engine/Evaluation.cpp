@@ -101,9 +101,9 @@ void CalcThreshold(TTestResult& result, bool reject1st) {
     }
 }
 
-SummaryTexts CalcAVP(const AppState& state) {
+SummaryTexts CalcAVP(const TestRecord& record) {
     const QString dash = QStringLiteral("-");
-    if (!state.ResultsValid) {
+    if (!record.ResultsValid) {
         return SummaryTexts{dash, dash, dash};
     }
     // Only frequencies measured in both runs can say how the runs differ: a
@@ -112,8 +112,8 @@ SummaryTexts CalcAVP(const AppState& state) {
         std::int64_t difference = 0;
         int pairs = 0;
         for (int index = 0; index < kResultIndexes - 1; ++index) {
-            const std::int32_t first = state.Test1Result.Thresholds[ear][index];
-            const std::int32_t second = state.Test2Result.Thresholds[ear][index];
+            const std::int32_t first = record.Test1Result.Thresholds[ear][index];
+            const std::int32_t second = record.Test2Result.Thresholds[ear][index];
             if (first != kNoThreshold && second != kNoThreshold) {
                 difference += std::int64_t{first} - second;
                 ++pairs;

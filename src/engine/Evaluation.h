@@ -51,6 +51,9 @@ struct SummaryTexts {
 // runs, rounded by RoundHalfUp; an ear without such a frequency shows "-".
 // APV is the rounded mean of the two ear figures, the one ear's figure when
 // only one ear has one, and "-" when neither has.
-SummaryTexts CalcAVP(const AppState& state);
+SummaryTexts CalcAVP(const TestRecord& record);
+inline SummaryTexts CalcAVP(const AppState& state) {
+    return CalcAVP(state.Record);
+}
 
 } // namespace tavo::engine

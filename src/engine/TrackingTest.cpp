@@ -88,8 +88,8 @@ void TrackingTest::NewTest1Click() {
     }
 
     // Both runs start empty.
-    clearResult(state.Test1Result);
-    clearResult(state.Test2Result);
+    clearResult(state.Record.Test1Result);
+    clearResult(state.Record.Test2Result);
     context_.host.repaintAudiogram();
 
     // Both ears test what the settings tick; the 1000 Hz retest (slot 12)
@@ -107,7 +107,7 @@ void TrackingTest::NewTest1Click() {
 
     say(kFirstRun, MessageType::Warning, MessageButtons::Ok);
     state.SecondRunOffset = false;
-    bool cancelled = runWith(state.Test1Result, enable, params);
+    bool cancelled = runWith(state.Record.Test1Result, enable, params);
     outcomes_[0] = cancelled ? RunOutcome::Interrupted : RunOutcome::Completed;
 
     // The second run: no trial, and 5 dB louder with "Praxisabweichung".
@@ -116,7 +116,7 @@ void TrackingTest::NewTest1Click() {
         enable[1][0] = false;
         say(kSecondRun, MessageType::Plain, MessageButtons::Ok);
         state.SecondRunOffset = params.practiceDeviation;
-        cancelled = runWith(state.Test2Result, enable, params);
+        cancelled = runWith(state.Record.Test2Result, enable, params);
         outcomes_[1] = cancelled ? RunOutcome::Interrupted : RunOutcome::Completed;
         if (!cancelled) {
             context_.host.CalcAVP();
@@ -126,6 +126,9 @@ void TrackingTest::NewTest1Click() {
     if (cancelled) {
         say(kTestCancelled, MessageType::Plain, MessageButtons::Ok);
     }
+    // The runs replaced the record's results: a finished test's are worth
+    // asking about before closing, an interrupted one left none.
+    state.Record.Unsaved = state.Record.ResultsValid;
     commandActive_ = false;
 }
 
@@ -173,7 +176,7 @@ bool TrackingTest::setUpRun(Run& run, ToneOutput& tone) {
     auto& window = context_.window;
     state.PulseCount = 0;
     clearStop();
-    state.ResultsValid = false;
+    state.Record.ResultsValid = false;
     context_.host.CalcAVP();
     window.showTestWindow();
     context_.pump.processEvents();
@@ -299,11 +302,11 @@ void TrackingTest::endRun(Run& run) {
     if (deviceFailed_ || (run.slot >= 1 && state.StopRequested)) {
         say(deviceFailed_ ? kDeviceFailed : kRunInterrupted,
             deviceFailed_ ? MessageType::Error : MessageType::Plain, MessageButtons::Ok);
-        state.ResultsValid = false;
+        state.Record.ResultsValid = false;
         clearTestedCells(run);
         context_.host.repaintAudiogram();
     } else if (run.slot >= 1) {
-        state.ResultsValid = true;
+        state.Record.ResultsValid = true;
         const QDateTime now = context_.now ? context_.now() : QDateTime::currentDateTime();
         run.result->TestDate =
             formatTestDate(now.date().day(), now.date().month(), now.date().year());

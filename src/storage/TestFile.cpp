@@ -142,4 +142,33 @@ RadioMarks radioGroupRule(bool okFromFile, bool nokFromFile) {
     return RadioMarks{okFromFile && !nokFromFile, nokFromFile};
 }
 
+TestFileContents fileContentsOf(const engine::TestRecord& record) {
+    return {record.data, record.Test1Result, record.Test2Result};
+}
+
+engine::TestRecord recordFrom(TestFileContents contents) {
+    engine::TestRecord record;
+    record.data = std::move(contents.data);
+    // The verdict as the program shows it: one radio group.
+    const RadioMarks marks = radioGroupRule(record.data.ok, record.data.nok);
+    record.data.ok = marks.ok;
+    record.data.nok = marks.nok;
+    record.Test1Result = std::move(contents.run1);
+    record.Test2Result = std::move(contents.run2);
+    record.ResultsValid = true;
+    return record;
+}
+
+QByteArray encodeTestFile(const engine::TestRecord& record) {
+    return encodeTestFile(fileContentsOf(record));
+}
+
+Result<engine::TestRecord> decodeTestRecord(QByteArrayView bytes) {
+    auto contents = decodeTestFile(bytes);
+    if (!contents) {
+        return Result<engine::TestRecord>::failure(contents.error);
+    }
+    return recordFrom(std::move(*contents.value));
+}
+
 } // namespace tavo::storage

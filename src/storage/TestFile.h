@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/AppState.h"
+#include "platform/Result.h"
 #include "storage/Decoded.h"
 
 #include <QByteArray>
@@ -9,18 +10,7 @@
 
 namespace tavo::storage {
 
-// The main window's test data box: person, location, the two examination
-// marks and the verdict.
-struct TestData {
-    QString person;
-    QString location;
-    bool erstpruefung = false; // "Erstprüfung"
-    bool screening = false;    // "Überwachungsprüfung"
-    bool ok = true;            // "IO"
-    bool nok = false;          // "NIO"
-
-    friend bool operator==(const TestData&, const TestData&) = default;
-};
+using engine::TestData;
 
 // Everything a test file holds: the data box and both runs (dates, times,
 // reversal lists and thresholds).
@@ -29,6 +19,12 @@ struct TestFileContents {
     engine::TTestResult run1;
     engine::TTestResult run2;
 };
+
+// A record's file part, and the record a file gives: its results valid, the
+// verdict under the radio-group rule (radioGroupRule), as the program shows
+// and saves it.
+TestFileContents fileContentsOf(const engine::TestRecord& record);
+engine::TestRecord recordFrom(TestFileContents contents);
 
 inline const QString kTestFileFormatMessage = QStringLiteral("Dateiformat nicht erkannt");
 
@@ -49,6 +45,9 @@ QByteArray encodeTestFile(const TestFileContents& contents);
 // more than 20 reversals). Refused with its own message: a mark text that
 // is no boolean. Bytes after the layout are ignored.
 Decoded<TestFileContents> decodeTestFile(QByteArrayView bytes);
+// The same as a record.
+QByteArray encodeTestFile(const engine::TestRecord& record);
+Result<engine::TestRecord> decodeTestRecord(QByteArrayView bytes);
 // Whether the bytes begin with a test file's signature (the length byte 16
 // and "VorlandtTestFile"), whatever follows.
 bool startsLikeTestFile(QByteArrayView bytes);

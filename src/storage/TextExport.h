@@ -13,5 +13,8 @@ inline constexpr int kTextExportLines = 1108;
 // 20 levels, also those beyond Count) and its thresholds, ear-major.
 // Texts in Windows-1252.
 QByteArray encodeTextExport(const engine::TTestResult& run1, const engine::TTestResult& run2);
+inline QByteArray encodeTextExport(const engine::TestRecord& record) {
+    return encodeTextExport(record.Test1Result, record.Test2Result);
+}
 
 } // namespace tavo::storage

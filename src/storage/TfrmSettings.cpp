@@ -119,8 +119,8 @@ void TfrmSettings::connectHandlers() {
         connect(option, &QCheckBox::toggled, this, [this] { host_.repaintAudiogram(); });
     }
     connect(Reject1st, &QCheckBox::toggled, this, [this](bool reject) {
-        engine::CalcThreshold(state_.Test1Result, reject);
-        engine::CalcThreshold(state_.Test2Result, reject);
+        engine::CalcThreshold(state_.Record.Test1Result, reject);
+        engine::CalcThreshold(state_.Record.Test2Result, reject);
         host_.repaintAudiogram();
     });
     connect(rdoJoystick, &QRadioButton::toggled, this, [this] { showJoystickItems(); });

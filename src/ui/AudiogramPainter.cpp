@@ -232,8 +232,8 @@ public:
             if (settings_.markSuspicious) {
                 markInaccurate();
             }
-            DrawTestRecord(state_.Test1Result, 0);
-            DrawTestRecord(state_.Test2Result, 1);
+            DrawTestRecord(state_.Record.Test1Result, 0);
+            DrawTestRecord(state_.Record.Test2Result, 1);
         }
         return date;
     }
@@ -265,12 +265,12 @@ private:
     // otherwise the ticked test frequencies, labelled here.
     void layOutColumns(const std::function<void()>& CalcAVP) {
         std::vector<int> columns;
-        if (state_.ResultsValid) {
+        if (state_.Record.ResultsValid) {
             if (CalcAVP) {
                 CalcAVP();
             }
             for (int index = 0; index < kDrawnIndexes; ++index) {
-                if (measured(state_.Test1Result, index)) {
+                if (measured(state_.Record.Test1Result, index)) {
                     columns.push_back(index);
                 }
             }
@@ -285,7 +285,7 @@ private:
         if (columns.empty()) {
             return;
         }
-        if (!state_.ResultsValid) {
+        if (!state_.Record.ResultsValid) {
             for (int panel = 0; panel < engine::kEars; ++panel) {
                 int r = 0;
                 for (const int index : columns) {
@@ -312,8 +312,8 @@ private:
     // Step 4: the row labels, and under each column the first run's
     // frequency label and both runs' thresholds, in the first run's columns.
     void writeTable(bool withColumns) {
-        const auto& run1 = state_.Test1Result;
-        const auto& run2 = state_.Test2Result;
+        const auto& run1 = state_.Record.Test1Result;
+        const auto& run2 = state_.Record.Test2Result;
         for (int panel = 0; panel < engine::kEars; ++panel) {
             table_.text(0, 5, QStringLiteral("Test1"));
             table_.text(0, 25, QStringLiteral("Test2"));
@@ -342,7 +342,7 @@ private:
     // inaccurate: spread above 10 dB, or fewer reversals than the minimum
     // (which includes no reversals at all).
     void markInaccurate() {
-        const auto& run1 = state_.Test1Result;
+        const auto& run1 = state_.Record.Test1Result;
         audiogram_.setBrush(QBrush(colour(kAxesSlot), Qt::FDiagPattern));
         audiogram_.setPen(colour(kAxesSlot));
         for (int panel = 0; panel < engine::kEars; ++panel) {
@@ -465,13 +465,13 @@ int minimumReversals(const QString& reverseEditText) {
 }
 
 QString dateLineText(const engine::AppState& state) {
-    if (!state.ResultsValid) {
+    if (!state.Record.ResultsValid) {
         return {};
     }
-    return QStringLiteral("Testdatum Test 1: ") + state.Test1Result.TestDate +
-           QStringLiteral(" Uhrzeit: ") + state.Test1Result.TestTime + QStringLiteral(" Test 2: ") +
-           state.Test2Result.TestDate + QStringLiteral(" Uhrzeit: ") + state.Test2Result.TestTime +
-           QStringLiteral(".");
+    return QStringLiteral("Testdatum Test 1: ") + state.Record.Test1Result.TestDate +
+           QStringLiteral(" Uhrzeit: ") + state.Record.Test1Result.TestTime +
+           QStringLiteral(" Test 2: ") + state.Record.Test2Result.TestDate +
+           QStringLiteral(" Uhrzeit: ") + state.Record.Test2Result.TestTime + QStringLiteral(".");
 }
 
 QString pbxAudiogramPaint(const engine::AppState& state, const storage::Settings& settings,

@@ -1,5 +1,7 @@
 #include "ui/SaveAsName.h"
 
+#include "engine/TestRecord.h"
+
 namespace tavo::ui {
 
 QString proposedFileName(const SaveAsNameParts& parts) {
@@ -20,6 +22,18 @@ QString proposedFileName(const SaveAsNameParts& parts) {
 
 bool savesTextExport(const QString& fileName, bool textFilterChosen) {
     return fileName.endsWith(QStringLiteral(".txt"), Qt::CaseSensitive) || textFilterChosen;
+}
+
+QString proposedFileName(const engine::TestRecord& record) {
+    SaveAsNameParts parts;
+    parts.location = record.data.location;
+    parts.person = record.data.person;
+    parts.firstExamination = record.data.erstpruefung;
+    parts.followUp = record.data.screening;
+    parts.inOrder = record.data.ok;
+    parts.testDate = record.Test1Result.TestDate;
+    parts.testTime = record.Test1Result.TestTime;
+    return proposedFileName(parts);
 }
 
 } // namespace tavo::ui

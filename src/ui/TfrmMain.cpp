@@ -218,88 +218,6 @@ void TfrmMain::buildResultsArea() {
     lblCalFilename->hide();
 }
 
-void TfrmMain::buildDataBox() {
-    grpData = named(new QGroupBox(QStringLiteral("Test Data "), centralWidget()), "grpData");
-    grpData->setGeometry(6, 425, 1002, 114);
-
-    lblFirstName = named(new QLabel(QStringLiteral("Test person"), grpData), "lblFirstName");
-    lblFirstName->setGeometry(2, 25, 90, 16);
-    lblFirstName->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    txtTestName = named(new QLineEdit(grpData), "txtTestName");
-    txtTestName->setGeometry(94, 20, 201, 26);
-    lblTestLoc = named(new QLabel(QStringLiteral("Test location"), grpData), "lblTestLoc");
-    lblTestLoc->setGeometry(298, 25, 84, 16);
-    lblTestLoc->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    txtTestLocation = named(new QLineEdit(grpData), "txtTestLocation");
-    txtTestLocation->setGeometry(384, 20, 217, 26);
-    connect(txtTestName, &QLineEdit::textChanged, this, [this] {
-        txtTestNameChange();
-        dataBoxEdited();
-    });
-    connect(txtTestLocation, &QLineEdit::textChanged, this, [this] {
-        txtTestLocationChange();
-        dataBoxEdited();
-    });
-
-    const auto summaryLabel = [this](const char* name, const QString& text, int x, int y) {
-        auto* label = named(new QLabel(text, grpData), name);
-        label->move(x, y);
-        label->adjustSize();
-        return label;
-    };
-    summaryLabel("lblOSPL", QStringLiteral("OSPL:"), 605, 23);
-    txtOSPL = summaryLabel("txtOSPL", QStringLiteral("0"), 652, 23);
-    summaryLabel("lblOSPR", QStringLiteral("OSPR:"), 690, 23);
-    txtOSPR = summaryLabel("txtOSPR", QStringLiteral("0"), 738, 23);
-    // The figures run from "-" to "-100": the labels are as wide as that.
-    const QString widest = QStringLiteral("-100");
-    for (auto* value : {txtOSPL, txtOSPR}) {
-        value->setFixedWidth(std::max(36, value->fontMetrics().horizontalAdvance(widest) + 4));
-        value->setStyleSheet(QStringLiteral("color: grey"));
-    }
-
-    auto* apvFrame = named(new QFrame(grpData), "shpAPV");
-    apvFrame->setGeometry(395, 59, 199, 37);
-    apvFrame->setFrameShape(QFrame::Box);
-    const QFont apvFont = pixelFont(QStringLiteral("Arial"), 27, true);
-    for (auto* label : {summaryLabel("lblAPV", QStringLiteral("APV:"), 403, 61),
-                        txtAPV = summaryLabel("txtAPV", QStringLiteral("0"), 475, 61),
-                        summaryLabel("lblAPVUnit", QStringLiteral("dB"), 531, 61)}) {
-        label->setFont(apvFont);
-        label->adjustSize();
-    }
-    txtAPV->setStyleSheet(QStringLiteral("color: blue"));
-    // The APV right-aligned in room for the widest figure, the unit after it.
-    txtAPV->setFixedWidth(QFontMetrics(apvFont).horizontalAdvance(widest) + 4);
-    txtAPV->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    if (auto* unit = grpData->findChild<QLabel*>(QStringLiteral("lblAPVUnit"))) {
-        unit->move(txtAPV->geometry().right() + 7, unit->y());
-    }
-
-    summaryLabel("lblResult", QStringLiteral("Ergebnis"), 150, 55);
-    chkErstpruefung =
-        named(new QCheckBox(QStringLiteral("Erstprüfung"), grpData), "chkErstpruefung");
-    chkErstpruefung->move(17, 56);
-    chkScreening =
-        named(new QCheckBox(QStringLiteral("Überwachungsprüfung"), grpData), "chkScreening");
-    chkScreening->move(17, 79);
-    rdoOK = named(new QRadioButton(QStringLiteral("IO"), grpData), "rdoOK");
-    rdoOK->move(214, 56);
-    rdoNOK = named(new QRadioButton(QStringLiteral("NIO"), grpData), "rdoNOK");
-    rdoNOK->move(214, 79);
-    rdoOK->setChecked(true);
-    for (QAbstractButton* box :
-         std::initializer_list<QAbstractButton*>{chkErstpruefung, chkScreening, rdoOK, rdoNOK}) {
-        box->adjustSize();
-        connect(box, &QAbstractButton::toggled, this, [this] { dataBoxEdited(); });
-    }
-
-    imgLogo = named(new QLabel(grpData), "imgLogo");
-    imgLogo->setGeometry(789, 19, 200, 80);
-    imgLogo->setScaledContents(true);
-    imgLogo->setPixmap(QPixmap(QStringLiteral(":/tavo/logo.jpg")));
-}
-
 void TfrmMain::setGermanCaptions() {
     File1->setTitle(QStringLiteral("&Datei"));
     New1->setText(QStringLiteral("&Neu"));
@@ -376,7 +294,7 @@ void TfrmMain::FormCreate() {
     }
 
     // Nothing opened: start with empty results.
-    if (!state.ResultsValid) {
+    if (!state.Record.ResultsValid) {
         New1Click();
     }
     applyMenuRules();
@@ -384,10 +302,10 @@ void TfrmMain::FormCreate() {
 
 void TfrmMain::New1Click() {
     auto& state = context_.state;
-    unsavedResults_ = false;
-    state.ResultsValid = false;
-    engine::clearResult(state.Test1Result);
-    engine::clearResult(state.Test2Result);
+    state.Record.Unsaved = false;
+    state.Record.ResultsValid = false;
+    engine::clearResult(state.Record.Test1Result);
+    engine::clearResult(state.Record.Test2Result);
     if (pbxAudiogram != nullptr) {
         pbxAudiogram->update();
         pbxResults->update();
@@ -458,65 +376,12 @@ std::optional<QString> TfrmMain::chooseCalibrationFile(QWidget* over) {
     return runCalOpenDialog ? runCalOpenDialog(over) : std::nullopt;
 }
 
-namespace {
-storage::DataBox dataBoxOf(const TfrmMain& window) {
-    return {window.txtTestName,  window.txtTestLocation, window.chkErstpruefung,
-            window.chkScreening, window.rdoOK,           window.rdoNOK};
-}
-} // namespace
-
-bool TfrmMain::ReadFile(const QString& fileName) {
-    if (!storage::ReadFile(fileName, context_.state, dataBoxOf(*this),
-                           *context_.platform.messages)) {
-        return false;
-    }
-    // As the file has it: nothing to save (the data box was filled from it).
-    unsavedResults_ = false;
-    CalcAVP();
-    pbxAudiogram->update();
-    pbxResults->update();
-    return true;
-}
-
-QString TfrmMain::WriteFile(const QString& fileName) {
-    return storage::WriteFile(fileName, context_.state, dataBoxOf(*this));
-}
-
-QString TfrmMain::WriteAsciiFile(const QString& fileName) {
-    return storage::WriteAsciiFile(fileName, context_.state);
-}
-
 bool TfrmMain::ReadCal(const QString& fileName) {
     return calibrationReader_ && calibrationReader_(fileName);
 }
 
 void TfrmMain::setCalibrationReader(std::function<bool(const QString& fileName)> reader) {
     calibrationReader_ = std::move(reader);
-}
-
-void TfrmMain::CalcAVP() {
-    const auto texts = engine::CalcAVP(context_.state);
-    txtOSPL->setText(texts.ospl);
-    txtOSPR->setText(texts.ospr);
-    txtAPV->setText(texts.apv);
-}
-
-void TfrmMain::dataBoxEdited() {
-    if (context_.state.ResultsValid) {
-        unsavedResults_ = true;
-    }
-}
-
-void TfrmMain::txtTestNameChange() {
-    setWindowTitle(engine::productName() + QLatin1Char(' ') + engine::productVersion() +
-                   QStringLiteral(" - ") + txtTestName->text());
-}
-
-void TfrmMain::txtTestLocationChange() {
-    // No blank between product name and version here: the program's title
-    // has always read like this after an edit of the location.
-    setWindowTitle(engine::productName() + engine::productVersion() + QStringLiteral(" - ") +
-                   txtTestName->text() + QLatin1Char(' ') + txtTestLocation->text());
 }
 
 void TfrmMain::resizeEvent(QResizeEvent* event) {

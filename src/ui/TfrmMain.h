@@ -134,8 +134,9 @@ public:
     QImage pagePicture();
     // Made when first needed: it asks the print system for its printers.
     QPrinter& printer();
-    // Whether the results of a finished test wait to be saved (closing asks).
-    bool unsavedResults() const { return unsavedResults_; }
+    // Whether the results of a finished test wait to be saved (closing asks):
+    // the record's own flag.
+    bool unsavedResults() const;
 
     QFileDialog* dlgOpen = nullptr;
     QFileDialog* dlgSave = nullptr;
@@ -245,6 +246,8 @@ private:
     void buildMenus();
     void buildResultsArea();
     void buildDataBox();
+    // The record's data box into the fields (their edits go back into it).
+    void showDataBox();
     void FormCreate();
     void FormResize();
     void buildFileDialogs();
@@ -288,7 +291,6 @@ private:
     void setHolds(QWidget* dialog, bool holds);
     void applyHold();
     std::unique_ptr<QPrinter> printer_;
-    bool unsavedResults_ = false;
     // While the page is drawn: the audiogram paints on white, as on paper.
     bool printing_ = false;
     // The window was closed while a test ran: close once it has stopped.

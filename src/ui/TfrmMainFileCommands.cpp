@@ -89,23 +89,13 @@ void TfrmMain::Open1Click() {
     if (!file) {
         return;
     }
-    if (ReadFile(*file)) {
-        unsavedResults_ = false;
-    }
+    ReadFile(*file);
     repaintAudiogram();
 }
 
 void TfrmMain::Save1Click() {
-    const auto& state = context_.state;
-    SaveAsNameParts parts;
-    parts.location = txtTestLocation->text();
-    parts.person = txtTestName->text();
-    parts.firstExamination = chkErstpruefung->isChecked();
-    parts.followUp = chkScreening->isChecked();
-    parts.inOrder = rdoOK->isChecked();
-    parts.testDate = state.Test1Result.TestDate;
-    parts.testTime = state.Test1Result.TestTime;
-    const auto choice = runSaveDialog ? runSaveDialog(proposedFileName(parts)) : std::nullopt;
+    auto& record = context_.state.Record;
+    const auto choice = runSaveDialog ? runSaveDialog(proposedFileName(record)) : std::nullopt;
     if (!choice) {
         return;
     }
@@ -124,7 +114,7 @@ void TfrmMain::Save1Click() {
     }
     // A text export cannot be read back: only a test file keeps the results.
     if (!textExport) {
-        unsavedResults_ = false;
+        record.Unsaved = false;
     }
 }
 
@@ -137,7 +127,7 @@ void TfrmMain::File1Click() {
     if (testRunning()) {
         return;
     }
-    const bool results = context_.state.ResultsValid;
+    const bool results = context_.state.Record.ResultsValid;
     Print1->setEnabled(results);
     Save1->setEnabled(results);
 }
@@ -147,8 +137,8 @@ void TfrmMain::PopupMenu1Popup() {
         return;
     }
     const auto& state = context_.state;
-    Retest2->setEnabled(state.CalibrationLoaded && state.ResultsValid);
-    ViewResults2->setEnabled(state.ResultsValid);
+    Retest2->setEnabled(state.CalibrationLoaded && state.Record.ResultsValid);
+    ViewResults2->setEnabled(state.Record.ResultsValid);
     SaveAs1->setEnabled(true);
     Settings1->setEnabled(true);
 }
@@ -159,8 +149,12 @@ void TfrmMain::applyMenuRules() {
     PopupMenu1Popup();
 }
 
+bool TfrmMain::unsavedResults() const {
+    return context_.state.Record.Unsaved;
+}
+
 bool TfrmMain::mayClose() {
-    if (!unsavedResults_) {
+    if (!unsavedResults()) {
         return true;
     }
     const auto answer = context_.platform.messages->show(
@@ -172,7 +166,7 @@ bool TfrmMain::mayClose() {
     if (answer == platform::MessageAnswer::Yes) {
         Save1Click();
         // Not saved after all (cancelled or failed): the results stay.
-        return !unsavedResults_;
+        return !unsavedResults();
     }
     return false;
 }

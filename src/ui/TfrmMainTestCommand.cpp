@@ -38,11 +38,6 @@ void TfrmMain::NewTest1Click() {
         return;
     }
     testCommand_->run();
-    // A test that started replaced the results: a finished one's are worth
-    // asking about before closing, an interrupted one left none.
-    if (testCommand_->procedure().outcomes()[0] != engine::RunOutcome::NotRun) {
-        unsavedResults_ = context_.state.ResultsValid;
-    }
     if (closeAfterTest_) {
         closeAfterTest_ = false;
         close();

@@ -47,9 +47,9 @@ struct RenderTest : ::testing::Test {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(storage::encodeTestFile(*contents.value));
         state = testsupport::graphState(); // the default colours but for the window
-        state.Test1Result = contents.value->run1;
-        state.Test2Result = contents.value->run2;
-        state.ResultsValid = true;
+        state.Record.Test1Result = contents.value->run1;
+        state.Record.Test2Result = contents.value->run2;
+        state.Record.ResultsValid = true;
     }
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 

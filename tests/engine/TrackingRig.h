@@ -192,7 +192,7 @@ struct TrackingRig {
     // Runs one run over the given slots of both ears (the trial for the
     // left ear when `trial`) on a cleared result, as the command does.
     bool runOnce(std::initializer_list<int> slots, bool trial = false) {
-        engine::clearResult(state.Test1Result);
+        engine::clearResult(state.Record.Test1Result);
         engine::FrequencyEnable enable{};
         for (auto& ear : enable) {
             ear[0] = trial;
@@ -200,7 +200,7 @@ struct TrackingRig {
                 ear[static_cast<std::size_t>(slot)] = true;
             }
         }
-        return test->RunTest(state.Test1Result, enable);
+        return test->RunTest(state.Record.Test1Result, enable);
     }
 
     platform::SimEventPump pump;

@@ -109,10 +109,10 @@ TEST(RoundHalfUp, PositiveHalvesUpNegativesTruncated) {
 class SummaryFigures : public ::testing::Test {
 protected:
     SummaryFigures() {
-        for (auto* run : {&state.Test1Result, &state.Test2Result}) {
+        for (auto* run : {&state.Record.Test1Result, &state.Record.Test2Result}) {
             clearResult(*run);
         }
-        state.ResultsValid = true;
+        state.Record.ResultsValid = true;
     }
     void result(TTestResult& run, int ear, int index, int threshold) {
         run.Reversals[ear][index].Count = 4;
@@ -128,8 +128,8 @@ protected:
 };
 
 TEST_F(SummaryFigures, DashesWhileResultsAreNotValid) {
-    result(state.Test1Result, kLeftEar, 0, 20);
-    state.ResultsValid = false;
+    result(state.Record.Test1Result, kLeftEar, 0, 20);
+    state.Record.ResultsValid = false;
     const auto texts = figures();
     EXPECT_EQ(texts.ospl, QStringLiteral("-"));
     EXPECT_EQ(texts.ospr, QStringLiteral("-"));
@@ -139,35 +139,35 @@ TEST_F(SummaryFigures, DashesWhileResultsAreNotValid) {
 TEST_F(SummaryFigures, OnlyFrequenciesMeasuredInBothRunsCount) {
     // Nothing measured at all, or only the retest: no figure for any ear.
     EXPECT_EQ(line(), QStringLiteral("- - -"));
-    result(state.Test1Result, kLeftEar, 11, 20);
-    result(state.Test2Result, kLeftEar, 11, 10);
+    result(state.Record.Test1Result, kLeftEar, 11, 20);
+    result(state.Record.Test2Result, kLeftEar, 11, 10);
     EXPECT_EQ(line(), QStringLiteral("- - -"));
 
     // Left: 20/15 and 30/25 at two frequencies, the highest (index 10)
     // among them; the retest above stays out.
-    result(state.Test1Result, kLeftEar, 2, 20);
-    result(state.Test1Result, kLeftEar, 10, 30);
-    result(state.Test2Result, kLeftEar, 2, 15);
-    result(state.Test2Result, kLeftEar, 10, 25);
+    result(state.Record.Test1Result, kLeftEar, 2, 20);
+    result(state.Record.Test1Result, kLeftEar, 10, 30);
+    result(state.Record.Test2Result, kLeftEar, 2, 15);
+    result(state.Record.Test2Result, kLeftEar, 10, 25);
     EXPECT_EQ(line(), QStringLiteral("5 - 5")); // one ear: APV is its figure
 
     // A cell missing in either run leaves the set, whichever run lacks it.
-    result(state.Test1Result, kLeftEar, 4, 40); // second run: none
-    result(state.Test2Result, kLeftEar, 5, 40); // first run: none
+    result(state.Record.Test1Result, kLeftEar, 4, 40); // second run: none
+    result(state.Record.Test2Result, kLeftEar, 5, 40); // first run: none
     EXPECT_EQ(line(), QStringLiteral("5 - 5"));
     // 999 is a threshold like any other; only 1000 means none.
-    result(state.Test2Result, kLeftEar, 4, 999);
+    result(state.Record.Test2Result, kLeftEar, 4, 999);
     EXPECT_EQ(figures().ospl, QString::number((5 + 5 + (40 - 999)) / 3)); // -316.33 -> -316
 
     // The right ear on its own pairs; APV the rounded mean of both.
-    result(state.Test1Result, kRightEar, 0, 12);
-    result(state.Test2Result, kRightEar, 0, 10);
-    result(state.Test1Result, kLeftEar, 4, 40);
-    result(state.Test2Result, kLeftEar, 4, 40);
+    result(state.Record.Test1Result, kRightEar, 0, 12);
+    result(state.Record.Test2Result, kRightEar, 0, 10);
+    result(state.Record.Test1Result, kLeftEar, 4, 40);
+    result(state.Record.Test2Result, kLeftEar, 4, 40);
     EXPECT_EQ(line(), QStringLiteral("3 2 3")); // 10 / 3 -> 3; (3 + 2) / 2 = 2.5 -> 3
     // The right ear alone, when the left ear has no pair left.
-    clearResult(state.Test2Result);
-    result(state.Test2Result, kRightEar, 0, 10);
+    clearResult(state.Record.Test2Result);
+    result(state.Record.Test2Result, kRightEar, 0, 10);
     EXPECT_EQ(line(), QStringLiteral("- 2 2"));
 }
 
@@ -178,8 +178,8 @@ TEST_F(SummaryFigures, EveryFrequencyInBothRunsGivesTheFiguresAsBefore) {
     const int second[] = {45, 52, 50, 61, 66};
     for (int k = 0; k < 5; ++k) {
         for (int ear : {kLeftEar, kRightEar}) {
-            result(state.Test1Result, ear, 2 * k, first[k]);
-            result(state.Test2Result, ear, 2 * k, second[k] - 2 * ear);
+            result(state.Record.Test1Result, ear, 2 * k, first[k]);
+            result(state.Record.Test2Result, ear, 2 * k, second[k] - 2 * ear);
         }
     }
     // Left (150 - 274) / 5 = -24.8 -> -24; right (150 - 264) / 5 = -22.8 -> -22;
@@ -189,12 +189,12 @@ TEST_F(SummaryFigures, EveryFrequencyInBothRunsGivesTheFiguresAsBefore) {
 
 TEST_F(SummaryFigures, ApvRoundsTheMeanOfTheEarFigures) {
     // OSPL 5 and OSPR 2: 3.5 -> 4; OSPL -5 and OSPR -2: -3.5 -> -3.
-    result(state.Test1Result, kLeftEar, 0, 25);
-    result(state.Test2Result, kLeftEar, 0, 20);
-    result(state.Test1Result, kRightEar, 0, 22);
-    result(state.Test2Result, kRightEar, 0, 20);
+    result(state.Record.Test1Result, kLeftEar, 0, 25);
+    result(state.Record.Test2Result, kLeftEar, 0, 20);
+    result(state.Record.Test1Result, kRightEar, 0, 22);
+    result(state.Record.Test2Result, kRightEar, 0, 20);
     EXPECT_EQ(figures().apv, QStringLiteral("4"));
-    std::swap(state.Test1Result, state.Test2Result);
+    std::swap(state.Record.Test1Result, state.Record.Test2Result);
     const auto texts = figures();
     EXPECT_EQ(texts.ospl, QStringLiteral("-5"));
     EXPECT_EQ(texts.ospr, QStringLiteral("-2"));
@@ -202,7 +202,7 @@ TEST_F(SummaryFigures, ApvRoundsTheMeanOfTheEarFigures) {
 }
 
 TEST_F(SummaryFigures, ExtremeThresholdsFromAFileDoNotOverflow) {
-    result(state.Test1Result, kLeftEar, 0, std::numeric_limits<std::int32_t>::max());
-    result(state.Test2Result, kLeftEar, 0, std::numeric_limits<std::int32_t>::min());
+    result(state.Record.Test1Result, kLeftEar, 0, std::numeric_limits<std::int32_t>::max());
+    result(state.Record.Test2Result, kLeftEar, 0, std::numeric_limits<std::int32_t>::min());
     EXPECT_EQ(figures().ospl, QString::number(std::numeric_limits<std::int32_t>::max()));
 }

@@ -123,8 +123,8 @@ TEST(AcousticListener, AnswersWhatTheCardPlaysAtTheExactEdgeOfHisThreshold) {
     listener.thresholds[1].fill(heard.levels[20] + headphones);
     right.listen(listener);
     right.runOnce({k1000Hz});
-    EXPECT_EQ(right.state.Test1Result.Thresholds[0][k1000Hz - 1], engine::kNoThreshold);
-    EXPECT_NE(right.state.Test1Result.Thresholds[1][k1000Hz - 1], engine::kNoThreshold);
+    EXPECT_EQ(right.state.Record.Test1Result.Thresholds[0][k1000Hz - 1], engine::kNoThreshold);
+    EXPECT_NE(right.state.Record.Test1Result.Thresholds[1][k1000Hz - 1], engine::kNoThreshold);
 }
 
 TEST(HumanListener, TheSameSeedAnswersTheSameAndTheExactListenerIsTheDefault) {

@@ -256,7 +256,7 @@ TEST(RealHearingTest, ListenerAnsweringFromTheSinkMonitorGetsThresholdsOnBothEar
     EXPECT_FALSE(test.deviceFailed());
     EXPECT_EQ(messages.texts().join(QLatin1Char('|')).toStdString(),
               engine::TrackingTest::kPrepareTest.toStdString());
-    EXPECT_TRUE(state.ResultsValid);
+    EXPECT_TRUE(state.Record.ResultsValid);
     EXPECT_FALSE(window.visible);
     EXPECT_EQ(window.traces, 4);
 

@@ -68,13 +68,13 @@ TEST(TrackingLimits, NoResponseRisesTo102ThenTheNextFrequencyStartsAtTheStartLev
         EXPECT_EQ(rig.recorder.levels(1, 1, 5), upFrom(3, 3, 34));
         // 102 dB HL is 2 dB above full scale: saturated, not wrapped.
         EXPECT_GE(peakOf(rig.wave.written()[33].bytes), 32767);
-        const auto& list = cell(rig.state.Test1Result, 0, 5);
+        const auto& list = cell(rig.state.Record.Test1Result, 0, 5);
         EXPECT_EQ(list.Count, 0);
-        EXPECT_EQ(threshold(rig.state.Test1Result, 0, 5), engine::kNoThreshold);
+        EXPECT_EQ(threshold(rig.state.Record.Test1Result, 0, 5), engine::kNoThreshold);
         // The reversal at the limit stays in the list without counting.
         EXPECT_EQ(list.Levels[0], 102);
         // No frequency got a result, yet the run completed.
-        EXPECT_TRUE(rig.state.ResultsValid);
+        EXPECT_TRUE(rig.state.Record.ResultsValid);
     }
 }
 
@@ -91,11 +91,11 @@ TEST(TrackingLimits, TimeRunningOutCountsAsOneMoreReversal) {
 
     EXPECT_EQ(rig.recorder.levels(1, 0, 5),
               (std::vector<double>{3, 6, 9, 12, 15, 18, 21, 24, 27, 30, 27, 30, 27, 24, 21}));
-    const auto& list = cell(rig.state.Test1Result, 0, 5);
+    const auto& list = cell(rig.state.Record.Test1Result, 0, 5);
     EXPECT_EQ(list.Count, 4);
     EXPECT_EQ(levelsOf(list, 4), (std::vector<int>{30, 27, 30, 21}));
     // The first reversal rejected: (27 + 30 + 21) / 3; odd 30, even 27 and 21.
-    EXPECT_EQ(threshold(rig.state.Test1Result, 0, 5), 26);
+    EXPECT_EQ(threshold(rig.state.Record.Test1Result, 0, 5), 26);
     EXPECT_EQ(list.Spread, 6);
 }
 
@@ -111,7 +111,7 @@ TEST(TrackingLimits, OneSecondPulsesAndGapsFillThirtySecondsWithFifteenPulses) {
     ASSERT_GE(rig.recorder.pulses.size(), 16u);
     EXPECT_EQ(rig.recorder.pulses[1].startMs - rig.recorder.pulses[0].startMs, 2000);
     // Only the time's reversal: too few for a threshold.
-    EXPECT_EQ(cell(rig.state.Test1Result, 0, 5).Count, 0);
+    EXPECT_EQ(cell(rig.state.Record.Test1Result, 0, 5).Count, 0);
 }
 
 TEST(TrackingLimits, TheMinimumReversalsEndAFrequencyBeforeItsTime) {
@@ -120,10 +120,10 @@ TEST(TrackingLimits, TheMinimumReversalsEndAFrequencyBeforeItsTime) {
     rig.listen(TrackingRig::hearing(12));
     rig.runOnce({5});
     EXPECT_EQ(rig.recorder.levels(1, 0, 5), (std::vector<double>{3, 6, 9, 12, 9, 12, 9, 12, 9}));
-    const auto& list = cell(rig.state.Test1Result, 0, 5);
+    const auto& list = cell(rig.state.Record.Test1Result, 0, 5);
     EXPECT_EQ(list.Count, 6);
     EXPECT_EQ(levelsOf(list, 6), (std::vector<int>{12, 9, 12, 9, 12, 9}));
-    EXPECT_EQ(threshold(rig.state.Test1Result, 0, 5), 10); // 51 / 5
+    EXPECT_EQ(threshold(rig.state.Record.Test1Result, 0, 5), 10); // 51 / 5
     EXPECT_EQ(list.Spread, 0);
 }
 
@@ -158,11 +158,11 @@ TEST(TrackingResponses, PressWhileRisingAndReleaseWhileFalling) {
         pressed.push_back(p.pressed);
     }
     EXPECT_EQ(pressed, (std::vector<bool>{false, false, false, false, true, true, false, false}));
-    const auto& list = cell(rig.state.Test1Result, 0, 5);
+    const auto& list = cell(rig.state.Record.Test1Result, 0, 5);
     EXPECT_EQ(levelsOf(list, 3), (std::vector<int>{15, 9, 12}));
     EXPECT_EQ(list.Count, 0);
-    EXPECT_EQ(threshold(rig.state.Test1Result, 0, 5), engine::kNoThreshold);
-    EXPECT_FALSE(rig.state.ResultsValid);
+    EXPECT_EQ(threshold(rig.state.Record.Test1Result, 0, 5), engine::kNoThreshold);
+    EXPECT_FALSE(rig.state.Record.ResultsValid);
     EXPECT_EQ(rig.messages.texts(),
               (QStringList{TrackingTest::kPrepareTest, TrackingTest::kRunInterrupted}));
     EXPECT_FALSE(rig.window.visible);
@@ -184,7 +184,7 @@ TEST(TrackingRuns, RightEarFirstRunsTheTrialAtTheStartOfTheLeftEarsPass) {
     }
     // The trial practises on the left ear's first frequency.
     rig.state.Calibration[0][5].Reference = 7.0;
-    EXPECT_FALSE(rig.test->RunTest(rig.state.Test1Result, enable));
+    EXPECT_FALSE(rig.test->RunTest(rig.state.Record.Test1Result, enable));
 
     EXPECT_EQ(rig.window.captions,
               (QStringList{QStringLiteral("Audiogramm - Hörtest rechtes Ohr bei 1000 Hz "),
@@ -229,11 +229,11 @@ TEST(TrackingRuns, ATrialWithoutALeftFrequencyIsSkipped) {
     enable[0][0] = true;
     enable[1][0] = true;
     enable[1][5] = true;
-    EXPECT_FALSE(rig.test->RunTest(rig.state.Test1Result, enable));
+    EXPECT_FALSE(rig.test->RunTest(rig.state.Record.Test1Result, enable));
     EXPECT_EQ(rig.messages.texts(), QStringList{TrackingTest::kPrepareTest});
     EXPECT_EQ(rig.window.captions,
               QStringList{QStringLiteral("Audiogramm - Hörtest rechtes Ohr bei 1000 Hz ")});
-    EXPECT_NE(threshold(rig.state.Test1Result, 1, 5), engine::kNoThreshold);
+    EXPECT_NE(threshold(rig.state.Record.Test1Result, 1, 5), engine::kNoThreshold);
 }
 
 TEST(TrackingRuns, TheRetestPlaysTheLeftEarAt1000HzWithThatCalibration) {
@@ -242,13 +242,13 @@ TEST(TrackingRuns, TheRetestPlaysTheLeftEarAt1000HzWithThatCalibration) {
     rig.state.Calibration[0][5].Reference = -10.0; // heard 10 dB later
     engine::FrequencyEnable enable{};
     enable[0][12] = enable[1][12] = true;
-    EXPECT_FALSE(rig.test->RunTest(rig.state.Test1Result, enable));
+    EXPECT_FALSE(rig.test->RunTest(rig.state.Record.Test1Result, enable));
     EXPECT_EQ(rig.window.captions,
               QStringList{QStringLiteral("Audiogramm - Testwiederholung bei 1000 Hz ")});
     EXPECT_EQ(rig.state.Calibration[0][12].Reference, -10.0);
-    EXPECT_EQ(cell(rig.state.Test1Result, 0, 12).Count, 6);
-    EXPECT_NEAR(threshold(rig.state.Test1Result, 0, 12), 11, 3);
-    EXPECT_EQ(cell(rig.state.Test1Result, 1, 12).Count, 0); // right ear: no retest
+    EXPECT_EQ(cell(rig.state.Record.Test1Result, 0, 12).Count, 6);
+    EXPECT_NEAR(threshold(rig.state.Record.Test1Result, 0, 12), 11, 3);
+    EXPECT_EQ(cell(rig.state.Record.Test1Result, 1, 12).Count, 0); // right ear: no retest
 }
 
 TEST(TrackingRuns, ACompleteTestShowsItsMessagesInOrderAndPlaysTheSecondRun5DbLouder) {
@@ -271,10 +271,10 @@ TEST(TrackingRuns, ACompleteTestShowsItsMessagesInOrderAndPlaysTheSecondRun5DbLo
     EXPECT_EQ(rig.messages.shown()[0].type, platform::MessageType::Warning);
     EXPECT_EQ(rig.test->outcomes(),
               (std::array<RunOutcome, 2>{RunOutcome::Completed, RunOutcome::Completed}));
-    EXPECT_TRUE(rig.state.ResultsValid);
+    EXPECT_TRUE(rig.state.Record.ResultsValid);
     EXPECT_TRUE(rig.state.SecondRunOffset);
-    EXPECT_EQ(rig.state.Test1Result.TestDate, QStringLiteral("06-12-2026"));
-    EXPECT_EQ(rig.state.Test2Result.TestTime, QStringLiteral("9h5"));
+    EXPECT_EQ(rig.state.Record.Test1Result.TestDate, QStringLiteral("06-12-2026"));
+    EXPECT_EQ(rig.state.Record.Test2Result.TestTime, QStringLiteral("9h5"));
 
     // The same shown level, a tone 5 dB louder: 12 dB HL is -28 dBFS in the
     // first run and -23 dBFS in the second.
@@ -292,8 +292,8 @@ TEST(TrackingRuns, ACompleteTestShowsItsMessagesInOrderAndPlaysTheSecondRun5DbLo
     // The listener hears the second run 5 dB earlier on the shown scale.
     for (int ear = 0; ear < 2; ++ear) {
         for (int slot : {5, 9}) {
-            EXPECT_NEAR(threshold(rig.state.Test1Result, ear, slot), 20, 3);
-            EXPECT_NEAR(threshold(rig.state.Test2Result, ear, slot), 15, 3);
+            EXPECT_NEAR(threshold(rig.state.Record.Test1Result, ear, slot), 20, 3);
+            EXPECT_NEAR(threshold(rig.state.Record.Test2Result, ear, slot), 15, 3);
         }
     }
 }
@@ -317,12 +317,12 @@ TEST(TrackingRuns, TheSettingsReadAtNewTestHoldForBothRuns) {
 
     EXPECT_EQ(rig.test->outcomes(),
               (std::array<RunOutcome, 2>{RunOutcome::Completed, RunOutcome::Completed}));
-    EXPECT_TRUE(rig.state.ResultsValid);
+    EXPECT_TRUE(rig.state.Record.ResultsValid);
     EXPECT_FALSE(rig.state.SecondRunOffset);
     // The second run as the first: from the start level 0, 3 dB a pulse, at 1000 Hz.
     EXPECT_EQ(rig.recorder.levels(2, 0, 5).front(), 3.0);
     EXPECT_TRUE(rig.recorder.levels(2, 0, 9).empty());
-    EXPECT_NEAR(threshold(rig.state.Test2Result, 0, 5), 20, 3);
+    EXPECT_NEAR(threshold(rig.state.Record.Test2Result, 0, 5), 20, 3);
 }
 
 TEST(TrackingRuns, AStopInTheSecondRunKeepsTheFirstRun) {
@@ -340,12 +340,12 @@ TEST(TrackingRuns, AStopInTheSecondRunKeepsTheFirstRun) {
                            TrackingTest::kTestCancelled}));
     EXPECT_EQ(rig.test->outcomes(),
               (std::array<RunOutcome, 2>{RunOutcome::Completed, RunOutcome::Interrupted}));
-    EXPECT_FALSE(rig.state.ResultsValid);
+    EXPECT_FALSE(rig.state.Record.ResultsValid);
     for (int ear = 0; ear < 2; ++ear) {
-        EXPECT_EQ(cell(rig.state.Test1Result, ear, 5).Count, 6);
-        EXPECT_NEAR(threshold(rig.state.Test1Result, ear, 5), 20, 3);
-        EXPECT_EQ(cell(rig.state.Test2Result, ear, 5).Count, 0);
-        EXPECT_EQ(threshold(rig.state.Test2Result, ear, 5), engine::kNoThreshold);
+        EXPECT_EQ(cell(rig.state.Record.Test1Result, ear, 5).Count, 6);
+        EXPECT_NEAR(threshold(rig.state.Record.Test1Result, ear, 5), 20, 3);
+        EXPECT_EQ(cell(rig.state.Record.Test2Result, ear, 5).Count, 0);
+        EXPECT_EQ(threshold(rig.state.Record.Test2Result, ear, 5), engine::kNoThreshold);
     }
 }
 
@@ -387,8 +387,8 @@ TEST(TrackingFailures, ADeviceThatFailsOrStallsEndsTheTestWithAMessage) {
         EXPECT_EQ(rig.messages.count(TrackingTest::kSecondRun), 0);
         EXPECT_EQ(rig.test->outcomes(),
                   (std::array<RunOutcome, 2>{RunOutcome::Interrupted, RunOutcome::NotRun}));
-        EXPECT_FALSE(rig.state.ResultsValid);
-        EXPECT_EQ(cell(rig.state.Test1Result, 0, 5).Count, 0); // tested cells cleared
+        EXPECT_FALSE(rig.state.Record.ResultsValid);
+        EXPECT_EQ(cell(rig.state.Record.Test1Result, 0, 5).Count, 0); // tested cells cleared
         EXPECT_FALSE(rig.wave.isOpen());
         EXPECT_FALSE(rig.window.visible);
         // Never more than the wait's limit for one buffer (2 x 2 s + 1 s)
@@ -462,16 +462,16 @@ TEST(TrackingFailures, SettingsARunCannotWorkWithAreRefusedBeforeAnythingChanges
     for (const auto& c : cases) {
         TrackingRig rig;
         c.set(rig.settings);
-        rig.state.Test1Result.Thresholds[0][4] = 25;
-        rig.state.Test1Result.Reversals[0][4].Count = 4;
+        rig.state.Record.Test1Result.Thresholds[0][4] = 25;
+        rig.state.Record.Test1Result.Reversals[0][4].Count = 4;
         rig.test->NewTest1Click();
         SCOPED_TRACE(c.field);
         ASSERT_EQ(rig.messages.shown().size(), 1u);
         EXPECT_TRUE(rig.messages.shown()[0].text.contains(QString::fromUtf8(c.field)))
             << rig.messages.shown()[0].text.toStdString();
         EXPECT_EQ(rig.wave.openCount(), 0);
-        EXPECT_EQ(rig.state.Test1Result.Thresholds[0][4], 25);
-        EXPECT_EQ(rig.state.Test1Result.Reversals[0][4].Count, 4);
+        EXPECT_EQ(rig.state.Record.Test1Result.Thresholds[0][4], 25);
+        EXPECT_EQ(rig.state.Record.Test1Result.Reversals[0][4].Count, 4);
         EXPECT_EQ(rig.test->outcomes()[0], RunOutcome::NotRun);
         // RunTest itself refuses them too.
         rig.messages.clear();

@@ -27,21 +27,6 @@ using testsupport::record;
 
 namespace {
 
-class DataBoxWindow {
-public:
-    DataBoxWindow() {
-        box.txtTestName = new QLineEdit(&window);
-        box.txtTestLocation = new QLineEdit(&window);
-        box.chkErstpruefung = new QCheckBox(&window);
-        box.chkScreening = new QCheckBox(&window);
-        box.rdoOK = new QRadioButton(&window);
-        box.rdoNOK = new QRadioButton(&window);
-        box.rdoOK->setChecked(true);
-    }
-    QWidget window;
-    DataBox box;
-};
-
 QByteArray fileBytes(const QByteArray& ok, const QByteArray& nok,
                      const engine::TTestResult& run = testsupport::numberedRun(1)) {
     return testsupport::testHeader() + record("M\xFCller") + record("Praxis") + record("-1") +
@@ -56,11 +41,11 @@ class ReadTestFile : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        state.Test1Result = testsupport::numberedRun(4);
-        state.Test1Result.TestDate = QStringLiteral("01-01-2020");
-        state.Test2Result = testsupport::numberedRun(7);
-        form.box.txtTestName->setText(QStringLiteral("Vorher"));
-        form.box.chkScreening->setChecked(true);
+        state.Record.Test1Result = testsupport::numberedRun(4);
+        state.Record.Test1Result.TestDate = QStringLiteral("01-01-2020");
+        state.Record.Test2Result = testsupport::numberedRun(7);
+        state.Record.data.person = QStringLiteral("Vorher");
+        state.Record.data.screening = true;
     }
     QString file(const QByteArray& bytes) {
         const QString name = dir.filePath(QStringLiteral("t%1.vkt").arg(++files));
@@ -71,49 +56,62 @@ protected:
     }
     // Everything a read may change, as one value to compare.
     QByteArray snapshot() const {
-        const TestFileContents now{readDataBox(form.box), state.Test1Result, state.Test2Result};
-        return encodeTestFile(now) + QByteArray(1, state.ResultsValid ? 'v' : '-');
+        return encodeTestFile(state.Record) + QByteArray(1, state.Record.ResultsValid ? 'v' : '-');
     }
 
     QTemporaryDir dir;
     int files = 0;
     engine::AppState state;
-    DataBoxWindow form;
     platform::SimMessages messages;
 };
 
 TEST_F(ReadTestFile, FillsTheDataBoxAndBothRuns) {
-    ASSERT_TRUE(ReadFile(file(fileBytes("-1", "0")), state, form.box, messages));
+    ASSERT_TRUE(ReadFile(file(fileBytes("-1", "0")), state.Record, messages));
     EXPECT_TRUE(messages.shown().empty());
-    EXPECT_EQ(form.box.txtTestName->text(), QStringLiteral("Müller"));
-    EXPECT_EQ(form.box.txtTestLocation->text(), QStringLiteral("Praxis"));
-    EXPECT_TRUE(form.box.chkErstpruefung->isChecked());
-    EXPECT_FALSE(form.box.chkScreening->isChecked());
-    EXPECT_TRUE(form.box.rdoOK->isChecked());
-    EXPECT_EQ(state.Test1Result.TestDate, QStringLiteral("06-12-2026"));
-    EXPECT_EQ(state.Test2Result.TestTime, QStringLiteral("9h40"));
-    EXPECT_EQ(state.Test2Result.Thresholds[1][11], testsupport::numberedRun(1).Thresholds[1][11]);
-    EXPECT_TRUE(state.ResultsValid);
+    EXPECT_EQ(state.Record.data.person, QStringLiteral("Müller"));
+    EXPECT_EQ(state.Record.data.location, QStringLiteral("Praxis"));
+    EXPECT_TRUE(state.Record.data.erstpruefung);
+    EXPECT_FALSE(state.Record.data.screening);
+    EXPECT_TRUE(state.Record.data.ok);
+    EXPECT_EQ(state.Record.Test1Result.TestDate, QStringLiteral("06-12-2026"));
+    EXPECT_EQ(state.Record.Test2Result.TestTime, QStringLiteral("9h40"));
+    EXPECT_EQ(state.Record.Test2Result.Thresholds[1][11],
+              testsupport::numberedRun(1).Thresholds[1][11]);
+    EXPECT_TRUE(state.Record.ResultsValid);
     // What was read is written back byte for byte.
     const QString again = dir.filePath(QStringLiteral("again.vkt"));
-    EXPECT_EQ(WriteFile(again, state, form.box), QString());
+    EXPECT_TRUE(WriteFile(again, state.Record).ok());
     EXPECT_EQ(testsupport::contentsOf(again), fileBytes("-1", "0"));
 }
 
 TEST_F(ReadTestFile, TheVerdictFollowsTheRadioGroupRule) {
-    ASSERT_TRUE(ReadFile(file(fileBytes("0", "0")), state, form.box, messages));
-    EXPECT_FALSE(form.box.rdoOK->isChecked());
-    EXPECT_FALSE(form.box.rdoNOK->isChecked());
-    ASSERT_TRUE(ReadFile(file(fileBytes("-1", "-1")), state, form.box, messages));
-    EXPECT_FALSE(form.box.rdoOK->isChecked());
-    EXPECT_TRUE(form.box.rdoNOK->isChecked());
-    ASSERT_TRUE(ReadFile(file(fileBytes("True", "0")), state, form.box, messages));
-    EXPECT_TRUE(form.box.rdoOK->isChecked());
-    EXPECT_FALSE(form.box.rdoNOK->isChecked());
-    // The buttons still form one group for the user.
-    form.box.rdoNOK->click();
-    EXPECT_FALSE(form.box.rdoOK->isChecked());
-    EXPECT_TRUE(form.box.rdoNOK->isChecked());
+    ASSERT_TRUE(ReadFile(file(fileBytes("0", "0")), state.Record, messages));
+    EXPECT_FALSE(state.Record.data.ok);
+    EXPECT_FALSE(state.Record.data.nok);
+    ASSERT_TRUE(ReadFile(file(fileBytes("-1", "-1")), state.Record, messages));
+    EXPECT_FALSE(state.Record.data.ok);
+    EXPECT_TRUE(state.Record.data.nok);
+    ASSERT_TRUE(ReadFile(file(fileBytes("True", "0")), state.Record, messages));
+    EXPECT_TRUE(state.Record.data.ok);
+    EXPECT_FALSE(state.Record.data.nok);
+    // The main window shows the same and its buttons still form one group
+    // for the user, whose choice goes into the record.
+    testsupport::TestPlatform sim;
+    const storage::Settings settings = storage::designSettings();
+    ui::TfrmMain main({state, settings, sim.bundle, {}, {}});
+    EXPECT_TRUE(main.ReadFile(file(fileBytes("0", "0"))));
+    EXPECT_FALSE(main.rdoOK->isChecked());
+    EXPECT_FALSE(main.rdoNOK->isChecked());
+    EXPECT_FALSE(main.unsavedResults());
+    main.rdoNOK->click();
+    EXPECT_FALSE(main.rdoOK->isChecked());
+    EXPECT_TRUE(state.Record.data.nok);
+    main.rdoOK->click();
+    EXPECT_TRUE(state.Record.data.ok);
+    EXPECT_FALSE(state.Record.data.nok);
+    main.txtTestName->setText(QStringLiteral("Neu"));
+    EXPECT_EQ(state.Record.data.person, QStringLiteral("Neu"));
+    EXPECT_TRUE(main.unsavedResults());
 }
 
 TEST_F(ReadTestFile, RefusedFilesChangeNothing) {
@@ -142,11 +140,11 @@ TEST_F(ReadTestFile, RefusedFilesChangeNothing) {
          QStringLiteral("Die Datei enthält keinen gültigen Wahrheitswert: „x“")},
     };
     for (const bool validBefore : {false, true}) {
-        state.ResultsValid = validBefore;
+        state.Record.ResultsValid = validBefore;
         for (const auto& [bytes, message] : cases) {
             const QByteArray before = snapshot();
             messages.clear();
-            EXPECT_FALSE(ReadFile(file(bytes), state, form.box, messages));
+            EXPECT_FALSE(ReadFile(file(bytes), state.Record, messages));
             EXPECT_EQ(messages.texts(), QStringList{message});
             EXPECT_EQ(snapshot(), before) << bytes.size();
         }
@@ -154,7 +152,7 @@ TEST_F(ReadTestFile, RefusedFilesChangeNothing) {
     // A file that is not there.
     const QByteArray before = snapshot();
     messages.clear();
-    EXPECT_FALSE(ReadFile(dir.filePath(QStringLiteral("fehlt.AUD")), state, form.box, messages));
+    EXPECT_FALSE(ReadFile(dir.filePath(QStringLiteral("fehlt.AUD")), state.Record, messages));
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_TRUE(messages.texts().first().contains(QStringLiteral("fehlt.AUD")));
     EXPECT_EQ(snapshot(), before);
@@ -171,14 +169,14 @@ TEST_F(ReadTestFile, FailedSavesLeaveTheOldFile) {
     for (const qint64 position : {0, 500, 1024, 4400}) {
         const auto failing =
             testsupport::failingAt(testsupport::FailingOutput::Failure::Short, position);
-        EXPECT_FALSE(WriteFile(target, state, form.box, failing).isEmpty());
-        EXPECT_FALSE(WriteAsciiFile(text, state, failing).isEmpty());
+        EXPECT_FALSE(WriteFile(target, state.Record, failing).ok());
+        EXPECT_FALSE(WriteAsciiFile(text, state.Record, failing).error().isEmpty());
         EXPECT_EQ(testsupport::contentsOf(target), "alt");
         EXPECT_EQ(testsupport::contentsOf(text), "alt");
     }
-    EXPECT_EQ(WriteAsciiFile(text, state), QString());
+    EXPECT_TRUE(WriteAsciiFile(text, state.Record).ok());
     EXPECT_EQ(testsupport::contentsOf(text),
-              encodeTextExport(state.Test1Result, state.Test2Result));
+              encodeTextExport(state.Record.Test1Result, state.Record.Test2Result));
 }
 
 TEST(MainWindowFiles, ATestFileOnTheCommandLineIsReadAndEvaluated) {
@@ -205,7 +203,7 @@ TEST(MainWindowFiles, ATestFileOnTheCommandLineIsReadAndEvaluated) {
     engine::AppState state;
     const storage::Settings settings = storage::designSettings();
     ui::TfrmMain main({state, settings, sim.bundle, name.split(QLatin1Char(' ')), {}});
-    EXPECT_TRUE(state.ResultsValid);
+    EXPECT_TRUE(state.Record.ResultsValid);
     EXPECT_EQ(main.txtTestName->text(), QStringLiteral("Schmitt"));
     EXPECT_EQ(main.txtTestLocation->text(), QStringLiteral("Köln"));
     EXPECT_TRUE(main.rdoNOK->isChecked());
@@ -223,5 +221,5 @@ TEST(MainWindowFiles, ATestFileOnTheCommandLineIsReadAndEvaluated) {
     EXPECT_FALSE(main.ReadFile(bad));
     EXPECT_EQ(sim.messages->count(kTestFileFormatMessage), 1);
     EXPECT_EQ(main.txtOSPL->text(), QStringLiteral("10"));
-    EXPECT_TRUE(state.ResultsValid);
+    EXPECT_TRUE(state.Record.ResultsValid);
 }

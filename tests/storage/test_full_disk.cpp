@@ -95,15 +95,16 @@ TEST(FullDisk, EverySaveFailsAndLeavesTheOldFile) {
 
     // The program's saves.
     engine::AppState state;
-    engine::clearResult(state.Test1Result);
-    engine::clearResult(state.Test2Result);
-    QString error =
-        storage::saveBytes(disk.path("meier.vkt"),
-                           storage::encodeTestFile({{}, state.Test1Result, state.Test2Result}));
+    engine::clearResult(state.Record.Test1Result);
+    engine::clearResult(state.Record.Test2Result);
+    QString error = storage::saveBytes(
+        disk.path("meier.vkt"), storage::encodeTestFile(storage::TestFileContents{
+                                    {}, state.Record.Test1Result, state.Record.Test2Result}));
     EXPECT_TRUE(error.contains(QStringLiteral("kein Platz"))) << error.toStdString();
     EXPECT_EQ(contentsOf(disk.path("meier.vkt")), oldTest);
-    error = storage::saveBytes(disk.path("meier.txt"),
-                               storage::encodeTextExport(state.Test1Result, state.Test2Result));
+    error = storage::saveBytes(
+        disk.path("meier.txt"),
+        storage::encodeTextExport(state.Record.Test1Result, state.Record.Test2Result));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(contentsOf(disk.path("meier.txt")), QByteArray("the old export\n"));
     {

@@ -14,12 +14,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QLabel>
-#include <QAbstractButton>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -338,21 +338,21 @@ TEST(SettingsDialog, ColourEntriesActWhereTheyBelong) {
 
 TEST(SettingsDialog, RejectFirstReversalRecomputesAtOnceAndCancelRestores) {
     Rig rig;
-    auto& list = rig.state.Test1Result.Reversals[0][4];
+    auto& list = rig.state.Record.Test1Result.Reversals[0][4];
     list.Count = 4;
     list.Levels[0] = 40;
     list.Levels[1] = 30;
     list.Levels[2] = 38;
     list.Levels[3] = 28;
-    rig.state.Test1Result.Thresholds[0][4] = 32;
+    rig.state.Record.Test1Result.Thresholds[0][4] = 32;
     ASSERT_TRUE(rig.dialog->Reject1st->isChecked());
     const int paints = rig.host.audiogramPaints;
     rig.dialog->Reject1st->click();
-    EXPECT_EQ(rig.state.Test1Result.Thresholds[0][4], 34);
+    EXPECT_EQ(rig.state.Record.Test1Result.Thresholds[0][4], 34);
     EXPECT_GT(rig.host.audiogramPaints, paints);
     rig.dialog->CancelClick();
     EXPECT_TRUE(rig.dialog->Reject1st->isChecked());
-    EXPECT_EQ(rig.state.Test1Result.Thresholds[0][4], 32);
+    EXPECT_EQ(rig.state.Record.Test1Result.Thresholds[0][4], 32);
 }
 
 TEST(SettingsDialog, JoystickItemsAndTestLight) {

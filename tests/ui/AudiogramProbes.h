@@ -49,8 +49,8 @@ struct GraphSettings {
 // No results.
 inline engine::AppState graphState() {
     engine::AppState state;
-    engine::clearResult(state.Test1Result);
-    engine::clearResult(state.Test2Result);
+    engine::clearResult(state.Record.Test1Result);
+    engine::clearResult(state.Record.Test2Result);
     return state;
 }
 

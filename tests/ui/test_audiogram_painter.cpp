@@ -70,12 +70,12 @@ TEST(AudiogramPainter, ColumnsComeFromTheTicksUntilResultsAreValid) {
     auto state = testsupport::graphState();
     testsupport::GraphSettings settings;
     settings.slots = {2, 3, 5}; // 250, 500, 1000 Hz
-    measureBoth(state.Test1Result, {0, 4, 7});
-    measure(state.Test1Result, engine::kRightEar, 10, {40, 30}); // one ear only
-    state.Test1Result.TestDate = QStringLiteral("01-02-2025");
-    state.Test1Result.TestTime = QStringLiteral("9h5");
-    state.Test2Result.TestDate = QStringLiteral("01-02-2025");
-    state.Test2Result.TestTime = QStringLiteral("10h30");
+    measureBoth(state.Record.Test1Result, {0, 4, 7});
+    measure(state.Record.Test1Result, engine::kRightEar, 10, {40, 30}); // one ear only
+    state.Record.Test1Result.TestDate = QStringLiteral("01-02-2025");
+    state.Record.Test1Result.TestTime = QStringLiteral("9h5");
+    state.Record.Test2Result.TestDate = QStringLiteral("01-02-2025");
+    state.Record.Test2Result.TestTime = QStringLiteral("10h30");
     const QRgb grey = slot(state, 2);
 
     // Three ticked columns of 155.33: lines at 20, 175, 331, 486, labelled.
@@ -91,7 +91,7 @@ TEST(AudiogramPainter, ColumnsComeFromTheTicksUntilResultsAreValid) {
     // With results: the four frequencies the first run measured, whatever
     // is ticked, even one measured at one ear only. Columns of 116.5 put
     // lines on halves, drawn at the even pixel.
-    state.ResultsValid = true;
+    state.Record.ResultsValid = true;
     out = render(state, settings);
     for (const int x : {136, 253, 370, 486}) {
         EXPECT_EQ(out.audiogram.pixel(x, 150), grey) << x;
@@ -107,14 +107,14 @@ TEST(AudiogramPainter, ColumnsComeFromTheTicksUntilResultsAreValid) {
 
 TEST(AudiogramPainter, HatchesInaccurateFirstRunResultsOnly) {
     auto state = testsupport::graphState();
-    auto& run1 = state.Test1Result;
-    measure(run1, engine::kLeftEar, 1, {30, 20, 30, 20, 30, 20}, 10); // spread 10: accurate
-    measure(run1, engine::kLeftEar, 2, std::vector<int>(20, 30), 11); // 11: inaccurate
-    measure(run1, engine::kLeftEar, 3, {30, 20, 30, 20, 30, 20}, 5);  // the minimum of 6
-    measure(run1, engine::kLeftEar, 4, {30, 20, 30, 20, 30}, 5);      // one short
-    measure(run1, engine::kRightEar, 1, {30, 20, 30, 20, 30, 20});    // the rest: none
-    measure(state.Test2Result, engine::kLeftEar, 1, {30, 20}, 40);    // never judged
-    state.ResultsValid = true;
+    auto& run1 = state.Record.Test1Result;
+    measure(run1, engine::kLeftEar, 1, {30, 20, 30, 20, 30, 20}, 10);     // spread 10: accurate
+    measure(run1, engine::kLeftEar, 2, std::vector<int>(20, 30), 11);     // 11: inaccurate
+    measure(run1, engine::kLeftEar, 3, {30, 20, 30, 20, 30, 20}, 5);      // the minimum of 6
+    measure(run1, engine::kLeftEar, 4, {30, 20, 30, 20, 30}, 5);          // one short
+    measure(run1, engine::kRightEar, 1, {30, 20, 30, 20, 30, 20});        // the rest: none
+    measure(state.Record.Test2Result, engine::kLeftEar, 1, {30, 20}, 40); // never judged
+    state.Record.ResultsValid = true;
     testsupport::GraphSettings settings;
     settings.hatching = true;
     ui::AudiogramGeometry g(969, 301);
@@ -147,7 +147,7 @@ TEST(AudiogramPainter, HatchesInaccurateFirstRunResultsOnly) {
 
 TEST(AudiogramPainter, ThresholdSymbolsTableValuesAndLabels) {
     auto state = testsupport::graphState();
-    auto& run1 = state.Test1Result;
+    auto& run1 = state.Record.Test1Result;
     measureBoth(run1, {0, 1, 2, 3, 4, 5, 6, 7, 8}); // nine columns of 51.78
     for (int index = 0; index < 9; ++index) {
         run1.Thresholds[0][index] = engine::kNoThreshold;
@@ -156,7 +156,7 @@ TEST(AudiogramPainter, ThresholdSymbolsTableValuesAndLabels) {
     run1.Thresholds[0][0] = 20;
     run1.Thresholds[1][1] = 30;
     run1.Thresholds[0][2] = 40;
-    state.ResultsValid = true;
+    state.Record.ResultsValid = true;
     testsupport::GraphSettings settings;
     settings.thresholds = true;
     const auto out = render(state, settings);
@@ -197,8 +197,8 @@ TEST(AudiogramPainter, ThresholdSymbolsTableValuesAndLabels) {
 
 TEST(AudiogramPainter, CirclesByTheirBoundsAndFill) {
     auto state = testsupport::graphState();
-    measure(state.Test1Result, engine::kRightEar, 4, {30, 20, 30, 20, 30, 20}, 0, 31);
-    state.ResultsValid = true;
+    measure(state.Record.Test1Result, engine::kRightEar, 4, {30, 20, 30, 20, 30, 20}, 0, 31);
+    state.Record.ResultsValid = true;
     testsupport::GraphSettings settings;
     settings.thresholds = true;
     // A box 180 high has 1.5 pixels per dB: 31 dB HL lies at cy = 101.5 and
@@ -238,11 +238,11 @@ TEST(AudiogramPainter, TracesCarryTheirEndHeightUnlessBeyond100dB) {
     testsupport::GraphSettings settings;
     settings.reversals = true;
     settings.levelStart = QStringLiteral("-20"); // y = 35.08
-    state.ResultsValid = true;
+    state.Record.ResultsValid = true;
     // Two columns of 233: the second starts at x = 253.
     const auto secondStart = [&](int lastLevel) {
-        measure(state.Test1Result, engine::kLeftEar, 2, {30, lastLevel});
-        measure(state.Test1Result, engine::kLeftEar, 4, {40, 50});
+        measure(state.Record.Test1Result, engine::kLeftEar, 2, {30, lastLevel});
+        measure(state.Record.Test1Result, engine::kLeftEar, 4, {40, 50});
         return render(state, settings).audiogram.pixel(253, 35);
     };
     const QRgb navy = slot(state, 0);
@@ -259,7 +259,7 @@ TEST(AudiogramPainter, TracesCarryTheirEndHeightUnlessBeyond100dB) {
     EXPECT_EQ(render(state, settings).audiogram.pixel(20, 186), navy);
 
     // The second run lies on top of the first.
-    state.Test2Result = state.Test1Result;
+    state.Record.Test2Result = state.Record.Test1Result;
     settings.levelStart = QStringLiteral("-20");
     const auto both = render(state, settings);
     EXPECT_EQ(both.audiogram.pixel(20, 35), slot(state, 1));
@@ -272,9 +272,9 @@ TEST(AudiogramPainter, TracesCarryTheirEndHeightUnlessBeyond100dB) {
 
 TEST(AudiogramPainter, SecondRunValuesStandInTheFirstRunsColumns) {
     auto state = testsupport::graphState();
-    measureBoth(state.Test1Result, {2, 4});
-    measure(state.Test2Result, engine::kLeftEar, 4, {30, 20}, 0, 25);
-    state.ResultsValid = true;
+    measureBoth(state.Record.Test1Result, {2, 4});
+    measure(state.Record.Test2Result, engine::kLeftEar, 4, {30, 20}, 0, 25);
+    state.Record.ResultsValid = true;
     const auto out = render(state, testsupport::GraphSettings{});
     ui::AudiogramGeometry g(969, 301);
     g.setColumns(2);

@@ -37,7 +37,7 @@ TEST(AudiogramWindow, ShowsTheStartUpFileAsThePainterDrawsIt) {
     engine::AppState state;
     auto windows = ui::createWindows(state, sim.bundle, sim.services(), {file});
     auto& main = *windows->main;
-    ASSERT_TRUE(state.ResultsValid);
+    ASSERT_TRUE(state.Record.ResultsValid);
     main.show();
     main.resize(1200, 700);
     QCoreApplication::processEvents();

@@ -108,7 +108,7 @@ TEST(MainMenus, FileAndAudiogramRulesAndTheirShortcuts) {
     EXPECT_EQ(program.proposals.size(), 1);
 
     // Results: Ctrl+S asks where to save; Retest needs a calibration too.
-    program.state.ResultsValid = true;
+    program.state.Record.ResultsValid = true;
     QTest::keyClick(&main, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(program.proposals.size(), 2);
     Q_EMIT main.PopupMenu1->aboutToShow();
@@ -128,9 +128,9 @@ TEST(SaveAs, ProposedNameTestFileOrTextExportAndAFailingSave) {
     main.txtTestLocation->setText(QStringLiteral("X:Y"));
     main.chkErstpruefung->setChecked(true);
     main.rdoOK->setChecked(true);
-    program.state.Test1Result.TestDate = QStringLiteral("06-12-2026");
-    program.state.Test1Result.TestTime = QStringLiteral("9h5");
-    program.state.ResultsValid = true;
+    program.state.Record.Test1Result.TestDate = QStringLiteral("06-12-2026");
+    program.state.Record.Test1Result.TestTime = QStringLiteral("9h5");
+    program.state.Record.ResultsValid = true;
 
     // "result.TXT" with the test-file filter: a test file.
     program.saveChoice = TfrmMain::SaveChoice{program.file("result.TXT"), false};
@@ -156,8 +156,8 @@ TEST(SaveAs, ProposedNameTestFileOrTextExportAndAFailingSave) {
     ASSERT_EQ(program.sim.messages->shown().size(), 1u);
     EXPECT_TRUE(program.sim.messages->shown()[0].text.startsWith(
         QStringLiteral("Beim Speichern ist ein Fehler aufgetreten")));
-    EXPECT_EQ(program.state.Test1Result.TestDate, before.Test1Result.TestDate);
-    EXPECT_TRUE(program.state.ResultsValid);
+    EXPECT_EQ(program.state.Record.Test1Result.TestDate, before.Record.Test1Result.TestDate);
+    EXPECT_TRUE(program.state.Record.ResultsValid);
 }
 
 TEST(Closing, UnsavedResultsOfATestAreAskedFor) {
@@ -167,7 +167,7 @@ TEST(Closing, UnsavedResultsOfATestAreAskedFor) {
     program.openChoice =
         testsupport::writeRealisticTest(program.sim.folder, QStringLiteral("meier.vkt"));
     main.Open1Click();
-    ASSERT_TRUE(program.state.ResultsValid);
+    ASSERT_TRUE(program.state.Record.ResultsValid);
     EXPECT_FALSE(main.unsavedResults());
 
     // As after a finished test: Abbrechen keeps the program open, Ja with a
@@ -180,7 +180,7 @@ TEST(Closing, UnsavedResultsOfATestAreAskedFor) {
         }
     }
     main.NewTest1Click(); // nobody answers: no thresholds, but a finished test
-    ASSERT_TRUE(program.state.ResultsValid);
+    ASSERT_TRUE(program.state.Record.ResultsValid);
     ASSERT_TRUE(main.unsavedResults());
     program.sim.messages->clear();
     program.sim.messages->queueAnswer(platform::MessageAnswer::Cancel);
@@ -204,7 +204,7 @@ TEST(SaveAs, TheDialogsShowWhatTheOtherWritesAndOnlyATestFileCountsAsSaved) {
     auto& main = program.main();
     QDir::setCurrent(program.sim.folder.path());
     main.txtTestName->setText(QStringLiteral("Erika"));
-    program.state.ResultsValid = true;
+    program.state.Record.ResultsValid = true;
     main.NewTest1Click(); // not calibrated: refused, the results stay
     main.txtTestName->setText(QStringLiteral("Erika Muster"));
     ASSERT_TRUE(main.unsavedResults()); // an edit of shown results
@@ -391,7 +391,7 @@ TEST(AnotherStart, TheRunningProgramOpensTheFileItIsHanded) {
     main.showMinimized();
     main.openFromAnotherStart({test});
     EXPECT_FALSE(main.isMinimized());
-    EXPECT_TRUE(program.state.ResultsValid);
+    EXPECT_TRUE(program.state.Record.ResultsValid);
     EXPECT_FALSE(main.unsavedResults());
     const QString person = main.txtTestName->text();
     ASSERT_FALSE(person.isEmpty());
@@ -495,7 +495,7 @@ TEST(CommandLine, TestFilesNamedByEitherExtensionAreOpened) {
         // A path with a blank arrives as two parameters.
         const qsizetype blank = path.lastIndexOf(QLatin1Char(' '));
         Program program({path.left(blank), path.mid(blank + 1)});
-        EXPECT_TRUE(program.state.ResultsValid) << name;
-        EXPECT_EQ(program.state.Test1Result.TestDate, QStringLiteral("14-03-2025")) << name;
+        EXPECT_TRUE(program.state.Record.ResultsValid) << name;
+        EXPECT_EQ(program.state.Record.Test1Result.TestDate, QStringLiteral("14-03-2025")) << name;
     }
 }

@@ -122,9 +122,10 @@ TEST(NewTestCommand, RunsInTheProgramsWindowsWithTheListenerOnEitherButton) {
         EXPECT_EQ(program.sim.messages->count(TrackingTest::kFirstRun), 1);
         EXPECT_EQ(program.command().procedure().outcomes(),
                   (std::array<RunOutcome, 2>{RunOutcome::Completed, RunOutcome::Completed}));
-        EXPECT_NEAR(program.threshold(program.state.Test1Result, 0, 5), 30, 3);
-        EXPECT_NEAR(program.threshold(program.state.Test1Result, 1, 5), 20, 3);
-        EXPECT_NEAR(program.threshold(program.state.Test2Result, 1, 5), 15, 3); // 5 dB louder
+        EXPECT_NEAR(program.threshold(program.state.Record.Test1Result, 0, 5), 30, 3);
+        EXPECT_NEAR(program.threshold(program.state.Record.Test1Result, 1, 5), 20, 3);
+        EXPECT_NEAR(program.threshold(program.state.Record.Test2Result, 1, 5), 15,
+                    3); // 5 dB louder
         EXPECT_FALSE(test.isVisible());
         // The commands are back, the summary shown.
         EXPECT_TRUE(program.windows->main->NewTest1->isEnabled());
@@ -153,7 +154,7 @@ TEST(NewTestCommand, ClosingTheTestWindowStopsTheTest) {
               (QStringList{TrackingTest::kRunInterrupted, TrackingTest::kTestCancelled}));
     EXPECT_EQ(program.command().procedure().outcomes(),
               (std::array<RunOutcome, 2>{RunOutcome::Interrupted, RunOutcome::NotRun}));
-    EXPECT_FALSE(program.state.ResultsValid);
+    EXPECT_FALSE(program.state.Record.ResultsValid);
     EXPECT_EQ(program.windows->main->txtOSPL->text(), QStringLiteral("-"));
 }
 
@@ -293,7 +294,7 @@ TEST(NewTestCommand, TheDemonstrationsHumanListenerAnswersOnTheRealClock) {
 
     EXPECT_EQ(command.procedure().outcomes()[0], RunOutcome::Completed);
     EXPECT_EQ(command.procedure().outcomes()[1], RunOutcome::Completed);
-    for (const auto* run : {&state.Test1Result, &state.Test2Result}) {
+    for (const auto* run : {&state.Record.Test1Result, &state.Record.Test2Result}) {
         for (int ear = 0; ear < 2; ++ear) {
             // 1000 Hz: from 40 down to him and around him, as late as he is.
             EXPECT_NEAR(run->Thresholds[static_cast<std::size_t>(ear)][4], 31, 6) << ear;

@@ -123,7 +123,7 @@ TEST(Printing, APdfPageShowsTheWindowOnWhiteAndTheColoursComeBack) {
         // As narrow as the window gets: a landscape page shows it unscaled.
         main.resize(1024, 680);
         QCoreApplication::processEvents();
-        ASSERT_TRUE(program.state.ResultsValid);
+        ASSERT_TRUE(program.state.Record.ResultsValid);
         program.windows->settings->chkPrintCal->setChecked(withCalibrationLine);
         const auto before = program.colours();
         const QImage picture = main.pagePicture();

@@ -141,7 +141,7 @@ TEST(LayoutFit, MainWindowEmptyAndWithAResult) {
     // A result fills the date line and the summary figures.
     Program withResult({testsupport::writeRealisticTest(empty.sim.folder)});
     withResult.windows->main->show();
-    ASSERT_TRUE(withResult.state.ResultsValid);
+    ASSERT_TRUE(withResult.state.Record.ResultsValid);
     EXPECT_EQ(faultsOf(withResult.windows->main.get()), "");
 
     // The widest figures the summary labels can hold, on screen and on paper.

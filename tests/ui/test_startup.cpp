@@ -75,8 +75,8 @@ TEST(Startup, CreatesTheWindowsInOrderAndClearsTheResults) {
     EXPECT_TRUE(sim.messages->shown().empty());
     EXPECT_TRUE(windows->main->Calibration2->menuAction()->isEnabled());
     // New ran: no results, every threshold "none".
-    EXPECT_FALSE(state.ResultsValid);
-    for (const auto* result : {&state.Test1Result, &state.Test2Result}) {
+    EXPECT_FALSE(state.Record.ResultsValid);
+    for (const auto* result : {&state.Record.Test1Result, &state.Record.Test2Result}) {
         for (int ear = 0; ear < engine::kEars; ++ear) {
             for (int index = 0; index < engine::kResultIndexes; ++index) {
                 EXPECT_EQ(result->Thresholds[ear][index], engine::kNoThreshold);
@@ -148,15 +148,15 @@ TEST(Startup, ATestFileOnTheCommandLineIsOpened) {
                                   {QStringLiteral("/daten/Meine"), QStringLiteral("Tests/a.AUD")},
                                   [&](const QString& name) {
                                       opened << name;
-                                      state.ResultsValid = true;
-                                      state.Test1Result.Thresholds[0][0] = 42;
+                                      state.Record.ResultsValid = true;
+                                      state.Record.Test1Result.Thresholds[0][0] = 42;
                                   }};
     ui::TfrmMain main(context);
     EXPECT_EQ(state.CommandLineFile, QStringLiteral("/daten/Meine Tests/a.AUD "));
     EXPECT_EQ(opened, QStringList{QStringLiteral("/daten/Meine Tests/a.AUD")});
     // A file was read, so New did not run over it.
-    EXPECT_TRUE(state.ResultsValid);
-    EXPECT_EQ(state.Test1Result.Thresholds[0][0], 42);
+    EXPECT_TRUE(state.Record.ResultsValid);
+    EXPECT_EQ(state.Record.Test1Result.Thresholds[0][0], 42);
 }
 
 TEST(Startup, OtherFilesOnTheCommandLineAreNotOpenedAsTestFiles) {
@@ -170,7 +170,7 @@ TEST(Startup, OtherFilesOnTheCommandLineAreNotOpenedAsTestFiles) {
             }};
         ui::TfrmMain main(context);
         EXPECT_EQ(opened, 0) << name;
-        EXPECT_EQ(state.Test1Result.Thresholds[1][11], engine::kNoThreshold) << name;
+        EXPECT_EQ(state.Record.Test1Result.Thresholds[1][11], engine::kNoThreshold) << name;
     }
 }
 
