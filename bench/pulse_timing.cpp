@@ -45,10 +45,8 @@ struct Train {
 };
 
 engine::ToneBuffer toneOf(double pulse, double gap) {
-    engine::AppState state;
-    state.LeftChannelGain = 1;
     engine::ToneBuffer buffer;
-    engine::CreateSound(state, 1000, buffer, -20.0, pulse, gap);
+    engine::CreateSound({1, 0}, 0.0, 1000, buffer, -20.0, pulse, gap);
     return buffer;
 }
 

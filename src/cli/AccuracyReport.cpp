@@ -1,6 +1,7 @@
 #include "cli/AccuracyReport.h"
 
 #include "engine/AppState.h"
+#include "engine/ToneSynthesis.h"
 
 #include <QLocale>
 
@@ -10,8 +11,6 @@
 namespace tavo::cli {
 
 namespace {
-
-constexpr double kSecondRunOffsetDb = 5.0;
 
 struct ErrorList {
     std::vector<double> errors;
@@ -114,7 +113,7 @@ AccuracySummary summarizeAccuracy(const AccuracyConditions& conditions,
                     double needed = listener.thresholds[ear][i] - conditions.calibratingThreshold;
                     if (run == 1) {
                         needed += listener.secondRunShift[ear][i] -
-                                  (deviation ? kSecondRunOffsetDb : 0.0);
+                                  (deviation ? engine::kSecondRunOffsetDb : 0.0);
                     }
                     ++(needed > conditions.loudestAbove ? missing.beyondLoudest
                                                         : missing.outOfTime);

@@ -45,10 +45,9 @@ int runPlay(const QStringList& words) {
     }
 
     warnIfClipping(QStringLiteral("play"), tone.level);
-    engine::AppState state;
-    applyEar(state, tone.ear);
     engine::ToneBuffer buffer;
-    engine::CreateSound(state, tone.frequency, buffer, tone.level, 1.0, 0.0);
+    engine::CreateSound(engine::ChannelGains::forEar(tone.ear), 0.0, tone.frequency, buffer,
+                        tone.level, 1.0, 0.0);
     engine::ToneOutput output(*platform->wave, *platform->pump);
     auto result = output.PreparePlay(device, buffer, -1);
     if (result == platform::WaveResult::Ok) {

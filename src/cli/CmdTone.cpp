@@ -24,13 +24,13 @@ int runTone(const QStringList& words) {
     const QString outFile = args.text(QStringLiteral("out"));
     requireSuffix(QStringLiteral("out"), outFile, {QStringLiteral("wav")});
 
-    engine::AppState state;
-    applyEar(state, tone.ear);
-    state.SecondRunOffset = args.flag(QStringLiteral("second-run-offset"));
+    const double offset =
+        args.flag(QStringLiteral("second-run-offset")) ? engine::kSecondRunOffsetDb : 0.0;
     // CreateSound adds the offset itself; the warning is about what is written.
-    warnIfClipping(QStringLiteral("tone"), state.SecondRunOffset ? tone.level + 5.0 : tone.level);
+    warnIfClipping(QStringLiteral("tone"), tone.level + offset);
     engine::ToneBuffer buffer;
-    engine::CreateSound(state, tone.frequency, buffer, tone.level, pulse, gap);
+    engine::CreateSound(engine::ChannelGains::forEar(tone.ear), offset, tone.frequency, buffer,
+                        tone.level, pulse, gap);
     if (const QString failure = engine::writeWavFile(outFile, buffer); !failure.isEmpty()) {
         throw Failure{QStringLiteral("%1 kann nicht geschrieben werden: %2").arg(outFile, failure)};
     }

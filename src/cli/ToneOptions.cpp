@@ -27,9 +27,4 @@ void warnIfClipping(const QString& command, double level) {
     }
 }
 
-void applyEar(engine::AppState& state, int ear) {
-    state.LeftChannelGain = ear == engine::kLeftEar ? 1 : 0;
-    state.RightChannelGain = ear == engine::kRightEar ? 1 : 0;
-}
-
 } // namespace tavo::cli

@@ -21,7 +21,5 @@ ToneOptions readToneOptions(const Args& args);
 // Warns on stderr when a tone of `level` dB re full scale has peaks beyond
 // the 16-bit range, which the synthesis saturates.
 void warnIfClipping(const QString& command, double level);
-// Channel gains (1, 0) for the left ear, (0, 1) for the right ear.
-void applyEar(engine::AppState& state, int ear);
 
 } // namespace tavo::cli

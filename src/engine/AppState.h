@@ -50,17 +50,9 @@ struct AppState {
     // The document: the data box, both runs and whether they are valid.
     TestRecord Record;
 
-    // Run-time state of a test.
+    // A stop was asked for (the test window's button or closing, the main
+    // window closing); the screen saver stays off while there is none.
     bool StopRequested = false;
-    bool ResponsePressed = false;
-    std::int32_t CurrentEar = 0;
-    double CurrentLevel = 0.0; // dB HL - 100
-    std::int32_t PulseCount = 0;
-    std::int32_t TraceStep = 0;
-    std::array<std::int32_t, kTraceEntries> LiveTrace{};
-    bool SecondRunOffset = false;
-    std::int32_t LeftChannelGain = 0;
-    std::int32_t RightChannelGain = 0;
 
     // Calibration by ear.
     bool NewCalibrationMode = false;

@@ -2,6 +2,7 @@
 
 #include "engine/Evaluation.h"
 #include "engine/SimRandom.h"
+#include "engine/ToneSynthesis.h"
 
 #include <algorithm>
 
@@ -10,7 +11,6 @@ namespace tavo::engine {
 namespace {
 constexpr double kBestHearing = -10.0;
 constexpr double kWorstHearing = 20.0;
-constexpr double kSecondRunOffsetDb = 5.0;
 } // namespace
 
 ListenerDescription populationListener(const PopulationOptions& options, int index) {

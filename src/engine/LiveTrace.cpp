@@ -36,16 +36,16 @@ int traceX(int pulse, int traceStep) {
     return static_cast<int>(std::clamp<std::int64_t>(x, -1'000'000, 1'000'000));
 }
 
-bool recordTracePoint(AppState& state, int pulse, int y) {
+bool recordTracePoint(TracePoints& trace, int pulse, int y) {
     if (pulse < 0 || pulse > kLastTraceEntry) {
         return false;
     }
-    state.LiveTrace[pulse] = y;
+    trace.LiveTrace[static_cast<std::size_t>(pulse)] = y;
     return true;
 }
 
-int recordedPulses(const AppState& state) {
-    return std::clamp(state.PulseCount, 0, kLastTraceEntry);
+int recordedPulses(const TracePoints& trace) {
+    return std::clamp(trace.PulseCount, 0, kLastTraceEntry);
 }
 
 bool liveTraceFull(int pulseCount, int traceStep) {
@@ -79,14 +79,15 @@ void paintAxes(QPainter& painter, const QColor& background, const QColor& grid,
     painter.restore();
 }
 
-void paintTrace(QPainter& painter, const AppState& state, const QColor& colour) {
+void paintTrace(QPainter& painter, const TracePoints& trace, const QColor& colour) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(colour, 0));
-    const int pulses = recordedPulses(state);
+    const int pulses = recordedPulses(trace);
     for (int a = 1; a <= pulses; ++a) {
-        painter.drawLine(traceX(a - 1, state.TraceStep), state.LiveTrace[a - 1],
-                         traceX(a, state.TraceStep), state.LiveTrace[a]);
+        const auto from = static_cast<std::size_t>(a - 1);
+        painter.drawLine(traceX(a - 1, trace.TraceStep), trace.LiveTrace[from],
+                         traceX(a, trace.TraceStep), trace.LiveTrace[from + 1]);
     }
     painter.restore();
 }

@@ -2,6 +2,8 @@
 
 #include "engine/AppState.h"
 
+#include <array>
+
 #include <QColor>
 #include <QPoint>
 
@@ -27,6 +29,16 @@ int levelDbHl(double currentLevel);
 // far outside the graph instead of overflowing.
 int traceX(int pulse, int traceStep);
 
+// The trace of the current frequency as the test window drew it, so that a
+// repaint can draw it again: the ear (its colour), the pixels per pulse, the
+// pulses drawn and the y pixel of each point (LiveTrace).
+struct TracePoints {
+    int ear = kLeftEar;
+    int TraceStep = 0;
+    int PulseCount = 0;
+    std::array<std::int32_t, kTraceEntries> LiveTrace{};
+};
+
 // LiveTrace has room for the starting point and 200 pulses. A frequency can
 // play more (a long maximum time against a short pulse period, or a trial
 // whose trace step is 0 and so never wraps); the points past entry 200 are
@@ -35,9 +47,9 @@ int traceX(int pulse, int traceStep);
 // from the point it drew last.
 //
 // Writes LiveTrace[pulse] := y when pulse is 0..200; false otherwise.
-bool recordTracePoint(AppState& state, int pulse, int y);
+bool recordTracePoint(TracePoints& trace, int pulse, int y);
 // How many segments a repaint draws: PulseCount held to 0..200.
-int recordedPulses(const AppState& state);
+int recordedPulses(const TracePoints& trace);
 // For the trial's wrap: the trace is as wide as a frequency's (300 pixels) or
 // its record is full. With a trace step of 0 only the second holds, so a
 // trial still starts again at the left edge every 200 pulses.
@@ -52,6 +64,6 @@ void paintAxes(QPainter& painter, const QColor& background, const QColor& grid, 
 
 // Draws the recorded trace in `colour`: for a = 1..recordedPulses a line from
 // (25 + (a - 1) step, LiveTrace[a - 1]) to (25 + a step, LiveTrace[a]).
-void paintTrace(QPainter& painter, const AppState& state, const QColor& colour);
+void paintTrace(QPainter& painter, const TracePoints& trace, const QColor& colour);
 
 } // namespace tavo::engine

@@ -1,5 +1,6 @@
 #include "engine/SimulatedListener.h"
 
+#include "engine/ToneSynthesis.h"
 #include "platform/sim/SimSoundChain.h"
 
 #include <algorithm>
@@ -9,8 +10,6 @@
 namespace tavo::engine {
 
 namespace {
-
-constexpr double kSecondRunOffsetDb = 5.0;
 
 // The share of a pulse, from its start, before the envelope's onset has
 // risen to the listener's threshold when the flat part lies `margin` dB

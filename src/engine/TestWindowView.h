@@ -19,9 +19,13 @@ public:
     // The caption of the window's one button ("Abbrechen" once the real test
     // starts).
     virtual void setButtonCaption(const QString& caption) = 0;
-    // Start of a frequency; one segment per pulse; the level label.
-    virtual void StartTrace() = 0;
-    virtual void DrawPulse() = 0;
+    // What to draw. Start of a frequency for `ear` at `level` (dB HL - 100),
+    // `traceStep` pixels per pulse; the segment to pulse `pulse` (1, 2, ...)
+    // at `level`; the trial's trace starting again at the left edge (without
+    // clearing) at `level`; the level label.
+    virtual void StartTrace(int ear, double level, int traceStep) = 0;
+    virtual void DrawPulse(int pulse, double level) = 0;
+    virtual void WrapTrace(double level) = 0;
     virtual void SetLevel(double currentLevel) = 0;
 };
 

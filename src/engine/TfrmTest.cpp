@@ -40,8 +40,8 @@ private:
     QColor fill_;
 };
 
-QColor traceColour(const AppState& state, const storage::Settings& settings) {
-    return toQColor(settings.colours[state.CurrentEar == kRightEar ? kRightEar : kLeftEar]);
+QColor traceColour(int ear, const storage::Settings& settings) {
+    return toQColor(settings.colours[ear == kRightEar ? kRightEar : kLeftEar]);
 }
 
 } // namespace
@@ -50,8 +50,7 @@ TfrmTest::TfrmTest(AppState& state, const storage::Settings& settings, QWidget* 
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      state_(state), settings_(settings), keys_(state),
-      graph_(kGraphWidth, kGraphHeight, QImage::Format_RGB32) {
+      state_(state), settings_(settings), graph_(kGraphWidth, kGraphHeight, QImage::Format_RGB32) {
     setObjectName(QStringLiteral("frmTest"));
     setWindowTitle(QStringLiteral("Real Time Audiogram"));
     setFixedSize(371, 419);
@@ -86,8 +85,8 @@ TfrmTest::TfrmTest(AppState& state, const storage::Settings& settings, QWidget* 
     // The button holds the keyboard focus whenever the window is active.
     Next->setFocus();
 
-    penColour_ = traceColour(state_, settings_);
-    penPosition_ = QPoint(kTraceLeft, traceY(state_.CurrentLevel));
+    penColour_ = traceColour(trace_.ear, settings_);
+    penPosition_ = QPoint(kTraceLeft, traceY(0.0));
     FormCreate();
     GraphPaint();
 }
@@ -121,27 +120,36 @@ void TfrmTest::SetCaption(const QString& caption) {
     setWindowTitle(caption);
 }
 
-void TfrmTest::StartTrace() {
+void TfrmTest::StartTrace(int ear, double level, int traceStep) {
+    trace_.ear = ear;
+    trace_.TraceStep = traceStep;
+    trace_.PulseCount = 0;
     PaintAxes();
-    const int y = traceY(state_.CurrentLevel);
+    const int y = traceY(level);
     penPosition_ = QPoint(kTraceLeft, y);
-    penColour_ = traceColour(state_, settings_);
-    recordTracePoint(state_, 0, y);
+    penColour_ = traceColour(ear, settings_);
+    recordTracePoint(trace_, 0, y);
 }
 
-void TfrmTest::DrawPulse() {
-    const int pulse = state_.PulseCount;
+void TfrmTest::DrawPulse(int pulse, double level) {
     if (pulse < 1) {
         return;
     }
-    const int y = traceY(state_.CurrentLevel);
+    trace_.PulseCount = pulse;
+    const int y = traceY(level);
     // Past the end of LiveTrace the previous point is only known as the end
     // of the line drawn last.
-    const QPoint from = pulse - 1 <= kLastTraceEntry ? QPoint(traceX(pulse - 1, state_.TraceStep),
-                                                              state_.LiveTrace[pulse - 1])
-                                                     : penPosition_;
-    lineTo(from, QPoint(traceX(pulse, state_.TraceStep), y));
-    recordTracePoint(state_, pulse, y);
+    const QPoint from = pulse - 1 <= kLastTraceEntry
+                            ? QPoint(traceX(pulse - 1, trace_.TraceStep),
+                                     trace_.LiveTrace[static_cast<std::size_t>(pulse - 1)])
+                            : penPosition_;
+    lineTo(from, QPoint(traceX(pulse, trace_.TraceStep), y));
+    recordTracePoint(trace_, pulse, y);
+}
+
+void TfrmTest::WrapTrace(double level) {
+    trace_.PulseCount = 0;
+    recordTracePoint(trace_, 0, traceY(level));
 }
 
 void TfrmTest::SetLevel(double currentLevel) {
@@ -170,9 +178,9 @@ void TfrmTest::PaintAxes() {
 
 void TfrmTest::GraphPaint() {
     PaintAxes();
-    penColour_ = traceColour(state_, settings_);
+    penColour_ = traceColour(trace_.ear, settings_);
     QPainter painter(&graph_);
-    paintTrace(painter, state_, penColour_);
+    paintTrace(painter, trace_, penColour_);
     // The pen stays where the last live segment ended: past 200 pulses the
     // next segment starts from there, not from the recorded trace's end.
 }
@@ -189,15 +197,15 @@ void TfrmTest::FormKeyDown(int key, Qt::KeyboardModifiers shift) {
     // On X11 the press of Ctrl itself arrives with the modifiers as they were
     // before it (without Ctrl); elsewhere it carries Ctrl. The key counts as
     // Ctrl held either way.
-    keys_.keyDown(shift.testFlag(Qt::ControlModifier) || key == Qt::Key_Control);
+    if (button_ != nullptr) {
+        button_->keyDown(shift.testFlag(Qt::ControlModifier) || key == Qt::Key_Control);
+    }
 }
 
 void TfrmTest::FormKeyUp(int, Qt::KeyboardModifiers) {
-    keys_.keyUp();
-}
-
-bool TfrmTest::takeLatchedPress() {
-    return keys_.takeLatchedPress();
+    if (button_ != nullptr) {
+        button_->keyUp();
+    }
 }
 
 void TfrmTest::showResponse(bool down) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/LiveTrace.h"
 #include "engine/TestWindowView.h"
 
 #include <QColor>
@@ -26,7 +27,9 @@ struct AppState;
 //
 // The graph is drawn into a picture the window keeps (`graphImage`), so the
 // segments drawn one by one during a run stay until the next frequency
-// clears them; GraphPaint draws it all again from the application state.
+// clears them; GraphPaint draws it all again from the points it was told
+// (the window's own record of its trace). The keys go to the response
+// button it is given; the window keeps no state of the test.
 class TfrmTest final : public QDialog, public TestWindowView {
     Q_OBJECT
 public:
@@ -39,12 +42,13 @@ public:
     void setButtonCaption(const QString& caption) override;
     void SetCaption(const QString& caption) override;
     // Start of a frequency: clear the graph and draw the grid, put the pen at
-    // (25, y(CurrentLevel)) in the colour of CurrentEar, LiveTrace[0] := y.
-    void StartTrace() override;
-    // After PulseCount has been counted up: the segment from the previous
-    // point to (25 + PulseCount x TraceStep, y(CurrentLevel)), and
-    // LiveTrace[PulseCount] := y while the trace has room.
-    void DrawPulse() override;
+    // (25, y(level)) in the colour of the ear, LiveTrace[0] := y.
+    void StartTrace(int ear, double level, int traceStep) override;
+    // The segment from the previous point to (25 + pulse x TraceStep,
+    // y(level)), and LiveTrace[pulse] := y while the trace has room.
+    void DrawPulse(int pulse, double level) override;
+    // The trial's trace from the left edge again: LiveTrace[0] := y(level).
+    void WrapTrace(double level) override;
     // lblLevel := round(CurrentLevel + 100).
     void SetLevel(double currentLevel) override;
 
@@ -65,8 +69,10 @@ public:
     void FormKeyUp(int key, Qt::KeyboardModifiers shift);
 
     // --- ResponseWindow ---
-    bool takeLatchedPress() override;
     void showResponse(bool down) override;
+    // Where the keys go (the running test's button); nothing: nowhere.
+    void setResponseButton(ResponseButton* button) { button_ = button; }
+    const TracePoints& trace() const { return trace_; }
 
     QWidget* Graph = nullptr;
     QWidget* Shape1 = nullptr;
@@ -88,7 +94,8 @@ private:
 
     AppState& state_;
     const storage::Settings& settings_;
-    ResponseKeys keys_;
+    ResponseButton* button_ = nullptr;
+    TracePoints trace_;
     QImage graph_;
     // The trace's pen on the graph: where the last line ended and its colour.
     QPoint penPosition_;

@@ -1,6 +1,5 @@
 #include "engine/ToneSynthesis.h"
 
-#include "engine/AppState.h"
 #include "platform/VectorState.h"
 
 #include <cmath>
@@ -50,13 +49,9 @@ std::int16_t toneSample(std::int64_t q, std::int64_t n, double omega, double amp
     return static_cast<std::int16_t>(value);
 }
 
-void CreateSound(const AppState& state, std::int32_t frequency, ToneBuffer& stream, double level,
-                 double pulse, double gap) {
-    if (state.SecondRunOffset) {
-        level += 5.0;
-    }
-    synthesizePulse(frequency, stream, level, pulse, gap, state.LeftChannelGain,
-                    state.RightChannelGain);
+void CreateSound(ChannelGains gains, double levelOffset, std::int32_t frequency, ToneBuffer& stream,
+                 double level, double pulse, double gap) {
+    synthesizePulse(frequency, stream, level + levelOffset, pulse, gap, gains.left, gains.right);
 }
 
 void synthesizePulse(std::int32_t frequency, ToneBuffer& stream, double level, double pulse,

@@ -5,8 +5,6 @@
 
 namespace tavo::engine {
 
-struct AppState;
-
 // A memory stream of 16-bit stereo PCM frames (left sample first, each
 // little-endian).
 using ToneBuffer = std::vector<std::uint8_t>;
@@ -14,17 +12,31 @@ using ToneBuffer = std::vector<std::uint8_t>;
 inline constexpr int kSampleRate = 44100;
 inline constexpr int kBytesPerFrame = 4;
 
+// Which channels carry a tone: a gain of 1 plays it, 0 leaves the channel
+// silent (the ear under test is 1, the other 0).
+struct ChannelGains {
+    std::int32_t left = 0;
+    std::int32_t right = 0;
+
+    static ChannelGains forEar(int ear) { return {ear == 0 ? 1 : 0, ear == 1 ? 1 : 0}; }
+    friend bool operator==(const ChannelGains&, const ChannelGains&) = default;
+};
+
+// The second run's offset with "Praxisabweichung": its tones play this much
+// louder at the same shown level.
+inline constexpr double kSecondRunOffsetDb = 5.0;
+
 // Appends one tone pulse and its trailing silence to `stream`:
 // truncate(pulse * 44100) tone frames with a raised-sine onset and offset
 // over the first and last quarter, then truncate(gap * 44100) silent frames.
-// The level is in dB relative to digital full scale (0 dB = peak 32767);
-// 5 dB are added while state.SecondRunOffset is set. The tone goes to the
-// channels whose gain in the state is 1.
+// The level is in dB relative to digital full scale (0 dB = peak 32767),
+// plus `levelOffset` (the second run's kSecondRunOffsetDb, else 0). The tone
+// goes to the channels whose gain is 1.
 //
 // Samples beyond the 16-bit range are saturated, never wrapped: a wrapped
 // sample turns an over-range tone into loud broadband noise.
-void CreateSound(const AppState& state, std::int32_t frequency, ToneBuffer& stream, double level,
-                 double pulse, double gap);
+void CreateSound(ChannelGains gains, double levelOffset, std::int32_t frequency, ToneBuffer& stream,
+                 double level, double pulse, double gap);
 
 // The same pulse at exactly `level`, on the channels whose gain is 1: what
 // CreateSound plays without the second run's offset. The calibration

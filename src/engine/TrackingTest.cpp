@@ -106,7 +106,6 @@ void TrackingTest::NewTest1Click() {
     }
 
     say(kFirstRun, MessageType::Warning, MessageButtons::Ok);
-    state.SecondRunOffset = false;
     bool cancelled = runWith(state.Record.Test1Result, enable, params);
     outcomes_[0] = cancelled ? RunOutcome::Interrupted : RunOutcome::Completed;
 
@@ -115,8 +114,7 @@ void TrackingTest::NewTest1Click() {
         enable[0][0] = false;
         enable[1][0] = false;
         say(kSecondRun, MessageType::Plain, MessageButtons::Ok);
-        state.SecondRunOffset = params.practiceDeviation;
-        cancelled = runWith(state.Record.Test2Result, enable, params);
+        cancelled = runWith(state.Record.Test2Result, enable, params, params.practiceDeviation);
         outcomes_[1] = cancelled ? RunOutcome::Interrupted : RunOutcome::Completed;
         if (!cancelled) {
             context_.host.CalcAVP();
@@ -142,7 +140,7 @@ bool TrackingTest::RunTest(TTestResult& result, const FrequencyEnable& enable) {
 }
 
 bool TrackingTest::runWith(TTestResult& result, const FrequencyEnable& enable,
-                           const TestParameters& params) {
+                           const TestParameters& params, bool secondRunOffset) {
     // Nothing more is played once the program is closing.
     if (running_ || quitting_) {
         return true;
@@ -154,6 +152,8 @@ bool TrackingTest::runWith(TTestResult& result, const FrequencyEnable& enable,
     running_ = true;
     deviceFailed_ = false;
     ++runNumber_;
+    live_ = RunState{};
+    live_.SecondRunOffset = secondRunOffset;
 
     {
         ToneOutput tone(context_.wave, context_.pump);
@@ -174,7 +174,6 @@ bool TrackingTest::runWith(TTestResult& result, const FrequencyEnable& enable,
 bool TrackingTest::setUpRun(Run& run, ToneOutput& tone) {
     auto& state = context_.state;
     auto& window = context_.window;
-    state.PulseCount = 0;
     clearStop();
     state.Record.ResultsValid = false;
     context_.host.CalcAVP();
@@ -182,8 +181,8 @@ bool TrackingTest::setUpRun(Run& run, ToneOutput& tone) {
     context_.pump.processEvents();
     // The button's source is read once for the whole run.
     run.source = responseSourceFrom(run.params.joystick);
-    ResetResponseButton(state, window);
-    state.TraceStep = run.params.traceStep();
+    button_.reset();
+    live_.TraceStep = run.params.traceStep();
 
     // The trial runs at the first frequency the left ear tests; with
     // none at all there is nothing to practise on and the trial is skipped.
@@ -221,7 +220,7 @@ bool TrackingTest::setUpRun(Run& run, ToneOutput& tone) {
         state.StopRequested = true;
         return false;
     }
-    state.CurrentLevel = run.params.levelStart - 100;
+    live_.CurrentLevel = run.params.levelStart - 100;
     return true;
 }
 
@@ -230,27 +229,25 @@ bool TrackingTest::setUpRun(Run& run, ToneOutput& tone) {
 // ends the wait too (a controller button that sticks must not keep the
 // program from closing).
 void TrackingTest::waitForRelease(const Run& run) {
-    auto& state = context_.state;
     bool ignored = false;
     do {
         context_.pump.processEvents();
         context_.pump.wait(50);
-        PollResponseButton(run.source, context_.controller, state, context_.window, ignored);
-    } while (state.ResponsePressed && context_.window.testWindowVisible() && !quitting_);
+        PollResponseButton(run.source, context_.controller, button_, context_.window, ignored);
+    } while (button_.pressed() && context_.window.testWindowVisible() && !quitting_);
     // A tap during the wait belongs to no pulse.
-    DropLatchedPresses(run.source, context_.controller, context_.window);
+    DropLatchedPresses(run.source, context_.controller, button_);
 }
 
 // Both ears in the chosen order.
 void TrackingTest::earLoop(Run& run, ToneOutput& tone) {
     auto& state = context_.state;
     for (int j = 0; j < kEars; ++j) {
-        state.CurrentEar = run.params.leftEarFirst ? j : 1 - j;
+        live_.CurrentEar = run.params.leftEarFirst ? j : 1 - j;
         if (run.params.resetOnNewSide) {
-            state.CurrentLevel = run.params.levelStart - 100;
+            live_.CurrentLevel = run.params.levelStart - 100;
         }
-        state.LeftChannelGain = state.CurrentEar == kLeftEar ? 1 : 0;
-        state.RightChannelGain = state.CurrentEar == kRightEar ? 1 : 0;
+        live_.channels = ChannelGains::forEar(live_.CurrentEar);
         context_.soundCard.silence();
         slotLoop(run, tone);
         if (state.StopRequested) {
@@ -264,12 +261,12 @@ void TrackingTest::slotLoop(Run& run, ToneOutput& tone) {
     auto& state = context_.state;
     for (run.slot = 0; run.slot < kSlots; ++run.slot) {
         context_.window.showTestWindow();
-        state.PulseCount = 0;
+        live_.PulseCount = 0;
         run.pulseNumber = 0;
         const bool retestOrTrial = run.slot == 0 || run.slot == 12;
-        const bool enabled = run.enable[static_cast<std::size_t>(state.CurrentEar)]
+        const bool enabled = run.enable[static_cast<std::size_t>(live_.CurrentEar)]
                                        [static_cast<std::size_t>(run.slot)];
-        if (enabled && !(state.CurrentEar == kRightEar && retestOrTrial)) {
+        if (enabled && !(live_.CurrentEar == kRightEar && retestOrTrial)) {
             testFrequency(run, tone);
         }
         if (state.StopRequested) {

@@ -5,6 +5,7 @@
 #include "engine/PulseObserver.h"
 #include "engine/ResponseButton.h"
 #include "engine/TestParameters.h"
+#include "engine/ToneSynthesis.h"
 #include "platform/Messages.h"
 
 #include <QDateTime>
@@ -51,6 +52,17 @@ struct TrackingTestContext {
 // How a run of the last New Test ended.
 enum class RunOutcome { NotRun, Completed, Interrupted };
 
+// The state of the run in progress (after a run: as it ended). Nothing
+// outside the test procedure writes it.
+struct RunState {
+    std::int32_t CurrentEar = kLeftEar;
+    double CurrentLevel = 0.0;    // dB HL - 100
+    std::int32_t PulseCount = 0;  // pulses of the current frequency (the trial's wraps)
+    std::int32_t TraceStep = 0;   // pixels per pulse on the live trace
+    bool SecondRunOffset = false; // this run plays kSecondRunOffsetDb louder
+    ChannelGains channels;        // the ear under test
+};
+
 // The self-recording hearing test: the New Test command with its two runs,
 // and RunTest, one run over both ears. Runs on the GUI thread; its waits go
 // through the event pump, so with the simulated pump a whole test runs on
@@ -82,6 +94,9 @@ public:
     const std::array<RunOutcome, 2>& outcomes() const { return outcomes_; }
     // The last run ended because the sound device failed.
     bool deviceFailed() const { return deviceFailed_; }
+    const RunState& runState() const { return live_; }
+    // The response button: the test window feeds it with its keys.
+    ResponseButton& responseButton() { return button_; }
 
     // Texts the procedure shows.
     static const QString kNeedsCalibration;
@@ -112,7 +127,8 @@ private:
     };
 
     // One run with settings read before (New Test reads them once for both).
-    bool runWith(TTestResult& result, const FrequencyEnable& enable, const TestParameters& params);
+    bool runWith(TTestResult& result, const FrequencyEnable& enable, const TestParameters& params,
+                 bool secondRunOffset = false);
     bool setUpRun(Run& run, ToneOutput& tone);
     void earLoop(Run& run, ToneOutput& tone);
     void slotLoop(Run& run, ToneOutput& tone);
@@ -134,6 +150,8 @@ private:
                                 platform::MessageButtons buttons, const QString& caption = {});
 
     TrackingTestContext context_;
+    RunState live_;
+    ResponseButton button_;
     std::vector<PulseObserver*> observers_;
     std::array<RunOutcome, 2> outcomes_{RunOutcome::NotRun, RunOutcome::NotRun};
     int runNumber_ = 0;

@@ -38,13 +38,13 @@ PulseInfo TrackingTest::pulseInfo(const Run& run, const TCalibrationPoint& point
     const auto& state = context_.state;
     PulseInfo info;
     info.run = runNumber_;
-    info.ear = state.CurrentEar;
+    info.ear = live_.CurrentEar;
     info.slot = run.slot;
     info.frequency = state.TestFrequencies[static_cast<std::size_t>(run.slot)];
     info.pulse = run.pulseNumber;
-    info.level = state.CurrentLevel;
+    info.level = live_.CurrentLevel;
     info.reference = point.Reference;
-    info.secondRunOffset = state.SecondRunOffset;
+    info.secondRunOffset = live_.SecondRunOffset;
     info.pulseSeconds = run.params.pulse;
     info.gapSeconds = run.params.gap;
     return info;
@@ -56,18 +56,18 @@ void TrackingTest::testFrequency(Run& run, ToneOutput& tone) {
     auto& window = context_.window;
     const auto slotIndex = static_cast<std::size_t>(run.slot);
     if (run.params.resetOnNewFrequency) {
-        state.CurrentLevel = run.params.levelStart - 100;
+        live_.CurrentLevel = run.params.levelStart - 100;
     }
     window.SetCaption(
-        frequencyCaption(state.CurrentEar, run.slot, state.TestFrequencies[slotIndex]));
+        frequencyCaption(live_.CurrentEar, run.slot, state.TestFrequencies[slotIndex]));
     context_.pump.processEvents();
     run.rising = true;
     run.reversalCount = 0;
-    window.StartTrace();
+    window.StartTrace(live_.CurrentEar, live_.CurrentLevel, live_.TraceStep);
 
     const TCalibrationPoint point =
-        state.Calibration[static_cast<std::size_t>(state.CurrentEar)][slotIndex];
-    context_.soundCard.setVolumes(state.CurrentEar, point);
+        state.Calibration[static_cast<std::size_t>(live_.CurrentEar)][slotIndex];
+    context_.soundCard.setVolumes(live_.CurrentEar, point);
 
     for (;;) {
         playPulse(run, tone, point);
@@ -86,32 +86,33 @@ void TrackingTest::testFrequency(Run& run, ToneOutput& tone) {
 void TrackingTest::playPulse(Run& run, ToneOutput& tone, const TCalibrationPoint& point) {
     auto& state = context_.state;
     auto& window = context_.window;
-    state.PulseCount += 1;
+    live_.PulseCount += 1;
     run.pulseNumber += 1;
     run.pressedInPulse = false;
     clearStop();
     run.overLimit = false;
     // A tap made before this pulse began is not an answer to it.
-    DropLatchedPresses(run.source, context_.controller, window);
+    DropLatchedPresses(run.source, context_.controller, button_);
 
-    state.CurrentLevel += run.rising ? run.params.levelStep : -run.params.levelStep;
+    live_.CurrentLevel += run.rising ? run.params.levelStep : -run.params.levelStep;
     // Above 100 dB HL: still played, then the frequency ends.
-    if (state.CurrentLevel > 0.0) {
+    if (live_.CurrentLevel > 0.0) {
         run.overLimit = true;
     }
 
     run.buffer.clear();
-    CreateSound(state, state.TestFrequencies[static_cast<std::size_t>(run.slot)], run.buffer,
-                state.CurrentLevel - point.Reference, run.params.pulse, run.params.gap);
+    CreateSound(live_.channels, live_.SecondRunOffset ? kSecondRunOffsetDb : 0.0,
+                state.TestFrequencies[static_cast<std::size_t>(run.slot)], run.buffer,
+                live_.CurrentLevel - point.Reference, run.params.pulse, run.params.gap);
     tone.startPulse(run.buffer);
     const PulseInfo info = pulseInfo(run, point);
 
-    window.DrawPulse();
-    window.SetLevel(state.CurrentLevel);
+    window.DrawPulse(live_.PulseCount, live_.CurrentLevel);
+    window.SetLevel(live_.CurrentLevel);
     // The trial's trace starts again at the left edge, without clearing.
-    if (run.slot == 0 && liveTraceFull(state.PulseCount, state.TraceStep)) {
-        state.PulseCount = 0;
-        recordTracePoint(state, 0, traceY(state.CurrentLevel));
+    if (run.slot == 0 && liveTraceFull(live_.PulseCount, live_.TraceStep)) {
+        live_.PulseCount = 0;
+        window.WrapTrace(live_.CurrentLevel);
     }
 
     // Watchers see the pulse as the window shows it.
@@ -119,7 +120,7 @@ void TrackingTest::playPulse(Run& run, ToneOutput& tone, const TCalibrationPoint
         observer->pulseStarted(info);
     }
     const BufferWait waited = tone.waitForPulse([this, &run] {
-        PollResponseButton(run.source, context_.controller, context_.state, context_.window,
+        PollResponseButton(run.source, context_.controller, button_, context_.window,
                            run.pressedInPulse);
     });
     if (waited != BufferWait::Done) {
@@ -139,25 +140,24 @@ void TrackingTest::playPulse(Run& run, ToneOutput& tone, const TCalibrationPoint
 // never pressed while falling), a stop, a level above the limit.
 bool TrackingTest::reversalDue(const Run& run) const {
     const auto& state = context_.state;
-    return state.PulseCount * run.params.pulsePeriod() >= run.params.maxTime ||
+    return live_.PulseCount * run.params.pulsePeriod() >= run.params.maxTime ||
            run.pressedInPulse == run.rising || state.StopRequested || run.overLimit;
 }
 
 // The direction turns; the level of the pulse just played is stored.
 // After a pass above the limit the level starts again at the start level.
 void TrackingTest::recordReversal(Run& run) {
-    auto& state = context_.state;
     run.rising = !run.rising;
     run.reversalCount += 1;
     if (run.slot >= 1 && run.reversalCount <= kMaxReversals) {
         run.result
-            ->Reversals[static_cast<std::size_t>(state.CurrentEar)]
+            ->Reversals[static_cast<std::size_t>(live_.CurrentEar)]
                        [static_cast<std::size_t>(run.slot - 1)]
             .Levels[static_cast<std::size_t>(run.reversalCount - 1)] =
-            levelDbHl(state.CurrentLevel);
+            levelDbHl(live_.CurrentLevel);
     }
-    if (state.CurrentLevel > 0.0) {
-        state.CurrentLevel = run.params.levelStart - 100;
+    if (live_.CurrentLevel > 0.0) {
+        live_.CurrentLevel = run.params.levelStart - 100;
     }
 }
 
@@ -165,7 +165,7 @@ void TrackingTest::recordReversal(Run& run) {
 // window's button or by passing the level limit.
 bool TrackingTest::frequencyEnds(const Run& run) const {
     const auto& state = context_.state;
-    const bool limitReached = state.PulseCount * run.params.pulsePeriod() >= run.params.maxTime ||
+    const bool limitReached = live_.PulseCount * run.params.pulsePeriod() >= run.params.maxTime ||
                               run.reversalCount >= run.params.minReversals;
     return (limitReached && run.slot >= 1) || state.StopRequested || run.overLimit;
 }
@@ -191,7 +191,7 @@ void TrackingTest::endFrequency(Run& run) {
     if (state.StopRequested || run.reversalCount <= 1 || run.overLimit) {
         return;
     }
-    const auto ear = static_cast<std::size_t>(state.CurrentEar);
+    const auto ear = static_cast<std::size_t>(live_.CurrentEar);
     const auto index = static_cast<std::size_t>(run.slot - 1);
     auto& list = run.result->Reversals[ear][index];
     list.Count = std::min(run.reversalCount, kMaxReversals);

@@ -172,7 +172,7 @@ int CalibrationDialog::applyMaster() {
 
 bool CalibrationDialog::startTone(std::int32_t frequency, double level) {
     const int device = context_.settings != nullptr ? context_.settings->waveOutDevice : 0;
-    if (!tone_.start(context_.state, frequency, level, device)) {
+    if (!tone_.start(toneChannels_, frequency, level, device)) {
         stopTone();
         context_.platform.messages->show(
             QStringLiteral("Der Testton kann nicht abgespielt werden: die Soundkarte ist nicht "

@@ -27,6 +27,8 @@ public:
 
     bool tonePlaying() const { return tone_.playing(); }
     const CalibrationTone& tone() const { return tone_; }
+    // The channels the tone plays on (the page's or the chosen ear).
+    engine::ChannelGains toneChannels() const { return toneChannels_; }
 
     QSlider* WaveOutSlider = nullptr;
     QSlider* MasterSlider = nullptr;
@@ -81,6 +83,7 @@ protected:
     // Loops the tone on the settings' wave-output device and lights up;
     // false, said in a message, when the device cannot play it.
     bool startTone(std::int32_t frequency, double level);
+    void setToneChannels(engine::ChannelGains channels) { toneChannels_ = channels; }
     // Stops the tone and turns the light and the button back.
     void stopTone();
     // The device failed while the tone played: the tone is off (as the
@@ -106,6 +109,7 @@ private:
     void watchTone();
 
     CalibrationTone tone_;
+    engine::ChannelGains toneChannels_;
     // Looks at the playing tone's device a few times a second.
     QTimer* toneWatch_ = nullptr;
 };

@@ -1,7 +1,5 @@
 #include "hardware/CalibrationTone.h"
 
-#include "engine/AppState.h"
-
 namespace tavo::hardware {
 
 CalibrationTone::CalibrationTone(platform::WaveOutput& wave, platform::EventPump& pump)
@@ -11,14 +9,14 @@ CalibrationTone::~CalibrationTone() {
     stop();
 }
 
-bool CalibrationTone::start(const engine::AppState& state, std::int32_t frequency, double level,
+bool CalibrationTone::start(engine::ChannelGains channels, std::int32_t frequency, double level,
                             int device) {
     stop();
     CalibrationToneBuffer.clear();
     // Never with the second run's offset: a calibration is made at the level
     // its page asks for, whatever test ran before.
-    engine::synthesizePulse(frequency, CalibrationToneBuffer, level, 1.0, 0.0,
-                            state.LeftChannelGain, state.RightChannelGain);
+    engine::synthesizePulse(frequency, CalibrationToneBuffer, level, 1.0, 0.0, channels.left,
+                            channels.right);
     // The all-ones loop count: repeat until reset.
     if (output_.PreparePlay(device, CalibrationToneBuffer, -1) != platform::WaveResult::Ok ||
         output_.WriteHeader() != platform::WaveResult::Ok) {

@@ -26,7 +26,7 @@ public:
     // it on `device`. A tone already playing is stopped first. False when
     // the device could not be opened or refused the buffer: nothing plays
     // then and the device is closed again.
-    bool start(const engine::AppState& state, std::int32_t frequency, double level, int device);
+    bool start(engine::ChannelGains channels, std::int32_t frequency, double level, int device);
     // Stops the tone and closes the device; nothing when none plays.
     void stop();
     bool playing() const { return playing_; }

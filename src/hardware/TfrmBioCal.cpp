@@ -224,8 +224,7 @@ void TfrmBioCal::Preparepage() {
         QString::number(state.TestFrequencies[static_cast<std::size_t>(CalibrationSlot)]) +
         QStringLiteral(" Hz");
     const bool left = CalibrationEar == engine::kLeftEar;
-    state.LeftChannelGain = left ? 1 : 0;
-    state.RightChannelGain = left ? 0 : 1;
+    setToneChannels(engine::ChannelGains::forEar(CalibrationEar));
     setWindowTitle((left ? QStringLiteral("Kalibrierung per Gehör- Linkes Ohr ")
                          : QStringLiteral("Kalibrierung per Gehör- Rechtes Ohr ")) +
                    frequency);

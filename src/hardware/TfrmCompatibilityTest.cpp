@@ -217,9 +217,7 @@ void TfrmCompatibilityTest::OnButtonClick() {
         toneOff();
         return;
     }
-    auto& state = context_.state;
-    state.LeftChannelGain = rdoLeftEar->isChecked() ? 1 : 0;
-    state.RightChannelGain = rdoRightEar->isChecked() ? 1 : 0;
+    setToneChannels({rdoLeftEar->isChecked() ? 1 : 0, rdoRightEar->isChecked() ? 1 : 0});
     playSelected();
 }
 

@@ -31,9 +31,13 @@ TestCommand::TestCommand(engine::AppState& state, platform::Platform& platform,
                                     *this,
                                     *soundCard_,
                                     {}});
+    // The window's keys press the test's response button.
+    window_.setResponseButton(&test_->responseButton());
 }
 
-TestCommand::~TestCommand() = default;
+TestCommand::~TestCommand() {
+    window_.setResponseButton(nullptr);
+}
 
 void TestCommand::run() {
     if (test_->running()) {

@@ -324,11 +324,8 @@ TEST_F(TavoExitCodes, ADecimalCommaIsADecimalMark) {
                                      text("--gap=0.25"), text("--out"), path("b.wav")});
     ASSERT_EQ(a.exitCode, 0) << a.err.toStdString();
     ASSERT_EQ(b.exitCode, 0) << b.err.toStdString();
-    engine::AppState state;
-    state.LeftChannelGain = 0;
-    state.RightChannelGain = 1;
     engine::ToneBuffer expected;
-    engine::CreateSound(state, 750, expected, -20.5, 0.3, 0.25);
+    engine::CreateSound({0, 1}, 0.0, 750, expected, -20.5, 0.3, 0.25);
     const QByteArray file = contentsOf(path("a.wav"));
     EXPECT_EQ(file.mid(44), QByteArray(reinterpret_cast<const char*>(expected.data()),
                                        qsizetype(expected.size())));
@@ -355,12 +352,9 @@ TEST_F(TavoExitCodes, ALevelThatClipsIsWarnedAboutAndSaturated) {
         EXPECT_EQ(run.err, clips ? text("tavo tone: ") + warning + QLatin1Char('\n') : QString())
             << level << " " << offset;
         // Written all the same, saturated as the synthesis does it.
-        engine::AppState state;
-        state.LeftChannelGain = 1;
-        state.RightChannelGain = 0;
-        state.SecondRunOffset = offset;
         engine::ToneBuffer expected;
-        engine::CreateSound(state, 1000, expected, level, 0.2, 0.0);
+        engine::CreateSound({1, 0}, offset ? engine::kSecondRunOffsetDb : 0.0, 1000, expected,
+                            level, 0.2, 0.0);
         EXPECT_EQ(
             contentsOf(path("clip.wav")).mid(44),
             QByteArray(reinterpret_cast<const char*>(expected.data()), qsizetype(expected.size())))

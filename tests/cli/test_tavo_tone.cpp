@@ -38,11 +38,8 @@ TEST(TavoTone, WritesTheHeaderAndExactlyTheSynthesizedFrames) {
                      QStringLiteral("--out"), path});
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
 
-        engine::AppState state;
-        state.LeftChannelGain = right ? 0 : 1;
-        state.RightChannelGain = right ? 1 : 0;
         engine::ToneBuffer expected;
-        engine::CreateSound(state, 1000, expected, -20.0, 1.0, 0.5);
+        engine::CreateSound({right ? 0 : 1, right ? 1 : 0}, 0.0, 1000, expected, -20.0, 1.0, 0.5);
         const QByteArray file = readAll(path);
         ASSERT_EQ(file.size(), 44 + qsizetype(expected.size()));
         EXPECT_EQ(file.left(44), engine::wavHeader(static_cast<std::uint32_t>(expected.size())));

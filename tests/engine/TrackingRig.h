@@ -49,7 +49,6 @@ struct PlainTestSettings final : storage::Settings {
 
 // The test window as the procedure drives it, recorded.
 struct RecordingTestWindow final : engine::TestWindowView {
-    explicit RecordingTestWindow(engine::AppState& appState) : state(appState) {}
 
     void showTestWindow() override { visible = true; }
     void hideTestWindow() override {
@@ -59,21 +58,27 @@ struct RecordingTestWindow final : engine::TestWindowView {
     bool testWindowVisible() const override { return visible; }
     void SetCaption(const QString& caption) override { captions << caption; }
     void setButtonCaption(const QString& caption) override { buttonCaptions << caption; }
-    void StartTrace() override {
+    void StartTrace(int ear, double level, int traceStep) override {
         ++traces;
-        engine::recordTracePoint(state, 0, engine::traceY(state.CurrentLevel));
+        trace.ear = ear;
+        trace.TraceStep = traceStep;
+        engine::recordTracePoint(trace, 0, engine::traceY(level));
     }
-    void DrawPulse() override {
-        drawnPulseCounts.push_back(state.PulseCount);
-        engine::recordTracePoint(state, state.PulseCount, engine::traceY(state.CurrentLevel));
+    void DrawPulse(int pulse, double level) override {
+        drawnPulseCounts.push_back(pulse);
+        trace.PulseCount = pulse;
+        engine::recordTracePoint(trace, pulse, engine::traceY(level));
+    }
+    void WrapTrace(double level) override {
+        trace.PulseCount = 0;
+        engine::recordTracePoint(trace, 0, engine::traceY(level));
     }
     void SetLevel(double currentLevel) override {
         levelLabels.push_back(engine::levelDbHl(currentLevel));
     }
-    bool takeLatchedPress() override { return false; }
     void showResponse(bool down) override { light = down; }
 
-    engine::AppState& state;
+    engine::TracePoints trace;
     bool visible = false;
     bool light = false;
     int hides = 0;
@@ -215,7 +220,7 @@ struct TrackingRig {
     platform::SimSoundChain sound{wave, mixerService, &endpointService};
     engine::AppState state;
     PlainTestSettings settings;
-    RecordingTestWindow window{state};
+    RecordingTestWindow window;
     RecordingTestHost host;
     PulseRecorder recorder{pump};
     std::unique_ptr<engine::SimulatedListener> listener;

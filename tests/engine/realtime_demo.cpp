@@ -47,25 +47,21 @@ Options parse(const QStringList& arguments) {
 
 // One frequency as the procedure plays it: pulse 1 s, gap 1 s, 30 s, level
 // step 5 dB; the direction turns when the listener's answer says so.
-void playFrequency(engine::AppState& state, engine::TfrmTest& window, platform::QtEventPump& pump,
+void playFrequency(double& level, engine::TfrmTest& window, platform::QtEventPump& pump,
                    const Options& options, int ear, int hz, double threshold, int seed) {
-    state.CurrentEar = ear;
-    state.PulseCount = 0;
-    state.TraceStep = 20;
     window.SetCaption(
         QStringLiteral("Audiogramm - Hörtest %1 Ohr bei %2 Hz ")
             .arg(ear == engine::kLeftEar ? QStringLiteral("linkes") : QStringLiteral("rechtes"))
             .arg(hz));
-    window.StartTrace();
+    window.StartTrace(ear, level, 20);
     bool rising = true;
     for (int pulse = 1; pulse <= 15 && window.isVisible(); ++pulse) {
-        state.PulseCount = pulse;
-        state.CurrentLevel += rising ? 5.0 : -5.0;
-        window.DrawPulse();
-        window.SetLevel(state.CurrentLevel);
+        level += rising ? 5.0 : -5.0;
+        window.DrawPulse(pulse, level);
+        window.SetLevel(level);
         // The listener's threshold wanders a little from pulse to pulse.
         const double heardFrom = threshold + 3.0 * std::sin(seed + pulse * 1.7);
-        const bool heard = state.CurrentLevel + 100.0 >= heardFrom;
+        const bool heard = level + 100.0 >= heardFrom;
         window.showResponse(heard);
         pump.wait(options.delayMs);
         if (heard == rising) {
@@ -84,15 +80,15 @@ int main(int argc, char** argv) {
     engine::AppState state;
     storage::Settings settings = storage::designSettings();
     settings.colours = {0x800000, 0x000080, 0x808080, 0x008080, 0xFF00000F, 0xFF0000, 0x0000FF};
-    state.CurrentLevel = 20.0 - 100.0;
+    double level = 20.0 - 100.0;
     engine::TfrmTest window(state, settings);
     window.Next->setText(QStringLiteral("Abbrechen"));
     window.show();
 
     platform::QtEventPump pump;
-    playFrequency(state, window, pump, options, engine::kLeftEar, 1000, 35.0, 1);
-    playFrequency(state, window, pump, options, engine::kLeftEar, 2000, 40.0, 2);
-    playFrequency(state, window, pump, options, engine::kRightEar, 1000, 30.0, 3);
+    playFrequency(level, window, pump, options, engine::kLeftEar, 1000, 35.0, 1);
+    playFrequency(level, window, pump, options, engine::kLeftEar, 2000, 40.0, 2);
+    playFrequency(level, window, pump, options, engine::kRightEar, 1000, 30.0, 3);
 
     if (!options.save.isEmpty()) {
         window.grab().save(options.save);

@@ -84,6 +84,8 @@ int main(int argc, char** argv) {
     storage::Settings settings = storage::designSettings();
     settings.colours = {0x800000, 0x000080, 0x808080, 0x008080, 0xFF00000F, 0xFF0000, 0x0000FF};
     engine::TfrmTest window(state, settings);
+    engine::ResponseButton button;
+    window.setResponseButton(&button);
     KeyLog log(&window);
     app.installEventFilter(&log);
 
@@ -128,13 +130,13 @@ int main(int argc, char** argv) {
     const engine::ToneBuffer pulse(static_cast<std::size_t>(0.3 * 44100) * 4, 0);
     while (!quit) {
         bool pressedInPulse = false;
-        engine::DropLatchedPresses(engine::ResponseSource::Ctrl, nullptr, window);
+        engine::DropLatchedPresses(engine::ResponseSource::Ctrl, nullptr, button);
         tone.startPulse(pulse);
         tone.waitForPulse([&] {
             const bool down = engine::PollResponseButton(engine::ResponseSource::Ctrl, nullptr,
-                                                         state, window, pressedInPulse);
+                                                         button, window, pressedInPulse);
             emitLine("poll " + std::to_string(nowUs()) + " " + (down ? "1" : "0") + " " +
-                     (state.ResponsePressed ? "1" : "0"));
+                     (button.pressed() ? "1" : "0"));
         });
         tone.releasePulse();
     }

@@ -23,10 +23,8 @@ struct Rig {
 };
 
 ToneBuffer tone(double pulse, double gap) {
-    engine::AppState state;
-    state.LeftChannelGain = 1;
     ToneBuffer buffer;
-    engine::CreateSound(state, 1000, buffer, -20.0, pulse, gap);
+    engine::CreateSound({1, 0}, 0.0, 1000, buffer, -20.0, pulse, gap);
     return buffer;
 }
 

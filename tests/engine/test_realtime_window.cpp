@@ -45,18 +45,20 @@ struct Rig {
     Rig() {
         settings.colours = {kNavy, kMaroon, kGrey, 0x008080, 0xFF00000F, 0xFF0000, 0x0000FF};
         window = std::make_unique<TfrmTest>(state, settings);
+        window->setResponseButton(&button);
     }
+    // What the test procedure tells the window.
     void startFrequency(double dbHl, int traceStep) {
-        state.PulseCount = 0;
-        state.TraceStep = traceStep;
-        state.CurrentLevel = hl(dbHl);
-        window->StartTrace();
+        pulses = 0;
+        window->StartTrace(ear, hl(dbHl), traceStep);
     }
     void pulse(double dbHl) {
-        state.PulseCount += 1;
-        state.CurrentLevel = hl(dbHl);
-        window->DrawPulse();
-        window->SetLevel(state.CurrentLevel);
+        pulses += 1;
+        window->DrawPulse(pulses, hl(dbHl));
+        window->SetLevel(hl(dbHl));
+    }
+    std::int32_t traced(int point) const {
+        return window->trace().LiveTrace[static_cast<std::size_t>(point)];
     }
     QColor at(int x, int y) const { return window->graphImage().pixelColor(x, y); }
     int count(std::uint32_t value, QRect area = QRect(0, 0, 350, 349)) const {
@@ -73,6 +75,9 @@ struct Rig {
 
     AppState state;
     storage::Settings settings = storage::designSettings();
+    engine::ResponseButton button;
+    int ear = engine::kLeftEar;
+    int pulses = 0;
     std::unique_ptr<TfrmTest> window;
 };
 
@@ -136,13 +141,13 @@ TEST(RealTimeWindow, LayoutCaptionsAndPlacement) {
 TEST(RealTimeTrace, APulseStartsAtTheStartLevelAndTheLabelShowsTheLevel) {
     Rig rig;
     rig.startFrequency(30, 20);
-    EXPECT_EQ(rig.state.LiveTrace[0], 130);
+    EXPECT_EQ(rig.traced(0), 130);
     EXPECT_EQ(rig.count(kNavy), 0); // nothing drawn before the first pulse
     rig.pulse(35);
     EXPECT_EQ(rig.at(25, 130), colour(kNavy));
     EXPECT_EQ(rig.at(45, 145), colour(kNavy));
     EXPECT_EQ(rig.at(35, 137), colour(kNavy)); // on the way
-    EXPECT_EQ(rig.state.LiveTrace[1], 145);
+    EXPECT_EQ(rig.traced(1), 145);
     EXPECT_EQ(rig.window->lblLevel->text(), QStringLiteral("35"));
     rig.pulse(32.5);
     EXPECT_EQ(rig.window->lblLevel->text(), QStringLiteral("32")); // ties to even
@@ -157,13 +162,13 @@ TEST(RealTimeTrace, FifteenSegmentsOfTwentyPixelsEndAt325AndTheNextFrequencyStar
     }
     for (int a = 0; a <= 15; ++a) {
         const int y = a == 0 ? 130 : engine::traceY(hl(levels[a - 1]));
-        EXPECT_EQ(rig.state.LiveTrace[a], y) << a;
+        EXPECT_EQ(rig.traced(a), y) << a;
         EXPECT_EQ(rig.at(25 + 20 * a, y), colour(kNavy)) << a;
     }
     EXPECT_EQ(rig.count(kNavy, QRect(326, 0, 24, 349)), 0);
 
     // Next frequency, right ear: the old trace is gone, the grid is back.
-    rig.state.CurrentEar = engine::kRightEar;
+    rig.ear = engine::kRightEar;
     rig.startFrequency(50, 20);
     EXPECT_EQ(rig.count(kNavy), 0);
     EXPECT_EQ(rig.at(325, 130), colour(kGrey)); // the 30 dB line under the old end
@@ -178,8 +183,8 @@ TEST(RealTimeTrace, ARepaintWithoutPulsesShowsOnlyTheGrid) {
     for (double level : zigzag(10)) {
         rig.pulse(level);
     }
-    rig.state.LiveTrace.fill(200);
-    rig.state.PulseCount = 0;
+    // The trial's wrap: the trace starts again, nothing recorded after it.
+    rig.window->WrapTrace(hl(50));
     rig.window->GraphPaint();
 
     const QColor grey = colour(kGrey);
@@ -241,10 +246,6 @@ TEST(RealTimeTrace, AColourChangeRepaintsTheTraceInTheNewColour) {
 
 TEST(RealTimeTrace, LongFrequenciesAndAZeroStepStayInsideTheTrace) {
     Rig rig;
-    // Whatever follows the trace in the state must survive.
-    rig.state.SecondRunOffset = true;
-    rig.state.LeftChannelGain = 7;
-    rig.state.RightChannelGain = 9;
 
     // A step of 1 pixel: 300 pulses fit the graph but not the record.
     rig.startFrequency(30, 1);
@@ -252,7 +253,7 @@ TEST(RealTimeTrace, LongFrequenciesAndAZeroStepStayInsideTheTrace) {
     for (double level : levels) {
         rig.pulse(level);
     }
-    EXPECT_EQ(rig.state.LiveTrace[200], engine::traceY(hl(levels[199])));
+    EXPECT_EQ(rig.traced(200), engine::traceY(hl(levels[199])));
     // Drawn live to the end...
     EXPECT_EQ(rig.at(325, engine::traceY(hl(levels[299]))), colour(kNavy));
     EXPECT_EQ(rig.at(300, engine::traceY(hl(levels[274]))), colour(kNavy));
@@ -270,15 +271,11 @@ TEST(RealTimeTrace, LongFrequenciesAndAZeroStepStayInsideTheTrace) {
     EXPECT_GT(rig.count(kNavy, QRect(25, 0, 1, 349)), 0);
     EXPECT_EQ(rig.count(kNavy), rig.count(kNavy, QRect(25, 0, 1, 349)));
 
-    // A count below zero draws nothing.
-    rig.state.PulseCount = -3;
-    rig.window->GraphPaint();
-    rig.window->DrawPulse();
+    // A pulse number below one draws nothing.
+    rig.startFrequency(30, 20);
+    rig.window->DrawPulse(-3, hl(40));
+    rig.window->DrawPulse(0, hl(40));
     EXPECT_EQ(rig.count(kNavy), 0);
-
-    EXPECT_TRUE(rig.state.SecondRunOffset);
-    EXPECT_EQ(rig.state.LeftChannelGain, 7);
-    EXPECT_EQ(rig.state.RightChannelGain, 9);
 }
 
 TEST(RealTimeTrace, GeometryRoundsTiesToEvenAndTheTrialWrapIsBounded) {
@@ -319,31 +316,31 @@ TEST(RealTimeWindowEvents, TheButtonEscapeAndClosingRequestAStop) {
 TEST(RealTimeWindowKeys, CtrlSetsAndAnyKeyUpClearsThroughTheButtonAndTheWindow) {
     Rig rig;
     TfrmTest& w = *rig.window;
-    bool& pressed = rig.state.ResponsePressed;
+    const engine::ResponseButton& pressedButton = rig.button;
     for (QWidget* target : {static_cast<QWidget*>(w.Next), static_cast<QWidget*>(&w)}) {
         const std::string name = target->objectName().toStdString();
         // Ctrl itself, reported without the modifier (X11) and with it.
         sendKey(target, QEvent::KeyPress, Qt::Key_Control, Qt::NoModifier);
-        EXPECT_TRUE(pressed) << name;
+        EXPECT_TRUE(pressedButton.pressed()) << name;
         sendKey(target, QEvent::KeyRelease, Qt::Key_Control, Qt::ControlModifier);
-        EXPECT_FALSE(pressed) << name;
+        EXPECT_FALSE(pressedButton.pressed()) << name;
         sendKey(target, QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
-        EXPECT_TRUE(pressed) << name;
+        EXPECT_TRUE(pressedButton.pressed()) << name;
         // Another key with Ctrl held keeps it; its release clears it.
         sendKey(target, QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier);
-        EXPECT_TRUE(pressed) << name;
+        EXPECT_TRUE(pressedButton.pressed()) << name;
         sendKey(target, QEvent::KeyRelease, Qt::Key_A, Qt::ControlModifier);
-        EXPECT_FALSE(pressed) << name;
+        EXPECT_FALSE(pressedButton.pressed()) << name;
         // Ctrl's auto-repeat sets it again; a repeat's release is no release.
         sendKey(target, QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier, true);
-        EXPECT_TRUE(pressed) << name;
+        EXPECT_TRUE(pressedButton.pressed()) << name;
         sendKey(target, QEvent::KeyRelease, Qt::Key_Control, Qt::ControlModifier, true);
-        EXPECT_TRUE(pressed) << name;
+        EXPECT_TRUE(pressedButton.pressed()) << name;
         // A key without Ctrl clears it.
         sendKey(target, QEvent::KeyPress, Qt::Key_B, Qt::NoModifier);
-        EXPECT_FALSE(pressed) << name;
+        EXPECT_FALSE(pressedButton.pressed()) << name;
         sendKey(target, QEvent::KeyRelease, Qt::Key_B, Qt::NoModifier);
-        w.takeLatchedPress();
+        rig.button.takeLatchedPress();
     }
 }
 
@@ -355,13 +352,13 @@ TEST(RealTimeWindowKeys, LosingTheKeyboardCountsAsARelease) {
     QApplication::setActiveWindow(&w);
     QApplication::processEvents();
     sendKey(w.Next, QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
-    ASSERT_TRUE(rig.state.ResponsePressed);
+    ASSERT_TRUE(rig.button.pressed());
     // Focus goes elsewhere while CTRL is down: its release will never come.
     other.show();
     QApplication::setActiveWindow(&other);
     QApplication::processEvents();
-    EXPECT_FALSE(rig.state.ResponsePressed);
-    w.takeLatchedPress();
+    EXPECT_FALSE(rig.button.pressed());
+    rig.button.takeLatchedPress();
 }
 
 namespace {
@@ -377,10 +374,10 @@ struct PollLoop {
     }
     void run(int polls) {
         for (int i = 0; i < polls; ++i) {
-            const bool down = engine::PollResponseButton(source, &controller, rig.state,
+            const bool down = engine::PollResponseButton(source, &controller, rig.button,
                                                          *rig.window, pressedInPulse);
             seen.push_back(down);
-            flag.push_back(rig.state.ResponsePressed);
+            flag.push_back(rig.button.pressed());
             light.push_back(!rig.window->light->isHidden());
             pump.processEvents();
             pump.wait(50);

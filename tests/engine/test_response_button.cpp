@@ -2,7 +2,6 @@
 // joystick and CTRL sources, a failed controller query, the indicator, and
 // the latch that keeps a short CTRL tap from slipping between two polls.
 
-#include "engine/AppState.h"
 #include "engine/ResponseButton.h"
 #include "platform/sim/ScriptedGameController.h"
 
@@ -15,24 +14,20 @@ using engine::ResponseSource;
 
 namespace {
 
-// A test window: the keyboard half plus a record of the indicator.
+// A test window: a record of the indicator.
 struct FakeWindow final : engine::ResponseWindow {
-    explicit FakeWindow(engine::AppState& state) : keys(state) {}
-    bool takeLatchedPress() override { return keys.takeLatchedPress(); }
     void showResponse(bool down) override { indicator.push_back(down); }
-
-    engine::ResponseKeys keys;
     std::vector<bool> indicator;
 };
 
 struct Rig {
-    engine::AppState state;
-    FakeWindow window{state};
+    engine::ResponseButton button;
+    FakeWindow window;
     platform::ScriptedGameController controller;
     bool pressedInPulse = false;
 
     bool poll(ResponseSource source) {
-        return engine::PollResponseButton(source, &controller, state, window, pressedInPulse);
+        return engine::PollResponseButton(source, &controller, button, window, pressedInPulse);
     }
 };
 
@@ -43,26 +38,26 @@ TEST(ResponseButtonJoystick, AnyButtonCountsAndTheAxesAreRead) {
         Rig rig;
         rig.controller.press(button);
         EXPECT_TRUE(rig.poll(ResponseSource::Joystick)) << button;
-        EXPECT_TRUE(rig.state.ResponsePressed) << button;
+        EXPECT_TRUE(rig.button.pressed()) << button;
         EXPECT_TRUE(rig.pressedInPulse) << button;
     }
     Rig rig;
     EXPECT_FALSE(rig.poll(ResponseSource::Joystick));
-    EXPECT_FALSE(rig.state.ResponsePressed);
+    EXPECT_FALSE(rig.button.pressed());
     EXPECT_FALSE(rig.pressedInPulse);
     EXPECT_EQ(rig.controller.queries, 1);
 }
 
 TEST(ResponseButtonJoystick, CtrlDoesNotCount) {
     Rig rig;
-    rig.window.keys.keyDown(true);
-    EXPECT_TRUE(rig.state.ResponsePressed); // the key handlers still write the flag
+    rig.button.keyDown(true);
+    EXPECT_TRUE(rig.button.pressed()); // the key handlers still write the flag
     EXPECT_FALSE(rig.poll(ResponseSource::Joystick));
-    EXPECT_FALSE(rig.state.ResponsePressed);
+    EXPECT_FALSE(rig.button.pressed());
     EXPECT_FALSE(rig.pressedInPulse);
     // The press is not kept for later either: a CTRL run that follows starts
     // with nothing latched.
-    rig.window.keys.keyUp();
+    rig.button.keyUp();
     EXPECT_FALSE(rig.poll(ResponseSource::Ctrl));
 }
 
@@ -74,15 +69,15 @@ TEST(ResponseButtonJoystick, AFailedQueryCountsAsReleased) {
     rig.controller.attached = false;
     rig.pressedInPulse = false;
     EXPECT_FALSE(rig.poll(ResponseSource::Joystick));
-    EXPECT_FALSE(rig.state.ResponsePressed);
+    EXPECT_FALSE(rig.button.pressed());
     EXPECT_FALSE(rig.pressedInPulse);
     EXPECT_EQ(rig.window.indicator, (std::vector<bool>{true, false}));
 
     // No controller service at all is the same.
-    rig.state.ResponsePressed = true;
-    EXPECT_FALSE(engine::PollResponseButton(ResponseSource::Joystick, nullptr, rig.state,
+    rig.button.setPressed(true);
+    EXPECT_FALSE(engine::PollResponseButton(ResponseSource::Joystick, nullptr, rig.button,
                                             rig.window, rig.pressedInPulse));
-    EXPECT_FALSE(rig.state.ResponsePressed);
+    EXPECT_FALSE(rig.button.pressed());
 }
 
 TEST(ResponseButtonJoystick, APressBetweenTwoPollsCountsOnceUnlessDropped) {
@@ -92,7 +87,7 @@ TEST(ResponseButtonJoystick, APressBetweenTwoPollsCountsOnceUnlessDropped) {
     // Down for this poll although the button is up again; the flag says up,
     // so a wait for release does not wait.
     EXPECT_TRUE(rig.poll(ResponseSource::Joystick));
-    EXPECT_FALSE(rig.state.ResponsePressed);
+    EXPECT_FALSE(rig.button.pressed());
     EXPECT_TRUE(rig.pressedInPulse);
     rig.pressedInPulse = false;
     EXPECT_FALSE(rig.poll(ResponseSource::Joystick));
@@ -101,9 +96,9 @@ TEST(ResponseButtonJoystick, APressBetweenTwoPollsCountsOnceUnlessDropped) {
     // A press before a pulse begins is dropped with the keyboard's latch.
     rig.controller.press(2);
     rig.controller.release(2);
-    rig.window.keys.keyDown(true);
-    rig.window.keys.keyUp();
-    engine::DropLatchedPresses(ResponseSource::Joystick, &rig.controller, rig.window);
+    rig.button.keyDown(true);
+    rig.button.keyUp();
+    engine::DropLatchedPresses(ResponseSource::Joystick, &rig.controller, rig.button);
     EXPECT_FALSE(rig.poll(ResponseSource::Joystick));
     EXPECT_FALSE(rig.poll(ResponseSource::Ctrl));
     EXPECT_FALSE(rig.pressedInPulse);
@@ -113,10 +108,10 @@ TEST(ResponseButtonCtrl, ThePollMirrorsTheKeysAndNeverAsksTheController) {
     Rig rig;
     rig.controller.press(0);
     EXPECT_FALSE(rig.poll(ResponseSource::Ctrl));
-    rig.window.keys.keyDown(true);
+    rig.button.keyDown(true);
     EXPECT_TRUE(rig.poll(ResponseSource::Ctrl));
     EXPECT_TRUE(rig.poll(ResponseSource::Ctrl)); // still held
-    rig.window.keys.keyUp();
+    rig.button.keyUp();
     EXPECT_FALSE(rig.poll(ResponseSource::Ctrl));
     EXPECT_EQ(rig.controller.queries, 0);
     EXPECT_TRUE(rig.pressedInPulse); // set by the polls that saw it, never cleared
@@ -124,29 +119,29 @@ TEST(ResponseButtonCtrl, ThePollMirrorsTheKeysAndNeverAsksTheController) {
 
 TEST(ResponseButtonCtrl, KeysWithoutCtrlAndKeysGoingUpClear) {
     Rig rig;
-    rig.window.keys.keyDown(true);
+    rig.button.keyDown(true);
     // Another key released while CTRL is still down clears the flag until
     // CTRL's next key-down (its auto-repeat).
-    rig.window.keys.keyUp();
-    EXPECT_FALSE(rig.state.ResponsePressed);
-    rig.window.keys.keyDown(true);
-    EXPECT_TRUE(rig.state.ResponsePressed);
+    rig.button.keyUp();
+    EXPECT_FALSE(rig.button.pressed());
+    rig.button.keyDown(true);
+    EXPECT_TRUE(rig.button.pressed());
     // A key pressed without Ctrl clears it too.
-    rig.window.keys.keyDown(false);
-    EXPECT_FALSE(rig.state.ResponsePressed);
+    rig.button.keyDown(false);
+    EXPECT_FALSE(rig.button.pressed());
 }
 
 TEST(ResponseButtonCtrl, ATapBetweenTwoPollsIsSeenByOnePoll) {
     Rig rig;
     EXPECT_FALSE(rig.poll(ResponseSource::Ctrl));
-    rig.window.keys.keyDown(true);
-    rig.window.keys.keyUp();
+    rig.button.keyDown(true);
+    rig.button.keyUp();
     // Already up: the wait for release must not go on...
-    EXPECT_FALSE(rig.state.ResponsePressed);
+    EXPECT_FALSE(rig.button.pressed());
     // ...but the pulse counts as heard.
     EXPECT_TRUE(rig.poll(ResponseSource::Ctrl));
     EXPECT_TRUE(rig.pressedInPulse);
-    EXPECT_FALSE(rig.state.ResponsePressed);
+    EXPECT_FALSE(rig.button.pressed());
     // One tap, one poll.
     EXPECT_FALSE(rig.poll(ResponseSource::Ctrl));
     EXPECT_EQ(rig.window.indicator, (std::vector<bool>{false, true, false}));
@@ -154,15 +149,15 @@ TEST(ResponseButtonCtrl, ATapBetweenTwoPollsIsSeenByOnePoll) {
 
 TEST(ResponseButtonCtrl, AKeyWithoutCtrlLatchesNothingAndAResetDropsTheLatch) {
     Rig rig;
-    rig.window.keys.keyDown(false);
-    rig.window.keys.keyUp();
+    rig.button.keyDown(false);
+    rig.button.keyUp();
     EXPECT_FALSE(rig.poll(ResponseSource::Ctrl));
 
-    rig.window.keys.keyDown(true);
-    rig.window.keys.keyUp();
-    rig.state.ResponsePressed = true;
-    engine::ResetResponseButton(rig.state, rig.window);
-    EXPECT_FALSE(rig.state.ResponsePressed);
+    rig.button.keyDown(true);
+    rig.button.keyUp();
+    rig.button.setPressed(true);
+    rig.button.reset();
+    EXPECT_FALSE(rig.button.pressed());
     EXPECT_FALSE(rig.poll(ResponseSource::Ctrl));
     EXPECT_FALSE(rig.pressedInPulse);
 }

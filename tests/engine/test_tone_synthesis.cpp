@@ -26,24 +26,24 @@ Frame frameAt(const ToneBuffer& buffer, std::size_t index) {
     return {sample(p), sample(p + 2)};
 }
 
-AppState leftEar() {
-    AppState state;
-    state.LeftChannelGain = 1;
-    state.RightChannelGain = 0;
-    return state;
+// The ear and the level offset of a run.
+struct Ear {
+    ChannelGains channels;
+    double offset = 0.0;
+};
+
+Ear leftEar() {
+    return {{1, 0}};
 }
 
-AppState rightEar() {
-    AppState state;
-    state.LeftChannelGain = 0;
-    state.RightChannelGain = 1;
-    return state;
+Ear rightEar() {
+    return {{0, 1}};
 }
 
-ToneBuffer pulse(const AppState& state, double level, double seconds = 1.0, double gap = 1.0,
+ToneBuffer pulse(const Ear& ear, double level, double seconds = 1.0, double gap = 1.0,
                  std::int32_t frequency = 1000) {
     ToneBuffer buffer;
-    CreateSound(state, frequency, buffer, level, seconds, gap);
+    CreateSound(ear.channels, ear.offset, frequency, buffer, level, seconds, gap);
     return buffer;
 }
 
@@ -75,7 +75,7 @@ TEST(ToneSynthesis, FrameCountsFollowPulseAndGap) {
 TEST(ToneSynthesis, DurationsAreTruncatedAndAppended) {
     // 0.00003 s is 1.323 frames: one frame. The stream is appended to.
     ToneBuffer buffer(8, 0xAB);
-    CreateSound(leftEar(), 1000, buffer, -20.0, 0.00003, 0.00003);
+    CreateSound(leftEar().channels, 0.0, 1000, buffer, -20.0, 0.00003, 0.00003);
     EXPECT_EQ(buffer.size(), 8u + 2 * 4);
     EXPECT_EQ(buffer[0], 0xAB);
     EXPECT_EQ(framesFor(-1.0), 0);
@@ -140,8 +140,8 @@ TEST(ToneSynthesis, EveryPulseIsIdentical) {
 }
 
 TEST(ToneSynthesis, SecondRunOffsetAddsFiveDecibels) {
-    AppState offset = leftEar();
-    offset.SecondRunOffset = true;
+    Ear offset = leftEar();
+    offset.offset = kSecondRunOffsetDb;
     EXPECT_EQ(pulse(offset, -20.0, 0.5, 0.5), pulse(leftEar(), -15.0, 0.5, 0.5));
     EXPECT_NE(pulse(offset, -20.0, 0.5, 0.5), pulse(leftEar(), -20.0, 0.5, 0.5));
 }

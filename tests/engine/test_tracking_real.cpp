@@ -87,7 +87,7 @@ storage::Settings shortRunSettings() {
 // or above the hearing threshold, and for a short while after.
 class MonitorListener {
 public:
-    explicit MonitorListener(engine::AppState& state) : state_(state) {
+    explicit MonitorListener(engine::TrackingTest& test) : test_(test) {
         QObject::connect(&process_, &QProcess::readyReadStandardOutput, &process_,
                          [this] { take(); });
     }
@@ -142,7 +142,7 @@ public:
 private:
     void take() {
         pending_ += process_.readAllStandardOutput();
-        const int ear = state_.CurrentEar == engine::kRightEar ? 1 : 0;
+        const int ear = test_.runState().CurrentEar == engine::kRightEar ? 1 : 0;
         auto& peaks = peaks_[static_cast<std::size_t>(ear)];
         const qsizetype whole = pending_.size() / 4 * 4;
         const char* data = pending_.constData();
@@ -156,10 +156,10 @@ private:
         }
         frames_ += whole / 4;
         pending_.remove(0, whole);
-        state_.ResponsePressed = quietFrames_ < kHoldFrames;
+        test_.responseButton().setPressed(quietFrames_ < kHoldFrames);
     }
 
-    engine::AppState& state_;
+    engine::TrackingTest& test_;
     QProcess process_;
     QByteArray pending_;
     std::int64_t frames_ = 0;
@@ -225,14 +225,14 @@ TEST(RealHearingTest, ListenerAnsweringFromTheSinkMonitorGetsThresholdsOnBothEar
     const storage::Settings settings = shortRunSettings();
     platform::QtEventPump pump;
     platform::AlsaWaveOutput wave;
-    testsupport::RecordingTestWindow window(state);
+    testsupport::RecordingTestWindow window;
     testsupport::RecordingTestHost host;
     engine::TrackingTest test(
         {state, settings, pump, messages, wave, nullptr, window, host, soundCard, {}});
     PlayedPulses log;
     test.addObserver(&log);
 
-    MonitorListener listener(state);
+    MonitorListener listener(test);
     QString error;
     ASSERT_TRUE(listener.start(pump, error)) << error.toStdString();
 

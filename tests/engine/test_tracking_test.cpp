@@ -103,10 +103,10 @@ TEST(TrackingLimits, OneSecondPulsesAndGapsFillThirtySecondsWithFifteenPulses) {
     TrackingRig rig;
     rig.listen(TrackingRig::hearing(200));
     rig.runOnce({5});
-    EXPECT_EQ(rig.state.TraceStep, 20);
+    EXPECT_EQ(rig.test->runState().TraceStep, 20);
     EXPECT_EQ(rig.recorder.levels(1, 0, 5), upFrom(3, 3, 15));
     // The trace ends at the right edge: 25 + 15 x 20.
-    EXPECT_EQ(engine::traceX(15, rig.state.TraceStep), 325);
+    EXPECT_EQ(engine::traceX(15, rig.test->runState().TraceStep), 325);
     // One pulse every two seconds and a half-minute per frequency.
     ASSERT_GE(rig.recorder.pulses.size(), 16u);
     EXPECT_EQ(rig.recorder.pulses[1].startMs - rig.recorder.pulses[0].startMs, 2000);
@@ -272,7 +272,7 @@ TEST(TrackingRuns, ACompleteTestShowsItsMessagesInOrderAndPlaysTheSecondRun5DbLo
     EXPECT_EQ(rig.test->outcomes(),
               (std::array<RunOutcome, 2>{RunOutcome::Completed, RunOutcome::Completed}));
     EXPECT_TRUE(rig.state.Record.ResultsValid);
-    EXPECT_TRUE(rig.state.SecondRunOffset);
+    EXPECT_TRUE(rig.test->runState().SecondRunOffset);
     EXPECT_EQ(rig.state.Record.Test1Result.TestDate, QStringLiteral("06-12-2026"));
     EXPECT_EQ(rig.state.Record.Test2Result.TestTime, QStringLiteral("9h5"));
 
@@ -318,7 +318,7 @@ TEST(TrackingRuns, TheSettingsReadAtNewTestHoldForBothRuns) {
     EXPECT_EQ(rig.test->outcomes(),
               (std::array<RunOutcome, 2>{RunOutcome::Completed, RunOutcome::Completed}));
     EXPECT_TRUE(rig.state.Record.ResultsValid);
-    EXPECT_FALSE(rig.state.SecondRunOffset);
+    EXPECT_FALSE(rig.test->runState().SecondRunOffset);
     // The second run as the first: from the start level 0, 3 dB a pulse, at 1000 Hz.
     EXPECT_EQ(rig.recorder.levels(2, 0, 5).front(), 3.0);
     EXPECT_TRUE(rig.recorder.levels(2, 0, 9).empty());

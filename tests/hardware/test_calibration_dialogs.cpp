@@ -165,8 +165,7 @@ TEST(CalibrationByEar, PagesStartFromTheRightValuesAndFinishingHandsTheTableOver
     EXPECT_EQ(bio.CalibrationEar, 1);
     EXPECT_EQ(bio.windowTitle(), QStringLiteral("Kalibrierung per Gehör- Rechtes Ohr 125 Hz"));
     EXPECT_EQ(Program::shown(bio.MasterSlider), 700);
-    EXPECT_EQ(program.state.RightChannelGain, 1);
-    EXPECT_EQ(program.state.LeftChannelGain, 0);
+    EXPECT_EQ(bio.toneChannels(), (engine::ChannelGains{0, 1}));
     bio.NextClick();
     EXPECT_EQ(Program::shown(bio.MasterSlider), 702);
     // Back to the left ear's last page, which keeps its own values.
@@ -271,8 +270,6 @@ TEST(CalibrationByEar, TheToneIsTheKnownThresholdMinus60OnThePagesEarOnly) {
 TEST(CalibrationByEar, TheKnownThresholdIsHeldToWhatTheCardCanPlayAndNoTestOffsetIsAdded) {
     Program program;
     auto& bio = program.bioCal();
-    // A test with "Praxisabweichung" left its offset on.
-    program.state.SecondRunOffset = true;
     bio.show(); // "Yes": a known threshold
     ASSERT_TRUE(bio.KnownThresholdMode);
     // Typed, used (the field shows it), and the tone's peak: 60 is full

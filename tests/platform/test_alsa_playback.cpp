@@ -30,11 +30,8 @@ protected:
 };
 
 engine::ToneBuffer leftOrRight(int ear, double level, double pulse, double gap) {
-    engine::AppState state;
-    state.LeftChannelGain = ear == engine::kLeftEar ? 1 : 0;
-    state.RightChannelGain = ear == engine::kRightEar ? 1 : 0;
     engine::ToneBuffer buffer;
-    engine::CreateSound(state, 1000, buffer, level, pulse, gap);
+    engine::CreateSound(engine::ChannelGains::forEar(ear), 0.0, 1000, buffer, level, pulse, gap);
     return buffer;
 }
 

@@ -37,11 +37,8 @@ constexpr qint64 kFinishBoundMs = 6000;
 constexpr qint64 kQuickMs = 300;
 
 engine::ToneBuffer leftTone(double level, double pulse, double gap) {
-    engine::AppState state;
-    state.LeftChannelGain = 1;
-    state.RightChannelGain = 0;
     engine::ToneBuffer buffer;
-    engine::CreateSound(state, 1000, buffer, level, pulse, gap);
+    engine::CreateSound({1, 0}, 0.0, 1000, buffer, level, pulse, gap);
     return buffer;
 }
 

@@ -99,7 +99,6 @@ struct VirtualController {
 };
 
 struct QuietWindow final : tavo::engine::ResponseWindow {
-    bool takeLatchedPress() override { return false; }
     void showResponse(bool down) override { shown = down; }
     bool shown = false;
 };
@@ -148,8 +147,8 @@ TEST(ControllerLatch, ShortPressesDuringPulsesAreAlwaysSeen) {
     engine::ToneOutput tone(wave, pump);
     ASSERT_EQ(tone.openForRun(0), platform::WaveResult::Ok);
     SdlGameController controller;
-    engine::AppState state;
     QuietWindow window;
+    engine::ResponseButton button;
     const engine::ToneBuffer pulse(static_cast<std::size_t>(0.3 * 44100) * 4, 0);
 
     int betweenPolls = 0;
@@ -163,17 +162,17 @@ TEST(ControllerLatch, ShortPressesDuringPulsesAreAlwaysSeen) {
             QTimer::singleShot(at + 20, [&pad] { pad.set(0, false); });
         }
         bool pressedInPulse = false;
-        engine::DropLatchedPresses(engine::ResponseSource::Joystick, &controller, window);
+        engine::DropLatchedPresses(engine::ResponseSource::Joystick, &controller, button);
         ASSERT_EQ(tone.startPulse(pulse), platform::WaveResult::Ok);
         ASSERT_EQ(tone.waitForPulse([&] {
-            engine::PollResponseButton(engine::ResponseSource::Joystick, &controller, state, window,
-                                       pressedInPulse);
-            downAtPoll = downAtPoll || state.ResponsePressed;
+            engine::PollResponseButton(engine::ResponseSource::Joystick, &controller, button,
+                                       window, pressedInPulse);
+            downAtPoll = downAtPoll || button.pressed();
         }),
                   engine::BufferWait::Done);
         tone.releasePulse();
         EXPECT_EQ(pressedInPulse, tap) << "pulse " << i << ", press at " << at << " ms";
-        EXPECT_FALSE(state.ResponsePressed) << "released by the end of the pulse";
+        EXPECT_FALSE(button.pressed()) << "released by the end of the pulse";
         betweenPolls += tap && !downAtPoll ? 1 : 0;
     }
     tone.closeRun();

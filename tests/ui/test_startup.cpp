@@ -251,11 +251,9 @@ TEST(Startup, ColourChangesInTheSettingsReachTheLiveGraph) {
     sim.settingsFromEarlierStart();
     engine::AppState state;
     auto windows = ui::createWindows(state, sim.bundle, sim.services(), {});
-    state.CurrentEar = 0;
-    state.PulseCount = 1;
-    state.TraceStep = 20;
-    state.LiveTrace[0] = 130;
-    state.LiveTrace[1] = 130;
+    // One pulse at 30 dB HL on the left ear, 20 pixels a pulse.
+    windows->test->StartTrace(engine::kLeftEar, 30.0 - 100.0, 20);
+    windows->test->DrawPulse(1, 30.0 - 100.0);
     windows->test->GraphPaint();
     const QPoint onTrace(35, 130);
     EXPECT_EQ(windows->test->graphImage().pixelColor(onTrace),
