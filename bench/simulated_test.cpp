@@ -55,7 +55,7 @@ void CompleteSimulatedTest(benchmark::State& bench) {
         engine::AppState state;
         auto windows = ui::createWindows(state, *platform, {store, devices, mixer}, {});
         state.CalibrationLoaded = true;
-        windows->main->testCommand()->attachListener(normalHearing());
+        windows->main->attachListener(normalHearing());
         bench.ResumeTiming();
 
         windows->main->NewTest1Click();

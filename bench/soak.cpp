@@ -135,7 +135,7 @@ int main(int argc, char** argv) {
         }
     }
     state.CalibrationLoaded = true;
-    main.testCommand()->attachListener(listener());
+    main.attachListener(listener());
     const QString pdf = folder.filePath(QStringLiteral("seite.pdf"));
     main.runPrinterSetup = [&pdf](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);

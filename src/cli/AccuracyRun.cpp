@@ -1,6 +1,7 @@
 #include "cli/AccuracyRun.h"
 
 #include "cli/SimulatedProgram.h"
+#include "engine/Evaluation.h"
 #include "engine/SimRandom.h"
 #include "engine/TrackingTest.h"
 #include "platform/sim/SimEventPump.h"
@@ -100,9 +101,9 @@ void runAccuracyTests(SimulatedProgram& program, const engine::PopulationOptions
     auto& windows = program.windows();
     ui::TestCommand* command = windows.main->testCommand();
     for (int index = first; index < first + count; ++index) {
-        command->attachListener(engine::populationListener(population, index),
-                                engine::SimRandom::derive(population.seed ^ 0x5EEDu,
-                                                          static_cast<std::uint64_t>(index)));
+        windows.main->attachListener(engine::populationListener(population, index),
+                                     engine::SimRandom::derive(population.seed ^ 0x5EEDu,
+                                                               static_cast<std::uint64_t>(index)));
         program.messages().clear();
         const std::int64_t start = program.clock().nowMs();
         windows.main->NewTest1Click();
@@ -113,9 +114,10 @@ void runAccuracyTests(SimulatedProgram& program, const engine::PopulationOptions
         const auto& outcomes = command->procedure().outcomes();
         sample.completed = outcomes[0] == engine::RunOutcome::Completed &&
                            outcomes[1] == engine::RunOutcome::Completed;
-        sample.ospl = figure(windows.main->txtOSPL->text());
-        sample.ospr = figure(windows.main->txtOSPR->text());
-        sample.apv = figure(windows.main->txtAPV->text());
+        const auto figures = engine::CalcAVP(program.state.Record);
+        sample.ospl = figure(figures.ospl);
+        sample.ospr = figure(figures.ospr);
+        sample.apv = figure(figures.apv);
         const engine::TTestResult* runs[] = {&program.state.Record.Test1Result,
                                              &program.state.Record.Test2Result};
         for (std::size_t run = 0; run < 2; ++run) {

@@ -1,22 +1,18 @@
 // tavo simulate: a whole hearing test with a simulated listener, run by the
-// program's own New Test command on its own windows (offscreen), the
-// simulated sound card and a virtual clock.
+// program's own New Test command without any window, on the simulated sound
+// card and a virtual clock.
 
 #include "cli/Args.h"
 #include "cli/Command.h"
+#include "cli/HeadlessTest.h"
 #include "cli/InputFiles.h"
-#include "cli/SimulatedProgram.h"
+#include "engine/Evaluation.h"
 #include "engine/PulseLog.h"
 #include "engine/TrackingTest.h"
 #include "platform/sim/SimMessages.h"
 #include "storage/FileOutput.h"
-#include "storage/TfrmSettings.h"
-#include "ui/Startup.h"
+#include "storage/TestFileCommands.h"
 #include "ui/TestCommand.h"
-#include "ui/TfrmMain.h"
-
-#include <QCheckBox>
-#include <QLabel>
 
 #include <limits>
 
@@ -30,8 +26,8 @@ const QString kUsage = QStringLiteral(
     "              [--seed N]\n"
     "\n"
     "Führt einen kompletten Hörtest (Befehl \"Neuen Test durchführen\") mit einem\n"
-    "simulierten Hörer durch: dieselbe Testprozedur wie das Programm, mit seinen\n"
-    "Fenstern (unsichtbar), der simulierten Soundkarte und einer virtuellen Uhr.\n"
+    "simulierten Hörer durch: dieselbe Testprozedur wie das Programm, ohne Fenster,\n"
+    "mit der simulierten Soundkarte und einer virtuellen Uhr.\n"
     "Die Einstellungen kommen aus STORE.reg (die Datei wird nicht verändert), die\n"
     "Kalibrierung aus CAL.vkk; der Hörer ist in docs/listener-json.md beschrieben.\n"
     "Das Ergebnis wird als Testdatei gespeichert.\n"
@@ -97,32 +93,32 @@ int run(const QStringList& words) {
     if (calibrationPath) {
         readCalibrationFile(*calibrationPath);
     }
-    SimulatedProgram program(settingsPath);
+    HeadlessTest program(settingsPath);
     program.messages().setOnShow(
         [](const platform::Message& message) { out(QStringLiteral("Meldung: ") + message.text); });
-    auto& windows = program.windows();
-    ui::TestCommand* command = windows.main->testCommand();
+    ui::TestCommand& command = program.command();
     if (calibrationPath) {
         program.loadCalibration(*calibrationPath);
     }
-    windows.settingsValue.practiceDeviation = secondRunOffset;
-    command->attachListener(*listener, seed);
+    program.settings.practiceDeviation = secondRunOffset;
+    command.attachListener(
+        *listener, [&program] { program.window().pressButton(); }, seed);
     engine::PulseLog log;
     if (pulsesPath) {
-        command->addObserver(&log);
+        command.addObserver(&log);
     }
 
-    windows.main->NewTest1Click();
+    command.run();
 
     if (!program.state.CalibrationLoaded) {
         return fail(engine::TrackingTest::kNeedsCalibration);
     }
-    const auto& outcomes = command->procedure().outcomes();
+    const auto& outcomes = command.procedure().outcomes();
     if (outcomes[0] == engine::RunOutcome::NotRun) {
         return fail(QStringLiteral("Der Test wurde nicht gestartet."));
     }
-    if (const QString reason = windows.main->WriteFile(outPath); !reason.isEmpty()) {
-        return fail(QStringLiteral("%1: %2").arg(outPath, reason));
+    if (const auto saved = storage::WriteFile(outPath, program.state.Record); !saved) {
+        return fail(QStringLiteral("%1: %2").arg(outPath, saved.error()));
     }
     if (pulsesPath) {
         if (const QString reason = storage::saveBytes(*pulsesPath, log.csv()); !reason.isEmpty()) {
@@ -131,9 +127,10 @@ int run(const QStringList& words) {
     }
     out(QStringLiteral("run 1: ") + outcomeText(outcomes[0]));
     out(QStringLiteral("run 2: ") + outcomeText(outcomes[1]));
-    out(QStringLiteral("OSPL: ") + windows.main->txtOSPL->text());
-    out(QStringLiteral("OSPR: ") + windows.main->txtOSPR->text());
-    out(QStringLiteral("APV: ") + windows.main->txtAPV->text());
+    const auto figures = engine::CalcAVP(program.state.Record);
+    out(QStringLiteral("OSPL: ") + figures.ospl);
+    out(QStringLiteral("OSPR: ") + figures.ospr);
+    out(QStringLiteral("APV: ") + figures.apv);
     return 0;
 }
 

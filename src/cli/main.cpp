@@ -51,12 +51,12 @@ void printOverview(bool refused) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // Drawing needs fonts, hence a GUI application, and the simulated test
-    // and calibration run the program's own windows; neither ever needs a
-    // display.
+    // Drawing needs fonts, hence a GUI application, and the simulated
+    // calibration and the accuracy run use the program's own windows; neither
+    // ever needs a display. `simulate` runs the test without any window, on
+    // a plain core application.
     const bool drawing = argc > 1 && std::strcmp(argv[1], "render") == 0;
-    const bool windows = argc > 1 && (std::strcmp(argv[1], "simulate") == 0 ||
-                                      std::strcmp(argv[1], "calibrate-sim") == 0 ||
+    const bool windows = argc > 1 && (std::strcmp(argv[1], "calibrate-sim") == 0 ||
                                       std::strcmp(argv[1], "accuracy") == 0);
     if ((drawing || windows) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");

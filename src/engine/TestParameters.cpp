@@ -4,6 +4,7 @@
 
 #include <QLocale>
 
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -66,43 +67,30 @@ Result<TestParameters> readTestParameters(const storage::Settings& settings) {
     const auto row = [](const char* name) -> const storage::SettingRow& {
         return *storage::findSetting(QString::fromLatin1(name));
     };
-    const auto& startRow = row("Start Level (dB HL)");
-    const auto& stepRow = row("Level Steps (dB)");
-    const auto& timeRow = row("Max. Test time(s)");
-    const auto& reversalsRow = row("Min. Reversals");
-    const auto& pulseRow = row("Pulse Duration(s)");
-    const auto& gapRow = row("Pause Duration(s)");
-
-    const auto start = field(settings, startRow);
-    if (!start) {
-        return Fail::failure(refusal(startRow));
+    struct Field {
+        const char* valueName;
+        double value = 0.0;
+    };
+    std::array<Field, 6> fields{{{"Start Level (dB HL)"},
+                                 {"Level Steps (dB)"},
+                                 {"Max. Test time(s)"},
+                                 {"Min. Reversals"},
+                                 {"Pulse Duration(s)"},
+                                 {"Pause Duration(s)"}}};
+    for (auto& checked : fields) {
+        const auto& fieldRow = row(checked.valueName);
+        const auto value = field(settings, fieldRow);
+        if (!value) {
+            return Fail::failure(refusal(fieldRow));
+        }
+        checked.value = *value;
     }
-    p.levelStart = static_cast<int>(*start);
-    const auto step = field(settings, stepRow);
-    if (!step) {
-        return Fail::failure(refusal(stepRow));
-    }
-    p.levelStep = *step;
-    const auto time = field(settings, timeRow);
-    if (!time) {
-        return Fail::failure(refusal(timeRow));
-    }
-    p.maxTime = *time;
-    const auto reversals = field(settings, reversalsRow);
-    if (!reversals) {
-        return Fail::failure(refusal(reversalsRow));
-    }
-    p.minReversals = static_cast<int>(*reversals);
-    const auto pulse = field(settings, pulseRow);
-    if (!pulse) {
-        return Fail::failure(refusal(pulseRow));
-    }
-    p.pulse = *pulse;
-    const auto gap = field(settings, gapRow);
-    if (!gap) {
-        return Fail::failure(refusal(gapRow));
-    }
-    p.gap = *gap;
+    p.levelStart = static_cast<int>(fields[0].value);
+    p.levelStep = fields[1].value;
+    p.maxTime = fields[2].value;
+    p.minReversals = static_cast<int>(fields[3].value);
+    p.pulse = fields[4].value;
+    p.gap = fields[5].value;
 
     // A pulse period of 0 would play empty buffers as fast as the device
     // takes them, without ever reaching the time limit.

@@ -147,7 +147,7 @@ int runProgram(QApplication& app, platform::Platform& platform, engine::AppState
                          windows->main.get(), &TfrmMain::openFromAnotherStart);
     }
     if (options.listener && windows->main->testCommand() != nullptr) {
-        windows->main->testCommand()->attachListener(*options.listener);
+        windows->main->attachListener(*options.listener);
         QTimer::singleShot(0, windows->main.get(),
                            [main = windows->main.get()] { main->NewTest1Click(); });
     }

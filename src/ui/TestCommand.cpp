@@ -1,7 +1,7 @@
 #include "ui/TestCommand.h"
 
 #include "engine/SimulatedListener.h"
-#include "engine/TfrmTest.h"
+#include "engine/TestServices.h"
 #include "engine/TrackingTest.h"
 #include "hardware/TestVolumes.h"
 #include "platform/Platform.h"
@@ -9,16 +9,15 @@
 #include "platform/sim/SimEventPump.h"
 #include "platform/sim/SimSoundChain.h"
 
-#include <QPushButton>
 #include <QTimer>
 
 namespace tavo::ui {
 
-TestCommand::TestCommand(engine::AppState& state, platform::Platform& platform,
-                         hardware::MIXER_e& mixer, platform::EndpointVolume* endpoint,
-                         engine::TfrmTest& window, const storage::Settings& settings,
-                         TestCommandHost host)
-    : window_(window), platform_(platform), host_(std::move(host)),
+TestCommand::TestCommand(engine::AppState& state, const storage::Settings& settings,
+                         platform::Platform& platform, hardware::MIXER_e& mixer,
+                         platform::EndpointVolume* endpoint, engine::TestWindowView& window,
+                         engine::TestHost& host)
+    : platform_(platform),
       soundCard_(std::make_unique<hardware::MixerTestSoundCard>(state, mixer, endpoint)) {
     test_ = std::make_unique<engine::TrackingTest>(
         engine::TrackingTestContext{state,
@@ -28,28 +27,15 @@ TestCommand::TestCommand(engine::AppState& state, platform::Platform& platform,
                                     *platform.wave,
                                     platform.controller.get(),
                                     window,
-                                    *this,
+                                    host,
                                     *soundCard_,
                                     {}});
-    // The window's keys press the test's response button.
-    window_.setResponseButton(&test_->responseButton());
 }
 
-TestCommand::~TestCommand() {
-    window_.setResponseButton(nullptr);
-}
+TestCommand::~TestCommand() = default;
 
 void TestCommand::run() {
-    if (test_->running()) {
-        return;
-    }
-    if (host_.setCommandsEnabled) {
-        host_.setCommandsEnabled(false);
-    }
     test_->NewTest1Click();
-    if (host_.setCommandsEnabled) {
-        host_.setCommandsEnabled(true);
-    }
 }
 
 bool TestCommand::running() const {
@@ -60,7 +46,8 @@ void TestCommand::requestQuit() {
     test_->requestQuit();
 }
 
-void TestCommand::attachListener(engine::ListenerDescription description, std::uint64_t seed) {
+void TestCommand::attachListener(engine::ListenerDescription description,
+                                 std::function<void()> pressWindowButton, std::uint64_t seed) {
     if (listener_) {
         test_->removeObserver(listener_.get());
     }
@@ -77,14 +64,12 @@ void TestCommand::attachListener(engine::ListenerDescription description, std::u
             }
         }
         if (down) {
-            window_.FormKeyDown(Qt::Key_Control, Qt::ControlModifier);
+            test_->responseButton().keyDown(true);
         } else {
-            window_.FormKeyUp(Qt::Key_Control, Qt::NoModifier);
+            test_->responseButton().keyUp();
         }
     };
-    hands.pressWindowButton = [this] {
-        window_.Next->click();
-    };
+    hands.pressWindowButton = std::move(pressWindowButton);
     // Later presses run on the test's clock: the virtual one in a
     // simulation, the real one in the demonstration.
     auto* virtualClock = dynamic_cast<platform::SimEventPump*>(platform_.pump.get());
@@ -92,7 +77,7 @@ void TestCommand::attachListener(engine::ListenerDescription description, std::u
         if (virtualClock != nullptr) {
             virtualClock->schedule(virtualClock->nowMs() + delayMs, std::move(action));
         } else {
-            QTimer::singleShot(delayMs, &window_, std::move(action));
+            QTimer::singleShot(delayMs, &timers_, std::move(action));
         }
     };
     if (!sound_) {
@@ -105,24 +90,6 @@ void TestCommand::attachListener(engine::ListenerDescription description, std::u
 
 void TestCommand::addObserver(engine::PulseObserver* observer) {
     test_->addObserver(observer);
-}
-
-void TestCommand::repaintAudiogram() {
-    if (host_.repaintAudiogram) {
-        host_.repaintAudiogram();
-    }
-}
-
-void TestCommand::CalcAVP() {
-    if (host_.CalcAVP) {
-        host_.CalcAVP();
-    }
-}
-
-void TestCommand::setMainWindowEnabled(bool enabled) {
-    if (host_.setMainWindowEnabled) {
-        host_.setMainWindowEnabled(enabled);
-    }
 }
 
 } // namespace tavo::ui

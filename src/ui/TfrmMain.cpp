@@ -12,6 +12,7 @@
 #include "storage/TfrmSettings.h"
 #include "ui/AudiogramPainter.h"
 #include "ui/HelpKey.h"
+#include "ui/MainWindowParts.h"
 #include "ui/ScreenSaverFilter.h"
 #include "ui/TestCommand.h"
 #include "ui/TfrmPassword.h"
@@ -39,17 +40,8 @@ namespace tavo::ui {
 
 namespace {
 
-QFont pixelFont(const QString& family, int pixels, bool bold = false) {
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-template <typename T> T* named(T* object, const char* name) {
-    object->setObjectName(QString::fromLatin1(name));
-    return object;
-}
+using parts::named;
+using parts::pixelFont;
 
 // A box that the window's paint handler draws.
 class PaintBoxWidget final : public QWidget {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/TestServices.h"
 #include "storage/SettingsHost.h"
 
 #include <QMainWindow>
@@ -24,6 +25,7 @@ class QRadioButton;
 
 namespace tavo::engine {
 struct AppState;
+struct ListenerDescription;
 class TfrmTest;
 } // namespace tavo::engine
 namespace tavo::hardware {
@@ -67,7 +69,7 @@ struct MainWindowContext {
 // test data box. Its creation work (FormCreate) decides the master-volume
 // path, checks for a wave-output device and opens a test file named on the
 // command line.
-class TfrmMain final : public QMainWindow, public storage::SettingsHost {
+class TfrmMain final : public QMainWindow, public storage::SettingsHost, public engine::TestHost {
     Q_OBJECT
 public:
     explicit TfrmMain(MainWindowContext context, QWidget* parent = nullptr);
@@ -86,6 +88,9 @@ public:
 
     // The New Test command, once the test window is attached.
     TestCommand* testCommand() const { return testCommand_.get(); }
+    // A simulated listener for the New Test command; the examiner's presses
+    // go to the test window's button.
+    void attachListener(const engine::ListenerDescription& listener, std::uint64_t seed = 1);
 
     // F1: the manual at the section of the active window.
     HelpKey* helpKey() const { return helpKey_; }
@@ -170,7 +175,7 @@ public:
     void setCalibrationReader(std::function<bool(const QString& fileName)> reader);
 
     // Shows OSPL, OSPR and APV as the results stand.
-    void CalcAVP();
+    void CalcAVP() override;
 
     // The command line of a later start of the program: the window comes to
     // the front and opens the test or calibration file it names (asking
@@ -278,6 +283,7 @@ private:
     HelpKey* helpKey_ = nullptr;
     std::unique_ptr<platform::EndpointVolume> EndpointVolume;
     std::unique_ptr<TestCommand> testCommand_;
+    engine::TfrmTest* testWindow_ = nullptr;
     storage::TfrmCalibrationInfo* calibrationInfo_ = nullptr;
     hardware::TfrmBioCal* bioCal_ = nullptr;
     hardware::TfrmCompatibilityTest* compatibility_ = nullptr;

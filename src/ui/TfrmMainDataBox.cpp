@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "storage/TestFile.h"
 #include "storage/TestFileCommands.h"
+#include "ui/MainWindowParts.h"
 #include "ui/TfrmMain.h"
 
 #include <QCheckBox>
@@ -24,17 +25,8 @@ namespace tavo::ui {
 
 namespace {
 
-QFont pixelFont(const QString& family, int pixels, bool bold = false) {
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-template <typename T> T* named(T* object, const char* name) {
-    object->setObjectName(QString::fromLatin1(name));
-    return object;
-}
+using parts::named;
+using parts::pixelFont;
 
 } // namespace
 

@@ -2,42 +2,48 @@
 // windows, with every other command refused while it runs.
 
 #include "engine/AppState.h"
+#include "engine/TfrmTest.h"
 #include "engine/TrackingTest.h"
 #include "ui/TestCommand.h"
 #include "ui/TfrmMain.h"
 
 #include <QAction>
+#include <QPushButton>
 
 namespace tavo::ui {
 
 void TfrmMain::attachTestWindow(engine::TfrmTest* window, hardware::MIXER_e* mixer) {
+    if (testWindow_ != nullptr) {
+        testWindow_->setResponseButton(nullptr);
+    }
     testCommand_.reset();
+    testWindow_ = window;
     if (window == nullptr || mixer == nullptr) {
         return;
     }
-    TestCommandHost host;
-    host.repaintAudiogram = [this] {
-        repaintAudiogram();
-    };
-    host.CalcAVP = [this] {
-        CalcAVP();
-    };
-    host.setMainWindowEnabled = [this](bool enabled) {
-        setEnabled(enabled);
-    };
-    host.setCommandsEnabled = [this](bool enabled) {
-        setCommandsEnabled(enabled);
-    };
-    testCommand_ = std::make_unique<TestCommand>(context_.state, context_.platform, *mixer,
-                                                 EndpointVolume.get(), *window, context_.settings,
-                                                 std::move(host));
+    // The main window is the test's host; the window's keys press the
+    // test's response button.
+    testCommand_ =
+        std::make_unique<TestCommand>(context_.state, context_.settings, context_.platform, *mixer,
+                                      EndpointVolume.get(), *window, *this);
+    window->setResponseButton(&testCommand_->procedure().responseButton());
+}
+
+void TfrmMain::attachListener(const engine::ListenerDescription& listener, std::uint64_t seed) {
+    if (testCommand_ == nullptr || testWindow_ == nullptr) {
+        return;
+    }
+    testCommand_->attachListener(
+        listener, [window = testWindow_] { window->Next->click(); }, seed);
 }
 
 void TfrmMain::NewTest1Click() {
     if (testCommand_ == nullptr || testCommand_->running()) {
         return;
     }
+    setCommandsEnabled(false);
     testCommand_->run();
+    setCommandsEnabled(true);
     if (closeAfterTest_) {
         closeAfterTest_ = false;
         close();

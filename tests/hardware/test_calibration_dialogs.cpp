@@ -553,7 +553,7 @@ TEST(CalibrationByEar, AWholeCalibrationByClicksIsSavedAndUsedByTheTest) {
     engine::ListenerDescription listener;
     listener.thresholds[0].fill(20);
     listener.thresholds[1].fill(20);
-    main.testCommand()->attachListener(listener);
+    main.attachListener(listener);
     program.sim.endpoint->requests.clear();
     program.sim.messages->clear();
     main.NewTest1Click();

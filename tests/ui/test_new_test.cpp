@@ -56,7 +56,7 @@ struct Program {
         engine::ListenerDescription listener;
         listener.thresholds[0].fill(30);
         listener.thresholds[1].fill(20);
-        command().attachListener(listener);
+        windows->main->attachListener(listener);
         command().addObserver(&watcher);
     }
     ui::TestCommand& command() { return *windows->main->testCommand(); }
@@ -289,7 +289,7 @@ TEST(NewTestCommand, TheDemonstrationsHumanListenerAnswersOnTheRealClock) {
     }
     listener.latencyMs = 40.0;
     auto& command = *windows->main->testCommand();
-    command.attachListener(listener);
+    windows->main->attachListener(listener);
     windows->main->NewTest1Click();
 
     EXPECT_EQ(command.procedure().outcomes()[0], RunOutcome::Completed);
