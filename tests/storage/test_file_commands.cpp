@@ -112,6 +112,13 @@ TEST_F(ReadTestFile, TheVerdictFollowsTheRadioGroupRule) {
     main.txtTestName->setText(QStringLiteral("Neu"));
     EXPECT_EQ(state.Record.data.person, QStringLiteral("Neu"));
     EXPECT_TRUE(main.unsavedResults());
+    // Saved and opened again, the record is what the box showed.
+    const QString saved = dir.filePath(QStringLiteral("neu.vkt"));
+    EXPECT_EQ(main.WriteFile(saved), QString());
+    const auto back = decodeTestRecord(testsupport::contentsOf(saved));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->data, state.Record.data);
+    EXPECT_EQ(encodeTestFile(*back), encodeTestFile(state.Record));
 }
 
 TEST_F(ReadTestFile, RefusedFilesChangeNothing) {
