@@ -106,6 +106,8 @@ void TfrmTest::showTestWindow() {
 
 void TfrmTest::hideTestWindow() {
     hide();
+    // A run is over: the next one's window comes up with the bare grid.
+    trace_.PulseCount = 0;
 }
 
 bool TfrmTest::testWindowVisible() const {

@@ -244,6 +244,20 @@ TEST(RealTimeTrace, AColourChangeRepaintsTheTraceInTheNewColour) {
     rig.window->hide();
 }
 
+TEST(RealTimeTrace, TheNextRunsWindowComesUpWithTheBareGrid) {
+    Rig rig;
+    rig.window->showTestWindow();
+    rig.startFrequency(30, 20);
+    for (double level : zigzag(6)) {
+        rig.pulse(level);
+    }
+    EXPECT_GT(rig.count(kNavy), 0);
+    rig.window->hideTestWindow();
+    rig.window->showTestWindow();
+    EXPECT_EQ(rig.count(kNavy), 0);
+    rig.window->hideTestWindow();
+}
+
 TEST(RealTimeTrace, LongFrequenciesAndAZeroStepStayInsideTheTrace) {
     Rig rig;
 
