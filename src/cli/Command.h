@@ -37,6 +37,7 @@ Command renderCommand();
 Command simulateCommand();
 Command calibrateSimCommand();
 Command accuracyCommand();
+Command archiveCommand();
 
 // Output helpers: UTF-8 lines on stdout and stderr.
 void out(const QString& line);

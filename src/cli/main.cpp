@@ -34,6 +34,7 @@ std::vector<tavo::cli::Command> commands() {
         tavo::cli::showCommand(),         tavo::cli::settingsCommand(),
         tavo::cli::renderCommand(),       tavo::cli::simulateCommand(),
         tavo::cli::calibrateSimCommand(), tavo::cli::accuracyCommand(),
+        tavo::cli::archiveCommand(),
     };
 }
 

@@ -7,7 +7,7 @@
 tavo_commands() { tavo_run tavo --help | awk '/^  [a-z][a-z-]*  / { print $1 }'; }
 tavo_options() { tavo_run tavo "$1" --help | grep -oE -- '--[a-z][a-z-]*' | sort -u; }
 # The literal words after the command in its usage lines (mixer get|set).
-tavo_words() { tavo_run tavo "$1" --help | sed -nE "s/^tavo $1 ([a-z]+)( .*)?$/\1/p" | sort -u; }
+tavo_words() { tavo_run tavo "$1" --help | sed -nE "s/^tavo $1 ([a-z][a-z-]*)( .*)?$/\1/p" | sort -u; }
 # OPTION and its choices, as "--ear left|right".
 tavo_choices() { tavo_run tavo "$1" --help | grep -oE -- '--[a-z-]+ [a-z]+(\|[a-z]+)+' | sort -u; }
 

@@ -1,0 +1,203 @@
+// tavo archive: the results archive from the command line: take test files
+// in, list persons and their tests, give a test's file back, erase a person.
+
+#include "archive/Archive.h"
+#include "cli/Args.h"
+#include "cli/Command.h"
+#include "cli/InputFiles.h"
+#include "storage/FileOutput.h"
+#include "storage/TestFile.h"
+
+namespace tavo::cli {
+
+namespace {
+
+const QString kUsage = QStringLiteral(
+    "tavo archive import DATEI.vkt... [--archive ARCHIV.sqlite]\n"
+    "tavo archive list [--person TEXT] [--archive ARCHIV.sqlite]\n"
+    "tavo archive show ID [--archive ARCHIV.sqlite]\n"
+    "tavo archive open ID --out DATEI.vkt [--archive ARCHIV.sqlite]\n"
+    "tavo archive delete-person NAME --yes [--archive ARCHIV.sqlite]\n"
+    "\n"
+    "Das Ergebnisarchiv: jeder Test je Person. Ohne --archive das Archiv dieses\n"
+    "Platzes ($XDG_DATA_HOME/tavoaudiometer/archive.sqlite).\n"
+    "\n"
+    "  import         nimmt Testdateien auf (auch von anderen Installationen); eine\n"
+    "                 Datei, die schon im Archiv ist (dieselben Bytes), wird übersprungen\n"
+    "  list           Personen (mit --person: deren Name TEXT enthält, Groß- und\n"
+    "                 Kleinschreibung egal) mit ihren Tests: ID, Datum, Ort, OSPL,\n"
+    "                 OSPR, APV, Zustand\n"
+    "  show ID        ein Test mit seinen Angaben\n"
+    "  open ID        schreibt die Testdatei eines Tests, Byte für Byte wie archiviert\n"
+    "  delete-person  löscht eine Person mit allen ihren Tests (nur mit --yes)\n"
+    "\n"
+    "Exit-Code 0 bei Erfolg, 1 bei einem Fehler (Archiv nicht erreichbar, Datei\n"
+    "unlesbar, unbekannte ID oder Person), 2 bei falschen Argumenten.");
+
+template <typename T> T orFail(Result<T> result) {
+    if (!result) {
+        throw Failure{result.error()};
+    }
+    return std::move(*result);
+}
+
+std::unique_ptr<archive::Archive> openArchive(const Args& args) {
+    archive::ArchiveLocation location = archive::ArchiveLocation::defaultSqlite();
+    if (const auto path = args.optionalText(QStringLiteral("archive"))) {
+        location.path = *path;
+    }
+    return orFail(archive::Archive::open(location));
+}
+
+QString testLine(const archive::TestSummary& test) {
+    return QStringLiteral("  %1  %2 %3  %4  OSPL %5  OSPR %6  APV %7  %8")
+        .arg(test.id, 6)
+        .arg(test.testDate, test.testTime, test.location, test.ospl, test.ospr, test.apv,
+             archive::stateName(test.state));
+}
+
+std::int64_t testId(const QString& word) {
+    bool ok = false;
+    const qlonglong id = word.toLongLong(&ok);
+    if (!ok || id <= 0) {
+        throw UsageError("Keine Test-ID: " + word.toStdString());
+    }
+    return id;
+}
+
+int importFiles(archive::Archive& archive, const QStringList& files) {
+    if (files.isEmpty()) {
+        throw UsageError("Erwartet wird mindestens eine Testdatei.");
+    }
+    int failed = 0;
+    for (const QString& file : files) {
+        try {
+            const auto imported = archive.importFile(readInput(file, storage::kMaxTestFileSize));
+            if (!imported) {
+                err(QStringLiteral("tavo archive: %1: %2").arg(file, imported.error()));
+                ++failed;
+                continue;
+            }
+            out(QStringLiteral("%1: %2 %3")
+                    .arg(file, imported->added ? QStringLiteral("aufgenommen als")
+                                               : QStringLiteral("schon im Archiv als"))
+                    .arg(imported->id));
+        } catch (const Failure& failure) {
+            err(QStringLiteral("tavo archive: ") + failure.message);
+            ++failed;
+        }
+    }
+    return failed == 0 ? 0 : 1;
+}
+
+int list(archive::Archive& archive, const QString& search) {
+    for (const auto& person : orFail(archive.persons(search))) {
+        out(QStringLiteral("%1 (%2 Tests)")
+                .arg(person.name.isEmpty() ? QStringLiteral("(ohne Namen)") : person.name)
+                .arg(person.tests));
+        for (const auto& test : orFail(archive.tests(person.id))) {
+            out(testLine(test));
+        }
+    }
+    return 0;
+}
+
+int show(archive::Archive& archive, std::int64_t id) {
+    for (const auto& test : orFail(archive.tests(0))) {
+        if (test.id != id) {
+            continue;
+        }
+        out(QStringLiteral("Test %1").arg(test.id));
+        out(QStringLiteral("Testperson:  %1").arg(test.person));
+        out(QStringLiteral("Testort:     %1").arg(test.location));
+        out(QStringLiteral("Test 1:      %1 %2").arg(test.testDate, test.testTime));
+        out(QStringLiteral("Prüfung:     %1%2")
+                .arg(test.erstpruefung ? QStringLiteral("Erstprüfung ") : QString(),
+                     test.screening ? QStringLiteral("Überwachungsprüfung") : QString()));
+        out(QStringLiteral("Ergebnis:    %1")
+                .arg(test.ok    ? QStringLiteral("i.O.")
+                     : test.nok ? QStringLiteral("n.i.O.")
+                                : QStringLiteral("keines")));
+        out(QStringLiteral("OSPL: %1 dB   OSPR: %2 dB   APV: %3 dB")
+                .arg(test.ospl, test.ospr, test.apv));
+        out(QStringLiteral("Zustand:     %1").arg(archive::stateName(test.state)));
+        out(QStringLiteral("Platz:       %1").arg(test.station));
+        out(QStringLiteral("Kalibrierung: %1").arg(test.calibrationFile));
+        out(QStringLiteral("Archiviert:  %1").arg(test.archivedAt));
+        return 0;
+    }
+    throw Failure{QStringLiteral("Im Archiv gibt es keinen Test %1.").arg(id)};
+}
+
+int deletePerson(archive::Archive& archive, const QString& name) {
+    for (const auto& person : orFail(archive.persons(name))) {
+        if (archive::personKey(person.name) == archive::personKey(name)) {
+            const int tests = orFail(archive.deletePerson(person.id));
+            out(QStringLiteral("%1 mit %2 Tests gelöscht.").arg(person.name).arg(tests));
+            return 0;
+        }
+    }
+    throw Failure{QStringLiteral("Im Archiv gibt es keine Person „%1“.").arg(name)};
+}
+
+int run(const QStringList& words) {
+    if (words.isEmpty()) {
+        throw UsageError("Erwartet wird import, list, show, open oder delete-person.");
+    }
+    const QString action = words.first();
+    const Args args(words.mid(1),
+                    {QStringLiteral("archive"), QStringLiteral("person"), QStringLiteral("out")},
+                    {QStringLiteral("yes")});
+    const QStringList& rest = args.positional();
+    const auto single = [&rest]() -> const QString& {
+        if (rest.size() != 1) {
+            throw UsageError("Erwartet wird genau ein Argument.");
+        }
+        return rest.first();
+    };
+    if (action == QLatin1String("import")) {
+        auto archive = openArchive(args);
+        return importFiles(*archive, rest);
+    }
+    if (action == QLatin1String("list")) {
+        if (!rest.isEmpty()) {
+            throw UsageError("Unerwartetes Argument: " + rest.first().toStdString());
+        }
+        auto archive = openArchive(args);
+        return list(*archive, args.optionalText(QStringLiteral("person")).value_or(QString()));
+    }
+    if (action == QLatin1String("show")) {
+        const auto id = testId(single());
+        auto archive = openArchive(args);
+        return show(*archive, id);
+    }
+    if (action == QLatin1String("open")) {
+        const auto id = testId(single());
+        args.require({QStringLiteral("out")});
+        auto archive = openArchive(args);
+        const QByteArray bytes = orFail(archive->fileBytes(id));
+        const QString target = args.text(QStringLiteral("out"));
+        if (const QString reason = storage::saveBytes(target, bytes); !reason.isEmpty()) {
+            throw Failure{QStringLiteral("%1: %2").arg(target, reason)};
+        }
+        return 0;
+    }
+    if (action == QLatin1String("delete-person")) {
+        const QString name = single();
+        if (!args.flag(QStringLiteral("yes"))) {
+            throw UsageError("Eine Person wird nur mit --yes gelöscht.");
+        }
+        auto archive = openArchive(args);
+        return deletePerson(*archive, name);
+    }
+    throw UsageError("Unbekannte Aktion: " + action.toStdString());
+}
+
+} // namespace
+
+Command archiveCommand() {
+    return {QStringLiteral("archive"),
+            QStringLiteral("das Ergebnisarchiv: aufnehmen, zeigen, löschen"), kUsage, run};
+}
+
+} // namespace tavo::cli

@@ -1,0 +1,98 @@
+// `tavo archive` on a SQLite file, as a user runs it: files taken in once,
+// persons found however their name is typed, a test given back byte for
+// byte, a person erased only when asked with --yes, and the failures.
+
+#include "engine/TestRecord.h"
+#include "storage/FileOutput.h"
+#include "storage/TestFile.h"
+#include "support/TavoTool.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace tavo;
+using testsupport::runTavo;
+
+namespace {
+
+QByteArray testFile(const QString& person, int threshold) {
+    engine::TestRecord record;
+    engine::clearResult(record.Test1Result);
+    engine::clearResult(record.Test2Result);
+    record.data.person = person;
+    record.Test1Result.Thresholds[0][4] = threshold;
+    record.Test2Result.Thresholds[0][4] = threshold - 20;
+    return storage::encodeTestFile(record);
+}
+
+} // namespace
+
+TEST(TavoArchive, TakesFilesOnceFindsPersonsGivesFilesBackAndErasesOnRequest) {
+    QTemporaryDir dir;
+    const QString archive = dir.filePath(QStringLiteral("archiv.sqlite"));
+    const auto path = [&dir](const char* name) {
+        return dir.filePath(QString::fromLatin1(name));
+    };
+    const QString hostile = QStringLiteral("Ö'Neil; \"x\"");
+    ASSERT_TRUE(
+        storage::saveBytes(path("a.vkt"), testFile(QStringLiteral("Anna Weber"), 40)).isEmpty());
+    ASSERT_TRUE(storage::saveBytes(path("b.vkt"), testFile(hostile, 35)).isEmpty());
+    const QStringList where = {QStringLiteral("--archive"), archive};
+
+    auto run = runTavo(QStringList{QStringLiteral("archive"), QStringLiteral("import"),
+                                   path("a.vkt"), path("b.vkt"), path("a.vkt")} +
+                       where);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.lines(),
+              (QStringList{path("a.vkt") + QStringLiteral(": aufgenommen als 1"),
+                           path("b.vkt") + QStringLiteral(": aufgenommen als 2"),
+                           path("a.vkt") + QStringLiteral(": schon im Archiv als 1")}));
+
+    run = runTavo(QStringList{QStringLiteral("archive"), QStringLiteral("list"),
+                              QStringLiteral("--person"), QStringLiteral("  ANNA ")} +
+                  where);
+    EXPECT_EQ(run.exitCode, 0);
+    ASSERT_EQ(run.lines().size(), 2);
+    EXPECT_EQ(run.lines()[0], QStringLiteral("Anna Weber (1 Tests)"));
+    EXPECT_TRUE(run.lines()[1].contains(QStringLiteral("APV 20"))) << run.out.toStdString();
+
+    run = runTavo(QStringList{QStringLiteral("archive"), QStringLiteral("open"),
+                              QStringLiteral("2"), QStringLiteral("--out"), path("back.vkt")} +
+                  where);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QFile back(path("back.vkt"));
+    ASSERT_TRUE(back.open(QIODevice::ReadOnly));
+    EXPECT_EQ(back.readAll(), testFile(hostile, 35));
+
+    // Erasure only with --yes; then the person and her test are gone.
+    const QStringList erase = {QStringLiteral("archive"), QStringLiteral("delete-person"), hostile};
+    EXPECT_EQ(runTavo(erase + where).exitCode, 2);
+    run = runTavo(erase + where + QStringList{QStringLiteral("--yes")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.lines(), QStringList{hostile + QStringLiteral(" mit 1 Tests gelöscht.")});
+    run = runTavo(
+        QStringList{QStringLiteral("archive"), QStringLiteral("show"), QStringLiteral("2")} +
+        where);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, QStringLiteral("tavo archive: Im Archiv gibt es keinen Test 2.\n"));
+
+    // A file that is no test file, an archive that cannot be made, bad words.
+    ASSERT_TRUE(storage::saveBytes(path("x.vkt"), QByteArray("kein Test")).isEmpty());
+    EXPECT_EQ(
+        runTavo(QStringList{QStringLiteral("archive"), QStringLiteral("import"), path("x.vkt")} +
+                where)
+            .exitCode,
+        1);
+    run = runTavo({QStringLiteral("archive"), QStringLiteral("list"), QStringLiteral("--archive"),
+                   QStringLiteral("/proc/kein/archiv.sqlite")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(
+        run.err.startsWith(QStringLiteral("tavo archive: Das Archiv „/proc/kein/archiv.sqlite“")))
+        << run.err.toStdString();
+    EXPECT_EQ(
+        runTavo({QStringLiteral("archive"), QStringLiteral("show"), QStringLiteral("x")}).exitCode,
+        2);
+    EXPECT_EQ(runTavo({QStringLiteral("archive"), QStringLiteral("frobnicate")}).exitCode, 2);
+}
