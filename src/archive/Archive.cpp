@@ -252,6 +252,23 @@ Result<std::vector<TestSummary>> Archive::tests(std::int64_t personId) {
     return found;
 }
 
+Result<std::vector<Archive::Cell>> Archive::cells(std::int64_t testId) {
+    auto query = db_->run(QStringLiteral("SELECT run, ear, frequency, reversal_count, levels,"
+                                         " threshold, spread FROM cells WHERE test_id = ?"
+                                         " ORDER BY run, ear, result_index"),
+                          {qint64{testId}});
+    if (!query) {
+        return Result<std::vector<Cell>>::failure(query.error());
+    }
+    std::vector<Cell> found;
+    while (query->next()) {
+        found.push_back({query->value(0).toInt(), query->value(1).toInt(), query->value(2).toInt(),
+                         query->value(3).toInt(), query->value(4).toString(),
+                         query->value(5).toInt(), query->value(6).toInt()});
+    }
+    return found;
+}
+
 Result<QByteArray> Archive::fileBytes(std::int64_t testId) {
     auto query =
         db_->run(QStringLiteral("SELECT file_bytes FROM tests WHERE id = ?"), {qint64{testId}});

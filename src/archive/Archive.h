@@ -50,6 +50,17 @@ public:
     Result<std::vector<PersonSummary>> persons(const QString& search = {});
     // A person's tests, the newest first; `personId` 0: every test.
     Result<std::vector<TestSummary>> tests(std::int64_t personId);
+    // One run, ear and frequency of a test, as archived.
+    struct Cell {
+        int run = 0;
+        int ear = 0;
+        int frequency = 0;
+        int reversalCount = 0;
+        QString levels;
+        int threshold = 0;
+        int spread = 0;
+    };
+    Result<std::vector<Cell>> cells(std::int64_t testId);
     // The test file's bytes of an archived test.
     Result<QByteArray> fileBytes(std::int64_t testId);
     // Removes a person with every test; gives how many tests went.

@@ -2,6 +2,7 @@
 // in, list persons and their tests, give a test's file back, erase a person.
 
 #include "archive/Archive.h"
+#include "archive/ArchiveExport.h"
 #include "cli/Args.h"
 #include "cli/Command.h"
 #include "cli/InputFiles.h"
@@ -18,6 +19,8 @@ const QString kUsage = QStringLiteral(
     "tavo archive show ID [--archive ARCHIV.sqlite]\n"
     "tavo archive open ID --out DATEI.vkt [--archive ARCHIV.sqlite]\n"
     "tavo archive delete-person NAME --yes [--archive ARCHIV.sqlite]\n"
+    "tavo archive export --csv TESTS.csv [--per-frequency FREQUENZEN.csv] [--person TEXT]\n"
+    "                    [--from DATUM] [--to DATUM] [--archive ARCHIV.sqlite]\n"
     "\n"
     "Das Ergebnisarchiv: jeder Test je Person. Ohne --archive das Archiv dieses\n"
     "Platzes ($XDG_DATA_HOME/tavoaudiometer/archive.sqlite).\n"
@@ -30,6 +33,11 @@ const QString kUsage = QStringLiteral(
     "  show ID        ein Test mit seinen Angaben\n"
     "  open ID        schreibt die Testdatei eines Tests, Byte für Byte wie archiviert\n"
     "  delete-person  löscht eine Person mit allen ihren Tests (nur mit --yes)\n"
+    "  export         schreibt CSV für eine Tabellenkalkulation (UTF-8 mit BOM,\n"
+    "                 Semikolons): eine Zeile je Test, mit --per-frequency eine zweite\n"
+    "                 Datei mit einer Zeile je Test, Durchlauf, Ohr und Frequenz;\n"
+    "                 --from und --to (JJJJ-MM-TT oder TT.MM.JJJJ) begrenzen das Datum\n"
+    "                 des ersten Durchlaufs\n"
     "\n"
     "Exit-Code 0 bei Erfolg, 1 bei einem Fehler (Archiv nicht erreichbar, Datei\n"
     "unlesbar, unbekannte ID oder Person), 2 bei falschen Argumenten.");
@@ -140,13 +148,50 @@ int deletePerson(archive::Archive& archive, const QString& name) {
     throw Failure{QStringLiteral("Im Archiv gibt es keine Person „%1“.").arg(name)};
 }
 
+std::optional<QDate> dateOption(const Args& args, const QString& name) {
+    const auto text = args.optionalText(name);
+    if (!text) {
+        return std::nullopt;
+    }
+    for (const QString& format : {QStringLiteral("yyyy-MM-dd"), QStringLiteral("dd.MM.yyyy")}) {
+        const QDate date = QDate::fromString(*text, format);
+        if (date.isValid()) {
+            return date;
+        }
+    }
+    throw UsageError("Kein Datum für --" + name.toStdString() + ": " + text->toStdString());
+}
+
+int exportCsv(const Args& args) {
+    args.require({QStringLiteral("csv")});
+    archive::ExportFilter filter;
+    filter.person = args.optionalText(QStringLiteral("person")).value_or(QString());
+    filter.from = dateOption(args, QStringLiteral("from"));
+    filter.to = dateOption(args, QStringLiteral("to"));
+    auto archive = openArchive(args);
+    const auto csv = orFail(archive::exportCsv(*archive, filter));
+    const auto save = [](const QString& target, const QByteArray& bytes) {
+        if (const QString reason = storage::saveBytes(target, bytes); !reason.isEmpty()) {
+            throw Failure{QStringLiteral("%1: %2").arg(target, reason)};
+        }
+    };
+    save(args.text(QStringLiteral("csv")), csv.tests);
+    if (const auto cells = args.optionalText(QStringLiteral("per-frequency"))) {
+        save(*cells, csv.cells);
+    }
+    out(QStringLiteral("%1 Tests exportiert.").arg(csv.rows));
+    return 0;
+}
+
 int run(const QStringList& words) {
     if (words.isEmpty()) {
-        throw UsageError("Erwartet wird import, list, show, open oder delete-person.");
+        throw UsageError("Erwartet wird import, list, show, open, delete-person oder export.");
     }
     const QString action = words.first();
     const Args args(words.mid(1),
-                    {QStringLiteral("archive"), QStringLiteral("person"), QStringLiteral("out")},
+                    {QStringLiteral("archive"), QStringLiteral("person"), QStringLiteral("out"),
+                     QStringLiteral("csv"), QStringLiteral("per-frequency"), QStringLiteral("from"),
+                     QStringLiteral("to")},
                     {QStringLiteral("yes")});
     const QStringList& rest = args.positional();
     const auto single = [&rest]() -> const QString& {
@@ -189,6 +234,12 @@ int run(const QStringList& words) {
         }
         auto archive = openArchive(args);
         return deletePerson(*archive, name);
+    }
+    if (action == QLatin1String("export")) {
+        if (!rest.isEmpty()) {
+            throw UsageError("Unerwartetes Argument: " + rest.first().toStdString());
+        }
+        return exportCsv(args);
     }
     throw UsageError("Unbekannte Aktion: " + action.toStdString());
 }

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 using namespace tavo;
@@ -65,6 +66,34 @@ TEST(TavoArchive, TakesFilesOnceFindsPersonsGivesFilesBackAndErasesOnRequest) {
     QFile back(path("back.vkt"));
     ASSERT_TRUE(back.open(QIODevice::ReadOnly));
     EXPECT_EQ(back.readAll(), testFile(hostile, 35));
+
+    // The export, read back by Python's csv module as a spreadsheet would.
+    run = runTavo(QStringList{QStringLiteral("archive"), QStringLiteral("export"),
+                              QStringLiteral("--csv"), path("tests.csv"),
+                              QStringLiteral("--per-frequency"), path("cells.csv")} +
+                  where);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.lines(), QStringList{QStringLiteral("2 Tests exportiert.")});
+    QProcess python;
+    python.start(QStringLiteral("python3"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("import csv,sys\n"
+                                 "for name in sys.argv[1:]:\n"
+                                 "    rows = list(csv.reader(open(name, encoding='utf-8-sig',"
+                                 " newline=''), delimiter=';'))\n"
+                                 "    print(len(rows), '|'.join(r[1] for r in rows[1:]),"
+                                 " rows[1][-2] if 'cells' in name else rows[1][10])\n"),
+                  path("tests.csv"), path("cells.csv")});
+    ASSERT_TRUE(python.waitForFinished(30000));
+    EXPECT_EQ(QString::fromUtf8(python.readAllStandardOutput()),
+              QStringLiteral("3 Anna Weber|%1 20\n5 Anna Weber|Anna Weber|%1|%1 40\n").arg(hostile))
+        << python.readAllStandardError().toStdString();
+    EXPECT_EQ(runTavo(QStringList{QStringLiteral("archive"), QStringLiteral("export"),
+                                  QStringLiteral("--csv"), path("t.csv"), QStringLiteral("--from"),
+                                  QStringLiteral("gestern")} +
+                      where)
+                  .exitCode,
+              2);
 
     // Erasure only with --yes; then the person and her test are gone.
     const QStringList erase = {QStringLiteral("archive"), QStringLiteral("delete-person"), hostile};
