@@ -5,6 +5,7 @@
 // migration and refusal.
 
 #include "archive/Archive.h"
+#include "archive/ArchiveSpool.h"
 #include "storage/TestFile.h"
 
 #include <gtest/gtest.h>
@@ -284,4 +285,55 @@ TEST(Archive, TwoProgramsWritingAtOnceLoseNothingAndDoubleNothing) {
         }
     }
     EXPECT_GE(backends, 1);
+}
+
+TEST(Archive, TheSpoolKeepsWhatTheArchiveRefusesAndSendsItOnce) {
+    QTemporaryDir dir;
+    ArchiveLocation location;
+    location.path = dir.filePath(QStringLiteral("archive.sqlite"));
+    auto opened = Archive::open(location);
+    ASSERT_TRUE(opened);
+    Archive& archive = **opened;
+    auto spool = archive::Spool::open(dir.filePath(QStringLiteral("spool.sqlite")));
+    ASSERT_TRUE(spool) << spool.error().toStdString();
+
+    // The archive refuses (its table is away, as on a server in trouble):
+    // the test waits, its later copy in its place.
+    const auto away = [&](const char* from, const char* to) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("x"));
+        db.setDatabaseName(location.path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery(QStringLiteral("ALTER TABLE %1 RENAME TO %2")
+                      .arg(QString::fromLatin1(from), QString::fromLatin1(to)),
+                  db);
+        db.close();
+    };
+    away("tests", "tests_away");
+    QSqlDatabase::removeDatabase(QStringLiteral("x"));
+    auto running =
+        entry(QStringLiteral("k"), record(QStringLiteral("Dora"), 30), TestState::Running);
+    EXPECT_FALSE(archive.store(running));
+    ASSERT_TRUE((*spool)->put(running));
+    auto done = running;
+    done.state = TestState::Completed;
+    ASSERT_TRUE((*spool)->put(done));
+    ASSERT_TRUE((*spool)->put(
+        entry(QStringLiteral("k2"), record(QStringLiteral("Emil"), 20), TestState::Interrupted)));
+    EXPECT_EQ(*(*spool)->pending(), 2);
+    EXPECT_FALSE((*spool)->sendTo(archive));
+    EXPECT_EQ(*(*spool)->pending(), 2);
+
+    // Back: both arrive once, the completed copy of the first.
+    away("tests_away", "tests");
+    QSqlDatabase::removeDatabase(QStringLiteral("x"));
+    EXPECT_EQ(*(*spool)->sendTo(archive), 2);
+    EXPECT_EQ(*(*spool)->pending(), 0);
+    EXPECT_EQ(*(*spool)->sendTo(archive), 0);
+    ASSERT_TRUE(archive.store(done)); // sent again: still one test
+    const auto all = archive.tests(0);
+    ASSERT_EQ(all->size(), 2u);
+    for (const auto& test : *all) {
+        EXPECT_EQ(test.state, test.person == QStringLiteral("Dora") ? TestState::Completed
+                                                                    : TestState::Interrupted);
+    }
 }
