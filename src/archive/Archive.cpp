@@ -232,16 +232,18 @@ Result<std::vector<PersonSummary>> Archive::persons(const QString& search) {
     return found;
 }
 
+namespace {
+const QString kTestColumns = QStringLiteral(
+    "SELECT t.id, p.name, t.location, t.erstpruefung, t.screening, t.verdict_ok, t.verdict_nok,"
+    " t.run1_date, t.run1_time, t.ospl, t.ospr, t.apv, t.state, t.station, t.calibration_file,"
+    " t.archived_at FROM tests t JOIN persons p ON p.id = t.person_id ");
+} // namespace
+
 Result<std::vector<TestSummary>> Archive::tests(std::int64_t personId) {
     using Fail = Result<std::vector<TestSummary>>;
-    auto query = db_->run(
-        QStringLiteral("SELECT t.id, p.name, t.location, t.erstpruefung, t.screening,"
-                       " t.verdict_ok, t.verdict_nok, t.run1_date, t.run1_time, t.ospl, t.ospr,"
-                       " t.apv, t.state, t.station, t.calibration_file, t.archived_at"
-                       " FROM tests t JOIN persons p ON p.id = t.person_id"
-                       " WHERE ? = 0 OR t.person_id = ?"
-                       " ORDER BY t.archived_at DESC, t.id DESC"),
-        {qint64{personId}, qint64{personId}});
+    auto query = db_->run(kTestColumns + QStringLiteral("WHERE ? = 0 OR t.person_id = ?"
+                                                        " ORDER BY t.archived_at DESC, t.id DESC"),
+                          {qint64{personId}, qint64{personId}});
     if (!query) {
         return Fail::failure(query.error());
     }
@@ -250,6 +252,18 @@ Result<std::vector<TestSummary>> Archive::tests(std::int64_t personId) {
         found.push_back(summaryOf(*query));
     }
     return found;
+}
+
+Result<TestSummary> Archive::test(std::int64_t testId) {
+    auto query = db_->run(kTestColumns + QStringLiteral("WHERE t.id = ?"), {qint64{testId}});
+    if (!query) {
+        return Result<TestSummary>::failure(query.error());
+    }
+    if (!query->next()) {
+        return Result<TestSummary>::failure(
+            QStringLiteral("Im Archiv gibt es keinen Test %1.").arg(testId));
+    }
+    return summaryOf(*query);
 }
 
 Result<std::vector<Archive::Cell>> Archive::cells(std::int64_t testId) {

@@ -50,6 +50,8 @@ public:
     Result<std::vector<PersonSummary>> persons(const QString& search = {});
     // A person's tests, the newest first; `personId` 0: every test.
     Result<std::vector<TestSummary>> tests(std::int64_t personId);
+    // One test as listed.
+    Result<TestSummary> test(std::int64_t testId);
     // One run, ear and frequency of a test, as archived.
     struct Cell {
         int run = 0;

@@ -111,30 +111,25 @@ int list(archive::Archive& archive, const QString& search) {
 }
 
 int show(archive::Archive& archive, std::int64_t id) {
-    for (const auto& test : orFail(archive.tests(0))) {
-        if (test.id != id) {
-            continue;
-        }
-        out(QStringLiteral("Test %1").arg(test.id));
-        out(QStringLiteral("Testperson:  %1").arg(test.person));
-        out(QStringLiteral("Testort:     %1").arg(test.location));
-        out(QStringLiteral("Test 1:      %1 %2").arg(test.testDate, test.testTime));
-        out(QStringLiteral("Prüfung:     %1%2")
-                .arg(test.erstpruefung ? QStringLiteral("Erstprüfung ") : QString(),
-                     test.screening ? QStringLiteral("Überwachungsprüfung") : QString()));
-        out(QStringLiteral("Ergebnis:    %1")
-                .arg(test.ok    ? QStringLiteral("i.O.")
-                     : test.nok ? QStringLiteral("n.i.O.")
-                                : QStringLiteral("keines")));
-        out(QStringLiteral("OSPL: %1 dB   OSPR: %2 dB   APV: %3 dB")
-                .arg(test.ospl, test.ospr, test.apv));
-        out(QStringLiteral("Zustand:     %1").arg(archive::stateName(test.state)));
-        out(QStringLiteral("Platz:       %1").arg(test.station));
-        out(QStringLiteral("Kalibrierung: %1").arg(test.calibrationFile));
-        out(QStringLiteral("Archiviert:  %1").arg(test.archivedAt));
-        return 0;
-    }
-    throw Failure{QStringLiteral("Im Archiv gibt es keinen Test %1.").arg(id)};
+    const archive::TestSummary test = orFail(archive.test(id));
+    out(QStringLiteral("Test %1").arg(test.id));
+    out(QStringLiteral("Testperson:  %1").arg(test.person));
+    out(QStringLiteral("Testort:     %1").arg(test.location));
+    out(QStringLiteral("Test 1:      %1 %2").arg(test.testDate, test.testTime));
+    out(QStringLiteral("Prüfung:     %1%2")
+            .arg(test.erstpruefung ? QStringLiteral("Erstprüfung ") : QString(),
+                 test.screening ? QStringLiteral("Überwachungsprüfung") : QString()));
+    out(QStringLiteral("Ergebnis:    %1")
+            .arg(test.ok    ? QStringLiteral("i.O.")
+                 : test.nok ? QStringLiteral("n.i.O.")
+                            : QStringLiteral("keines")));
+    out(QStringLiteral("OSPL: %1 dB   OSPR: %2 dB   APV: %3 dB")
+            .arg(test.ospl, test.ospr, test.apv));
+    out(QStringLiteral("Zustand:     %1").arg(archive::stateName(test.state)));
+    out(QStringLiteral("Platz:       %1").arg(test.station));
+    out(QStringLiteral("Kalibrierung: %1").arg(test.calibrationFile));
+    out(QStringLiteral("Archiviert:  %1").arg(test.archivedAt));
+    return 0;
 }
 
 int deletePerson(archive::Archive& archive, const QString& name) {
