@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSqlError>
 
+#include <algorithm>
 #include <atomic>
 
 namespace tavo::archive {
@@ -85,7 +86,8 @@ Result<std::unique_ptr<Connection>> Connection::open(const ArchiveLocation& loca
                                                      prepared.error()));
         }
         db.setDatabaseName(location.path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+        db.setConnectOptions(
+            QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(std::max(0, location.busyTimeoutMs)));
     }
     if (!db.open()) {
         return Fail::failure(

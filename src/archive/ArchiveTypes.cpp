@@ -1,5 +1,7 @@
 #include "archive/ArchiveTypes.h"
 
+#include "storage/Settings.h"
+
 #include <QStandardPaths>
 
 namespace tavo::archive {
@@ -29,6 +31,29 @@ QString ArchiveLocation::describe() const {
         where = user + QLatin1Char('@') + where;
     }
     return QStringLiteral("„%1“").arg(where);
+}
+
+Result<ArchiveLocation> archiveLocationOf(const storage::Settings& settings) {
+    if (!settings.archiveOnServer) {
+        return ArchiveLocation::defaultSqlite();
+    }
+    ArchiveLocation location;
+    location.kind = ArchiveLocation::Kind::Postgres;
+    location.host = settings.archiveHost.trimmed();
+    location.database = settings.archiveDatabase.trimmed();
+    location.user = settings.archiveUser.trimmed();
+    location.sslMode = settings.archiveSslMode.trimmed();
+    const QString port = settings.archivePort.trimmed();
+    if (!port.isEmpty()) {
+        bool ok = false;
+        location.port = port.toInt(&ok);
+        if (!ok || location.port < 1 || location.port > 65535) {
+            return Result<ArchiveLocation>::failure(
+                QStringLiteral("Der Port des Archivservers „%1“ ist keine Zahl von 1 bis 65535.")
+                    .arg(port));
+        }
+    }
+    return location;
 }
 
 QString stateName(TestState state) {

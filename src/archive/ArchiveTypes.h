@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/TestRecord.h"
+#include "platform/Result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -8,6 +9,10 @@
 #include <cstdint>
 #include <optional>
 #include <vector>
+
+namespace tavo::storage {
+struct Settings;
+}
 
 namespace tavo::archive {
 
@@ -21,6 +26,8 @@ struct ArchiveLocation {
     QString path; // SQLite file
     QString host; // PostgreSQL: host name or socket folder; empty: libpq's default
     int port = 0; // 0: libpq's default
+    // How long SQLite waits for another program's write before giving up.
+    int busyTimeoutMs = 10000;
     QString database;
     QString user;
     QString sslMode; // empty: libpq's default (PGSSLMODE or "prefer")
@@ -30,6 +37,10 @@ struct ArchiveLocation {
     // For messages: the file or user@host:port/database.
     QString describe() const;
 };
+
+// The archive the settings choose: this station's file, or their server.
+// A port that is no port is refused with a German message.
+Result<ArchiveLocation> archiveLocationOf(const storage::Settings& settings);
 
 // How an archived test ended.
 enum class TestState { Running, Completed, Interrupted, Imported };

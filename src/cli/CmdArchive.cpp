@@ -6,7 +6,10 @@
 #include "cli/Args.h"
 #include "cli/Command.h"
 #include "cli/InputFiles.h"
+#include "platform/regfile/RegFileSettingsStore.h"
+#include "platform/sim/SimMessages.h"
 #include "storage/FileOutput.h"
+#include "storage/Registry.h"
 #include "storage/TestFile.h"
 
 namespace tavo::cli {
@@ -14,16 +17,19 @@ namespace tavo::cli {
 namespace {
 
 const QString kUsage = QStringLiteral(
-    "tavo archive import DATEI.vkt... [--archive ARCHIV.sqlite]\n"
-    "tavo archive list [--person TEXT] [--archive ARCHIV.sqlite]\n"
-    "tavo archive show ID [--archive ARCHIV.sqlite]\n"
-    "tavo archive open ID --out DATEI.vkt [--archive ARCHIV.sqlite]\n"
-    "tavo archive delete-person NAME --yes [--archive ARCHIV.sqlite]\n"
+    "tavo archive import DATEI.vkt... [ARCHIV]\n"
+    "tavo archive list [--person TEXT] [ARCHIV]\n"
+    "tavo archive show ID [ARCHIV]\n"
+    "tavo archive open ID --out DATEI.vkt [ARCHIV]\n"
+    "tavo archive delete-person NAME --yes [ARCHIV]\n"
     "tavo archive export --csv TESTS.csv [--per-frequency FREQUENZEN.csv] [--person TEXT]\n"
-    "                    [--from DATUM] [--to DATUM] [--archive ARCHIV.sqlite]\n"
+    "                    [--from DATUM] [--to DATUM] [ARCHIV]\n"
+    "ARCHIV: --archive ARCHIV.sqlite | --server [--store DATEI]\n"
     "\n"
-    "Das Ergebnisarchiv: jeder Test je Person. Ohne --archive das Archiv dieses\n"
-    "Platzes ($XDG_DATA_HOME/tavoaudiometer/archive.sqlite).\n"
+    "Das Ergebnisarchiv: jeder Test je Person. Ohne ARCHIV das Archiv dieses\n"
+    "Platzes ($XDG_DATA_HOME/tavoaudiometer/archive.sqlite); --server nimmt den\n"
+    "PostgreSQL-Server der Einstellungen (Seite \"Archiv\"; --store: eine andere\n"
+    "Einstellungsdatei). Ein Passwort findet libpq selbst (~/.pgpass, PGSERVICE).\n"
     "\n"
     "  import         nimmt Testdateien auf (auch von anderen Installationen); eine\n"
     "                 Datei, die schon im Archiv ist (dieselben Bytes), wird übersprungen\n"
@@ -49,10 +55,30 @@ template <typename T> T orFail(Result<T> result) {
     return std::move(*result);
 }
 
+// The settings' server: host, port, database, user and SSL mode as the
+// settings page "Archiv" keeps them.
+archive::ArchiveLocation serverLocation(const Args& args) {
+    const QString path = args.optionalText(QStringLiteral("store"))
+                             .value_or(platform::RegFileSettingsStore::defaultPath());
+    checkSettingsFile(path);
+    platform::RegFileSettingsStore store(path);
+    platform::SimMessages quiet;
+    storage::Settings settings = storage::designSettings();
+    storage::readStoredSettings(store, settings, quiet);
+    settings.archiveOnServer = true;
+    return orFail(archive::archiveLocationOf(settings));
+}
+
 std::unique_ptr<archive::Archive> openArchive(const Args& args) {
+    const auto path = args.optionalText(QStringLiteral("archive"));
+    if (path && args.flag(QStringLiteral("server"))) {
+        throw UsageError("--archive und --server schließen einander aus.");
+    }
     archive::ArchiveLocation location = archive::ArchiveLocation::defaultSqlite();
-    if (const auto path = args.optionalText(QStringLiteral("archive"))) {
+    if (path) {
         location.path = *path;
+    } else if (args.flag(QStringLiteral("server"))) {
+        location = serverLocation(args);
     }
     return orFail(archive::Archive::open(location));
 }
@@ -186,8 +212,8 @@ int run(const QStringList& words) {
     const Args args(words.mid(1),
                     {QStringLiteral("archive"), QStringLiteral("person"), QStringLiteral("out"),
                      QStringLiteral("csv"), QStringLiteral("per-frequency"), QStringLiteral("from"),
-                     QStringLiteral("to")},
-                    {QStringLiteral("yes")});
+                     QStringLiteral("to"), QStringLiteral("store")},
+                    {QStringLiteral("yes"), QStringLiteral("server")});
     const QStringList& rest = args.positional();
     const auto single = [&rest]() -> const QString& {
         if (rest.size() != 1) {

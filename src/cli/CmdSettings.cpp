@@ -15,23 +15,6 @@ namespace tavo::cli {
 
 namespace {
 
-QString valueText(const storage::SettingRow& row, const storage::Settings& settings) {
-    switch (row.kind) {
-    case storage::SettingKind::Boolean:
-        return storage::flagOf(settings, row) ? QStringLiteral("1") : QStringLiteral("0");
-    case storage::SettingKind::Text:
-        return storage::textOf(settings, row);
-    case storage::SettingKind::Device:
-        return QString::number(storage::deviceOf(settings, row));
-    case storage::SettingKind::Colour:
-        return QStringLiteral("%1")
-            .arg(settings.colours[static_cast<std::size_t>(row.colourSlot)], 8, 16,
-                 QLatin1Char('0'))
-            .toUpper();
-    }
-    return {};
-}
-
 int runSettings(const QStringList& words) {
     const Args args(words, {QStringLiteral("store")}, {QStringLiteral("simulate")});
     if (!args.positional().isEmpty()) {
@@ -64,8 +47,11 @@ int runSettings(const QStringList& words) {
     settings.mixerDevice = -1;
     const auto read = storage::readStoredSettings(store, settings, quiet);
     storage::clampDeviceSelections(settings, waves, mixers);
-    for (const auto& row : storage::settingsTable()) {
-        out(QString::fromLatin1(row.valueName) + QLatin1Char('=') + valueText(row, settings));
+    for (const auto rows : {storage::settingsTable(), storage::archiveSettingsTable()}) {
+        for (const auto& row : rows) {
+            out(QString::fromLatin1(row.valueName) + QLatin1Char('=') +
+                storage::valueText(row, settings));
+        }
     }
     out(read.ok ? QStringLiteral("read: ok") : QStringLiteral("read: failed at ") + read.failedAt);
     return 0;

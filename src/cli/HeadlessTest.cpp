@@ -60,6 +60,8 @@ HeadlessTest::HeadlessTest(const QString& settingsFile,
         if (bytes) {
             if (const auto contents = storage::decodeCalibrationFile(*bytes.value)) {
                 storage::applyCalibrationFile(state, *contents.value);
+                storage::noteCalibrationSource(state, settings.calibrationFileName,
+                                               contents.value->person, *bytes.value);
             }
         }
     }

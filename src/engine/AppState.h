@@ -46,6 +46,12 @@ struct AppState {
     QString CalibrationDate;
     QString CalibrationTime;
     bool CalibrationLoaded = false;
+    // Where the calibration in force came from, as the archive keeps it with
+    // each test: its file (empty while a new calibration is not saved), who
+    // calibrated, and the SHA-256 of the file's bytes (hex).
+    QString CalibrationFile;
+    QString CalibrationPerson;
+    QString CalibrationHash;
 
     // The document: the data box, both runs and whether they are valid.
     TestRecord Record;

@@ -32,6 +32,9 @@ public:
     // The buffer has been played (or the device failed); `pressed` is whether
     // the response button was seen down during it.
     virtual void pulseFinished(const PulseInfo& /*pulse*/, bool /*pressed*/) {}
+    // A run has ended (1 first, 2 second), complete or interrupted; the
+    // record holds its results.
+    virtual void runFinished(int /*run*/, bool /*interrupted*/) {}
 };
 
 } // namespace tavo::engine

@@ -108,6 +108,7 @@ void TrackingTest::NewTest1Click() {
     say(kFirstRun, MessageType::Warning, MessageButtons::Ok);
     bool cancelled = runWith(state.Record.Test1Result, enable, params);
     outcomes_[0] = cancelled ? RunOutcome::Interrupted : RunOutcome::Completed;
+    runFinished(1, cancelled);
 
     // The second run: no trial, and 5 dB louder with "Praxisabweichung".
     if (!cancelled) {
@@ -116,6 +117,7 @@ void TrackingTest::NewTest1Click() {
         say(kSecondRun, MessageType::Plain, MessageButtons::Ok);
         cancelled = runWith(state.Record.Test2Result, enable, params, params.practiceDeviation);
         outcomes_[1] = cancelled ? RunOutcome::Interrupted : RunOutcome::Completed;
+        runFinished(2, cancelled);
         if (!cancelled) {
             context_.host.CalcAVP();
         }
@@ -128,6 +130,12 @@ void TrackingTest::NewTest1Click() {
     // asking about before closing, an interrupted one left none.
     state.Record.Unsaved = state.Record.ResultsValid;
     commandActive_ = false;
+}
+
+void TrackingTest::runFinished(int run, bool interrupted) {
+    for (auto* observer : observers_) {
+        observer->runFinished(run, interrupted);
+    }
 }
 
 bool TrackingTest::RunTest(TTestResult& result, const FrequencyEnable& enable) {

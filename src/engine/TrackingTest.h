@@ -145,6 +145,8 @@ private:
     // StopRequested as a new pulse or run starts: cleared, unless the
     // program is closing.
     void clearStop();
+    // Tells the observers a run has ended.
+    void runFinished(int run, bool interrupted);
     // A message, unless the program is closing (then nothing is shown).
     platform::MessageAnswer say(const QString& text, platform::MessageType type,
                                 platform::MessageButtons buttons, const QString& caption = {});

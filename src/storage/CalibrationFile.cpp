@@ -2,6 +2,8 @@
 
 #include "storage/StringRecord.h"
 
+#include <QCryptographicHash>
+
 #include <algorithm>
 
 namespace tavo::storage {
@@ -77,6 +79,16 @@ void applyCalibrationFile(engine::AppState& state, const CalibrationFileContents
     state.CalibrationDate = contents.date;
     state.CalibrationTime = contents.time;
     state.CalibrationLoaded = true;
+}
+
+void noteCalibrationSource(engine::AppState& state, const QString& fileName, const QString& person,
+                           const QByteArray& bytes) {
+    state.CalibrationFile = fileName;
+    state.CalibrationPerson = person;
+    state.CalibrationHash =
+        bytes.isEmpty() ? QString()
+                        : QString::fromLatin1(
+                              QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
 }
 
 void applyNewCalibration(engine::AppState& state) {

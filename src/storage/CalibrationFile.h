@@ -58,6 +58,11 @@ bool startsLikeCalibrationFile(QByteArrayView bytes);
 // both ears, date and time; sets CalibrationLoaded.
 void applyCalibrationFile(engine::AppState& state, const CalibrationFileContents& contents);
 
+// Notes where the calibration in force came from: its file, who calibrated
+// and the hash of the file's bytes (all empty for a calibration not saved).
+void noteCalibrationSource(engine::AppState& state, const QString& fileName, const QString& person,
+                           const QByteArray& bytes);
+
 // Takes the finished calibration by ear into the application state: its
 // date, time and table; sets CalibrationLoaded.
 void applyNewCalibration(engine::AppState& state);

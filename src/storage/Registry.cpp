@@ -41,6 +41,14 @@ bool readRow(const SettingRow& row, const platform::SettingsStore& store, Settin
     return true;
 }
 
+void setDesignValue(Settings& settings, const SettingRow& row) {
+    if (row.kind == SettingKind::Text) {
+        setText(settings, row, QString::fromUtf8(row.designText));
+    } else if (row.kind == SettingKind::Boolean) {
+        setFlag(settings, row, row.designChecked);
+    }
+}
+
 void applyErrorDefaults(Settings& settings) {
     for (const auto& row : settingsTable()) {
         // The two backgrounds keep the colour the area and the window have.
@@ -87,6 +95,16 @@ RegistryRead readStoredSettings(platform::SettingsStore& store, Settings& settin
             break;
         }
     }
+    // The archive's values are newer than the store of an older installation
+    // and written together: without the first (a number, whose absence shows)
+    // all of them keep their design values.
+    const auto archive = archiveSettingsTable();
+    const bool archiveStored = store.readInteger(nameOf(archive.front())).has_value();
+    for (const auto& row : archive) {
+        if (!archiveStored || !readRow(row, store, settings)) {
+            setDesignValue(settings, row);
+        }
+    }
     store.closeKey();
     if (!result.ok) {
         messages.show(registryReadFailedText());
@@ -124,6 +142,9 @@ bool WriteRegistry(platform::SettingsStore& store, const Settings& settings, QSt
     for (const auto* row : settingsWriteOrder()) {
         writeRow(*row, store, settings);
     }
+    for (const auto& row : archiveSettingsTable()) {
+        writeRow(row, store, settings);
+    }
     return store.closeKey(error);
 }
 
@@ -132,6 +153,9 @@ bool seedSettingsStore(platform::SettingsStore& store, QString* error) {
     const Settings design = designSettings();
     for (const auto* row : settingsWriteOrder()) {
         writeRow(*row, store, design);
+    }
+    for (const auto& row : archiveSettingsTable()) {
+        writeRow(row, store, design);
     }
     store.writeInteger(QString::fromLatin1(kFirstRunValue), 1);
     return store.closeKey(error);

@@ -52,6 +52,16 @@ struct Settings {
     bool printCalibrationFileName = false;
     QString calibrationFileName;
 
+    // The results archive: this station's SQLite file, or a PostgreSQL
+    // server several stations share. No password is kept: libpq finds it
+    // by its own conventions (~/.pgpass, a service file, the PG* variables).
+    bool archiveOnServer = false;
+    QString archiveHost;
+    QString archivePort; // as typed; checked when the archive is opened
+    QString archiveDatabase;
+    QString archiveUser;
+    QString archiveSslMode;
+
     // Not stored: the dialog starts them at their design values.
     bool practiceDeviation = false;  // the second run plays 5 dB louder
     bool disableScreenSaver = false; // no screen saver while no stop is requested

@@ -95,6 +95,15 @@ constexpr std::array kUnstored{
     boolean("", "chkShowLevel", true, &S::showLevel),
 };
 
+constexpr std::array kArchive{
+    boolean("Archive On Server", "rdoArchiveServer", false, &S::archiveOnServer),
+    text("Archive Host", "edtArchiveHost", "", &S::archiveHost),
+    text("Archive Port", "edtArchivePort", "5432", &S::archivePort),
+    text("Archive Database", "edtArchiveDatabase", "tavoaudiometer", &S::archiveDatabase),
+    text("Archive User", "edtArchiveUser", "", &S::archiveUser),
+    text("Archive SSL Mode", "cbxArchiveSslMode", "prefer", &S::archiveSslMode),
+};
+
 constexpr std::size_t kRows = kTable.size();
 
 std::array<const SettingRow*, kRows> makeWriteOrder() {
@@ -119,6 +128,10 @@ std::span<const SettingRow> unstoredSettings() {
     return kUnstored;
 }
 
+std::span<const SettingRow> archiveSettingsTable() {
+    return kArchive;
+}
+
 std::span<const SettingRow* const> settingsWriteOrder() {
     return kWriteOrder;
 }
@@ -138,7 +151,7 @@ QString designText(const char* valueName) {
 }
 
 const SettingRow* findSettingOfControl(const QString& control) {
-    for (const auto rows : {settingsTable(), unstoredSettings()}) {
+    for (const auto rows : {settingsTable(), unstoredSettings(), archiveSettingsTable()}) {
         for (const auto& row : rows) {
             if (row.kind != SettingKind::Colour && control == QLatin1String(row.control)) {
                 return &row;
@@ -183,6 +196,23 @@ void setDevice(Settings& settings, const SettingRow& row, int index) {
     settings.*row.device = index;
 }
 
+QString valueText(const SettingRow& row, const Settings& settings) {
+    switch (row.kind) {
+    case SettingKind::Boolean:
+        return flagOf(settings, row) ? QStringLiteral("1") : QStringLiteral("0");
+    case SettingKind::Text:
+        return textOf(settings, row);
+    case SettingKind::Device:
+        return QString::number(deviceOf(settings, row));
+    case SettingKind::Colour:
+        return QStringLiteral("%1")
+            .arg(settings.colours[static_cast<std::size_t>(row.colourSlot)], 8, 16,
+                 QLatin1Char('0'))
+            .toUpper();
+    }
+    return {};
+}
+
 void clampDeviceSelections(Settings& settings, int waveDevices, int mixerDevices) {
     const auto clamp = [](int& index, int count) {
         if (index < 0 || index >= count) {
@@ -195,7 +225,7 @@ void clampDeviceSelections(Settings& settings, int waveDevices, int mixerDevices
 
 Settings designSettings() {
     Settings settings;
-    for (const auto rows : {settingsTable(), unstoredSettings()}) {
+    for (const auto rows : {settingsTable(), unstoredSettings(), archiveSettingsTable()}) {
         for (const auto& row : rows) {
             switch (row.kind) {
             case SettingKind::Boolean:

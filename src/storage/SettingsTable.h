@@ -54,6 +54,10 @@ std::span<const SettingRow> settingsTable();
 // invisible options): the dialog starts them at their design values.
 std::span<const SettingRow> unstoredSettings();
 
+// The archive's settings. They came after the others, so a store without
+// them is read without complaint: a value it lacks keeps its design value.
+std::span<const SettingRow> archiveSettingsTable();
+
 // The order of writing differs from the order of reading only at the end:
 // the calibration file name is written before "Print Cal File".
 std::span<const SettingRow* const> settingsWriteOrder();
@@ -73,6 +77,10 @@ QString textOf(const Settings& settings, const SettingRow& row);
 void setText(Settings& settings, const SettingRow& row, const QString& text);
 int deviceOf(const Settings& settings, const SettingRow& row);
 void setDevice(Settings& settings, const SettingRow& row, int index);
+
+// A row's value as text: booleans 0/1, texts as typed, devices as list
+// positions (-1 for none), colours as 8 hexadecimal digits.
+QString valueText(const SettingRow& row, const Settings& settings);
 
 // A device list's selection as a list of `count` entries shows it: an index
 // past the end (or negative) leaves no selection (-1).

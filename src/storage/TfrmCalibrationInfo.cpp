@@ -107,6 +107,7 @@ bool TfrmCalibrationInfo::ReadCal(const QString& fileName) {
         return false;
     }
     applyCalibrationFile(context_.state, *contents.value);
+    noteCalibrationSource(context_.state, fileName, contents.value->person, *bytes.value);
     Person->setText(contents.value->person);
     Headphones->setText(contents.value->headphones);
     Soundcard->setText(contents.value->soundcard);
@@ -139,12 +140,13 @@ void TfrmCalibrationInfo::OKSaveClick() {
     if (state.NewCalibrationPending) {
         // The new calibration is in force whether or not it is saved.
         applyNewCalibration(state);
+        noteCalibrationSource(state, {}, Person->text(), {});
         const QString target = context_.chooseSaveFile ? context_.chooseSaveFile() : runCalSave();
         if (!target.isEmpty()) {
             const auto contents = loadedCalibration(state, Person->text(), Headphones->text(),
                                                     Soundcard->text(), Comment->text());
-            const QString error =
-                saveBytes(target, encodeCalibrationFile(contents), context_.fileOutput);
+            const QByteArray bytes = encodeCalibrationFile(contents);
+            const QString error = saveBytes(target, bytes, context_.fileOutput);
             if (!error.isEmpty()) {
                 // The dialog stays open, so the user can try another place.
                 context_.messages.show(
@@ -152,6 +154,7 @@ void TfrmCalibrationInfo::OKSaveClick() {
                     platform::MessageType::Error);
                 return;
             }
+            noteCalibrationSource(state, target, contents.person, bytes);
         }
     }
     close();

@@ -64,6 +64,7 @@ TfrmSettings::TfrmSettings(engine::AppState& state, Settings& settings,
     buildFileHandlingPage();
     buildGraphSettingsPage();
     buildCalibrationPage();
+    buildArchivePage();
 
     OK = named(new QPushButton(QStringLiteral("OK"), this), "OK");
     OK->setDefault(true);

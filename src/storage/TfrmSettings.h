@@ -141,6 +141,20 @@ public:
     QLabel* Label24 = nullptr;
     QCheckBox* chkPrintCal = nullptr;
 
+    QWidget* ArchivePage = nullptr;
+    QRadioButton* rdoArchiveLocal = nullptr;
+    QRadioButton* rdoArchiveServer = nullptr;
+    QLabel* lblArchivePath = nullptr;
+    QLineEdit* edtArchiveHost = nullptr;
+    QLineEdit* edtArchivePort = nullptr;
+    QLineEdit* edtArchiveDatabase = nullptr;
+    QLineEdit* edtArchiveUser = nullptr;
+    QComboBox* cbxArchiveSslMode = nullptr;
+    QLabel* lblArchiveNote = nullptr;
+    QPushButton* btnArchiveCheck = nullptr;
+    // Opens the archive the page names and says whether it answers.
+    void btnArchiveCheckClick();
+
     // Escape: the same as Cancel.
     void reject() override;
 
@@ -157,6 +171,9 @@ private:
     void buildFileHandlingPage();
     void buildGraphSettingsPage();
     void buildCalibrationPage();
+    void buildArchivePage();
+    // The server's fields only when the archive is on a server.
+    void showArchiveChoice();
     void connectHandlers();
     void FormCreate();
     void FormActivate();

@@ -56,6 +56,8 @@ void TfrmSettings::loadControl(const SettingRow& row) {
             edit->setText(textOf(settings_, row));
         } else if (auto* label = findChild<QLabel*>(name)) {
             label->setText(textOf(settings_, row));
+        } else if (auto* choice = findChild<QComboBox*>(name)) {
+            choice->setCurrentText(textOf(settings_, row));
         }
         break;
     case SettingKind::Device:
@@ -72,17 +74,18 @@ void TfrmSettings::loadControl(const SettingRow& row) {
 }
 
 void TfrmSettings::loadControls() {
-    for (const auto rows : {settingsTable(), unstoredSettings()}) {
+    for (const auto rows : {settingsTable(), unstoredSettings(), archiveSettingsTable()}) {
         for (const auto& row : rows) {
             loadControl(row);
         }
     }
+    showArchiveChoice();
     host_.setAudiogramAreaColour(settings_.colours[kAudiogramBackgroundSlot]);
     host_.setWindowColour(settings_.colours[kWindowBackgroundSlot]);
 }
 
 void TfrmSettings::connectWriteBack() {
-    for (const auto rows : {settingsTable(), unstoredSettings()}) {
+    for (const auto rows : {settingsTable(), unstoredSettings(), archiveSettingsTable()}) {
         for (const auto& row : rows) {
             const QString name = QString::fromLatin1(row.control);
             if (row.kind == SettingKind::Boolean) {
@@ -95,6 +98,9 @@ void TfrmSettings::connectWriteBack() {
                 // writes the value itself.
                 if (auto* edit = findChild<QLineEdit*>(name)) {
                     connect(edit, &QLineEdit::textChanged, this,
+                            [this, &row](const QString& text) { setText(settings_, row, text); });
+                } else if (auto* choice = findChild<QComboBox*>(name)) {
+                    connect(choice, &QComboBox::currentTextChanged, this,
                             [this, &row](const QString& text) { setText(settings_, row, text); });
                 }
             } else if (row.kind == SettingKind::Device) {

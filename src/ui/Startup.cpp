@@ -1,5 +1,7 @@
 #include "ui/Startup.h"
 
+#include "archive/ArchiveSpool.h"
+#include "archive/Archivist.h"
 #include "engine/AppState.h"
 #include "engine/DeviceList.h"
 #include "engine/ProductInfo.h"
@@ -30,6 +32,7 @@ ProgramWindows::ProgramWindows() = default;
 ProgramWindows::~ProgramWindows() {
     // The dialogs go before the main window: it must not reach them any more.
     if (main) {
+        main->attachArchivist(nullptr);
         main->attachDialogs(nullptr, nullptr);
         main->repaintTestGraph = {};
         main->attachTestWindow(nullptr, nullptr);
@@ -136,12 +139,19 @@ int runProgram(QApplication& app, platform::Platform& platform, engine::AppState
     ensureSettingsStore(settings, *platform.messages);
     hardware::MIXER_e mixer(*platform.mixer, *platform.messages);
     MixerDeviceList mixerDevices(mixer);
+    // Made before the windows and gone after them: it finishes what they
+    // handed it.
+    std::unique_ptr<archive::Archivist> archivist;
+    if (options.archive) {
+        archivist = std::make_unique<archive::Archivist>(archive::Spool::defaultPath());
+    }
     auto windows = createWindows(state, platform, {settings, mixerDevices, mixer}, parameters);
     // A new calibration names the sound card of the mixer device opened last.
     windows->calibrationInfo->setSoundCardName([&mixer] { return mixer.MixerCaps.ProductName; });
     // The desktop's volumes as they are now come back when the program ends.
     hardware::VolumeKeeper volumes(mixer, windows->main->endpointVolume());
     showProgramWindows(*windows);
+    windows->main->attachArchivist(archivist.get());
     if (options.instance != nullptr) {
         QObject::connect(options.instance, &platform::SingleInstance::commandLine,
                          windows->main.get(), &TfrmMain::openFromAnotherStart);

@@ -87,6 +87,9 @@ struct ProgramOptions {
     std::optional<engine::ListenerDescription> listener;
     // The one program of the user: later starts' command lines arrive here.
     platform::SingleInstance* instance = nullptr;
+    // Every New Test goes into the results archive (not with a simulated
+    // sound card or listener: such a test examined nobody).
+    bool archive = false;
 };
 
 // The whole program: splash, application title, windows, the main window

@@ -92,4 +92,8 @@ void TestCommand::addObserver(engine::PulseObserver* observer) {
     test_->addObserver(observer);
 }
 
+void TestCommand::removeObserver(engine::PulseObserver* observer) {
+    test_->removeObserver(observer);
+}
+
 } // namespace tavo::ui

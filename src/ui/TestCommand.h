@@ -61,6 +61,7 @@ public:
     void attachListener(engine::ListenerDescription description,
                         std::function<void()> pressWindowButton, std::uint64_t seed = 1);
     void addObserver(engine::PulseObserver* observer);
+    void removeObserver(engine::PulseObserver* observer);
 
 private:
     platform::Platform& platform_;

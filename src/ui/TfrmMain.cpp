@@ -1,5 +1,6 @@
 #include "ui/TfrmMain.h"
 
+#include "archive/TestArchiver.h"
 #include "engine/AppState.h"
 #include "engine/ColourValue.h"
 #include "engine/Evaluation.h"
@@ -15,6 +16,7 @@
 #include "ui/MainWindowParts.h"
 #include "ui/ScreenSaverFilter.h"
 #include "ui/TestCommand.h"
+#include "ui/TfrmArchive.h"
 #include "ui/TfrmPassword.h"
 
 #include <QAction>
@@ -141,6 +143,8 @@ void TfrmMain::buildMenus() {
 
     Test1 = named(menuBar()->addMenu(QStringLiteral("Hearing &Test")), "Test1");
     NewTest1 = menuItem(Test1, "NewTest1", "&New Test", QKeySequence(Qt::Key_F5));
+
+    buildArchiveMenu();
 
     PopupMenu1 = named(new QMenu(this), "PopupMenu1");
     Retest2 = menuItem(PopupMenu1, "Retest2", "&Retest");

@@ -23,9 +23,14 @@ class QMenu;
 class QPainter;
 class QRadioButton;
 
+namespace tavo::archive {
+class Archivist;
+class TestArchiver;
+} // namespace tavo::archive
 namespace tavo::engine {
 struct AppState;
 struct ListenerDescription;
+struct TestRecord;
 class TfrmTest;
 } // namespace tavo::engine
 namespace tavo::hardware {
@@ -49,6 +54,7 @@ namespace tavo::ui {
 class HelpKey;
 class ScreenSaverFilter;
 class TestCommand;
+class TfrmArchive;
 class TfrmPassword;
 
 // What the main window is given when it is created.
@@ -92,6 +98,11 @@ public:
     // go to the test window's button.
     void attachListener(const engine::ListenerDescription& listener, std::uint64_t seed = 1);
 
+    // The archivist every New Test hands its results to (not a test with a
+    // simulated listener: it examined nobody); nothing: none. Sends the
+    // tests still waiting at once.
+    void attachArchivist(archive::Archivist* archivist);
+
     // F1: the manual at the section of the active window.
     HelpKey* helpKey() const { return helpKey_; }
 
@@ -115,6 +126,16 @@ public:
     void LoadCalibration1Click();   // load a calibration file
     void CalInfo1Click();           // calibration information
     void TestCompatibility1Click(); // hardware compatibility test
+    // The Archive menu.
+    void Results1Click();      // the archive window
+    void TakeOverFile1Click(); // test files into the archive
+    // Shows an archived test as if read from its file (asking about unsaved
+    // results first); false when it is not shown.
+    bool showArchivedTest(const QByteArray& fileBytes);
+    // The archive window, once opened.
+    TfrmArchive* archiveWindow() const { return archiveWindow_.get(); }
+    // The test files "Datei übernehmen…" takes; replaceable for tests.
+    std::function<QStringList()> runTakeOverDialog;
     // The enabling rules of the menus, applied when a menu opens and before
     // a shortcut acts (not while a test runs: then every command is refused).
     void File1Click();
@@ -215,6 +236,9 @@ public:
     QAction* ViewResults2 = nullptr;
     QAction* SaveAs1 = nullptr;
     QAction* Settings1 = nullptr;
+    QMenu* Archive1 = nullptr;
+    QAction* Results1 = nullptr;
+    QAction* TakeOverFile1 = nullptr;
 
     QGroupBox* grpGraph = nullptr;
     QWidget* pbxAudiogram = nullptr;
@@ -249,10 +273,17 @@ protected:
 
 private:
     void buildMenus();
+    void buildArchiveMenu();
+    // What the archivist could not do, shown once no test runs.
+    void archiveReported(const QString& message);
+    void showArchiveMessage();
     void buildResultsArea();
     void buildDataBox();
     // The record's data box into the fields (their edits go back into it).
     void showDataBox();
+    // A test read from a file (or the archive) becomes the window's record,
+    // with nothing to save.
+    void showRecord(engine::TestRecord record);
     void FormCreate();
     void FormResize();
     void buildFileDialogs();
@@ -282,6 +313,10 @@ private:
     ScreenSaverFilter* screenSaverFilter_ = nullptr;
     HelpKey* helpKey_ = nullptr;
     std::unique_ptr<platform::EndpointVolume> EndpointVolume;
+    archive::Archivist* archivist_ = nullptr;
+    std::unique_ptr<archive::TestArchiver> testArchiver_;
+    QString archiveMessage_;
+    std::unique_ptr<TfrmArchive> archiveWindow_;
     std::unique_ptr<TestCommand> testCommand_;
     engine::TfrmTest* testWindow_ = nullptr;
     storage::TfrmCalibrationInfo* calibrationInfo_ = nullptr;

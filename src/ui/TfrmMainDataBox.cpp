@@ -147,17 +147,22 @@ void TfrmMain::showDataBox() {
 }
 
 bool TfrmMain::ReadFile(const QString& fileName) {
-    auto& record = context_.state.Record;
+    engine::TestRecord record;
     if (!storage::ReadFile(fileName, record, *context_.platform.messages)) {
         return false;
     }
+    showRecord(std::move(record));
+    return true;
+}
+
+void TfrmMain::showRecord(engine::TestRecord record) {
+    context_.state.Record = std::move(record);
     showDataBox();
     // As the file has it: nothing to save.
-    record.Unsaved = false;
+    context_.state.Record.Unsaved = false;
     CalcAVP();
     pbxAudiogram->update();
     pbxResults->update();
-    return true;
 }
 
 QString TfrmMain::WriteFile(const QString& fileName) {

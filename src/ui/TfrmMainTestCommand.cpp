@@ -1,6 +1,7 @@
 // The main window's New Test command: the hearing test on the program's
 // windows, with every other command refused while it runs.
 
+#include "archive/TestArchiver.h"
 #include "engine/AppState.h"
 #include "engine/TfrmTest.h"
 #include "engine/TrackingTest.h"
@@ -27,12 +28,17 @@ void TfrmMain::attachTestWindow(engine::TfrmTest* window, hardware::MIXER_e* mix
         std::make_unique<TestCommand>(context_.state, context_.settings, context_.platform, *mixer,
                                       EndpointVolume.get(), *window, *this);
     window->setResponseButton(&testCommand_->procedure().responseButton());
+    if (testArchiver_) {
+        testCommand_->addObserver(testArchiver_.get());
+    }
 }
 
 void TfrmMain::attachListener(const engine::ListenerDescription& listener, std::uint64_t seed) {
     if (testCommand_ == nullptr || testWindow_ == nullptr) {
         return;
     }
+    // A simulated listener's test examined nobody: it is not archived.
+    testCommand_->removeObserver(testArchiver_.get());
     testCommand_->attachListener(
         listener, [window = testWindow_] { window->Next->click(); }, seed);
 }
@@ -44,6 +50,7 @@ void TfrmMain::NewTest1Click() {
     setCommandsEnabled(false);
     testCommand_->run();
     setCommandsEnabled(true);
+    showArchiveMessage();
     if (closeAfterTest_) {
         closeAfterTest_ = false;
         close();

@@ -123,6 +123,7 @@ int main(int argc, char* argv[]) {
         break;
     }
     options.instance = &instance;
+    options.archive = !simulate && !options.listener;
 
     auto messages = std::make_unique<tavo::ui::QtMessages>();
     auto platform = simulate ? tavo::platform::makeSimulatedSoundPlatform(std::move(messages))

@@ -44,13 +44,17 @@ TEST(TavoSettings, ListsEveryValueInReadingOrder) {
 
     const auto run = settings({QStringLiteral("--store"), path});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const auto table = storage::settingsTable();
+    std::vector<storage::SettingRow> table(storage::settingsTable().begin(),
+                                           storage::settingsTable().end());
+    table.insert(table.end(), storage::archiveSettingsTable().begin(),
+                 storage::archiveSettingsTable().end());
     ASSERT_EQ(run.lines.size(), qsizetype(table.size()) + 1);
     for (std::size_t i = 0; i < table.size(); ++i) {
         EXPECT_TRUE(run.lines[qsizetype(i)].startsWith(QString::fromLatin1(table[i].valueName) +
                                                        QLatin1Char('=')))
             << run.lines[qsizetype(i)].toStdString();
     }
+    EXPECT_TRUE(run.lines.contains(QStringLiteral("Archive On Server=0")));
     EXPECT_TRUE(run.lines.contains(QStringLiteral("Test 125Hz=0")));
     EXPECT_TRUE(run.lines.contains(QStringLiteral("Min. Reversals=8")));
     EXPECT_TRUE(run.lines.contains(QStringLiteral("Wave Out Device Number=-1")));

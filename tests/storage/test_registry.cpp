@@ -251,9 +251,42 @@ TEST(WriteRegistry, WritesInItsOwnOrder) {
     QFile file(rig.store.location());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
-    ASSERT_GE(lines.size(), 44);
+    ASSERT_GE(lines.size(), 50);
     EXPECT_TRUE(lines[3].startsWith("\"Test 125Hz\"="));
-    EXPECT_TRUE(lines[lines.size() - 4].startsWith("\"Reload Cal File\"="));
-    EXPECT_TRUE(lines[lines.size() - 3].startsWith("\"Cal Filename\"="));
-    EXPECT_TRUE(lines[lines.size() - 2].startsWith("\"Print Cal File\"="));
+    // The archive's values follow the others.
+    const auto archive = qsizetype(storage::archiveSettingsTable().size());
+    EXPECT_TRUE(lines[lines.size() - 4 - archive].startsWith("\"Reload Cal File\"="));
+    EXPECT_TRUE(lines[lines.size() - 3 - archive].startsWith("\"Cal Filename\"="));
+    EXPECT_TRUE(lines[lines.size() - 2 - archive].startsWith("\"Print Cal File\"="));
+    EXPECT_TRUE(lines[lines.size() - 2].startsWith("\"Archive SSL Mode\"="));
+}
+
+// An installation older than the archive has none of its values: they read
+// as their design values, without the read failing or a message.
+TEST(ReadRegistry, AStoreWithoutTheArchiveValuesReadsThemAsDesigned) {
+    Rig rig;
+    rig.settings.archiveOnServer = true;
+    rig.settings.archiveHost = QStringLiteral("db.example");
+    ASSERT_TRUE(storage::WriteRegistry(rig.store, rig.settings, nullptr));
+    QFile file(rig.store.location());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QList<QByteArray> lines = file.readAll().split('\n');
+    lines.erase(std::remove_if(lines.begin(), lines.end(),
+                               [](const QByteArray& line) { return line.startsWith("\"Archive"); }),
+                lines.end());
+    file.resize(0);
+    file.write(lines.join('\n'));
+    file.close();
+
+    Rig back;
+    platform::RegFileSettingsStore older(rig.store.location());
+    back.settings.archiveOnServer = true;
+    back.settings.archivePort = QStringLiteral("1");
+    EXPECT_TRUE(storage::ReadRegistry(older, back.settings, back.messages).ok);
+    const storage::Settings design = storage::designSettings();
+    EXPECT_FALSE(back.settings.archiveOnServer);
+    EXPECT_EQ(back.settings.archivePort, design.archivePort);
+    EXPECT_EQ(back.settings.archiveDatabase, QStringLiteral("tavoaudiometer"));
+    EXPECT_EQ(back.settings.pulseDuration, rig.settings.pulseDuration);
+    EXPECT_TRUE(back.messages.shown().empty());
 }

@@ -1,0 +1,121 @@
+// The settings dialog's page "Archiv": where the results archive lives.
+
+#include "storage/TfrmSettings.h"
+
+#include "archive/Archive.h"
+#include "platform/Messages.h"
+#include "platform/Platform.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace tavo::storage {
+
+namespace {
+
+template <typename T> T* named(T* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+} // namespace
+
+void TfrmSettings::buildArchivePage() {
+    ArchivePage = named(new QWidget, "ArchivePage");
+    SettingsPages->addTab(ArchivePage, QStringLiteral("Archiv"));
+    auto* layout = new QVBoxLayout(ArchivePage);
+
+    rdoArchiveLocal =
+        named(new QRadioButton(QStringLiteral("Auf diesem Platz (SQLite-Datei)"), ArchivePage),
+              "rdoArchiveLocal");
+    lblArchivePath = named(new QLabel(archive::ArchiveLocation::defaultSqlite().path, ArchivePage),
+                           "lblArchivePath");
+    lblArchivePath->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblArchivePath->setIndent(20);
+    rdoArchiveServer =
+        named(new QRadioButton(QStringLiteral("Auf einem PostgreSQL-Server (mehrere Plätze)"),
+                               ArchivePage),
+              "rdoArchiveServer");
+    layout->addWidget(rdoArchiveLocal);
+    layout->addWidget(lblArchivePath);
+    layout->addWidget(rdoArchiveServer);
+
+    auto* server = new QFormLayout;
+    server->setContentsMargins(20, 0, 0, 0);
+    edtArchiveHost = named(new QLineEdit(ArchivePage), "edtArchiveHost");
+    edtArchiveHost->setPlaceholderText(QStringLiteral("Standard von libpq (PGHOST)"));
+    edtArchivePort = named(new QLineEdit(ArchivePage), "edtArchivePort");
+    edtArchiveDatabase = named(new QLineEdit(ArchivePage), "edtArchiveDatabase");
+    edtArchiveUser = named(new QLineEdit(ArchivePage), "edtArchiveUser");
+    edtArchiveUser->setPlaceholderText(QStringLiteral("Anmeldename (PGUSER)"));
+    cbxArchiveSslMode = named(new QComboBox(ArchivePage), "cbxArchiveSslMode");
+    cbxArchiveSslMode->addItems({QStringLiteral("disable"), QStringLiteral("allow"),
+                                 QStringLiteral("prefer"), QStringLiteral("require"),
+                                 QStringLiteral("verify-ca"), QStringLiteral("verify-full")});
+    server->addRow(QStringLiteral("Server:"), edtArchiveHost);
+    server->addRow(QStringLiteral("Port:"), edtArchivePort);
+    server->addRow(QStringLiteral("Datenbank:"), edtArchiveDatabase);
+    server->addRow(QStringLiteral("Benutzer:"), edtArchiveUser);
+    server->addRow(QStringLiteral("SSL-Modus:"), cbxArchiveSslMode);
+    layout->addLayout(server);
+
+    lblArchiveNote =
+        named(new QLabel(
+                  QStringLiteral(
+                      "Ein Passwort speichert dieses Programm nie. Die Verbindung findet es wie "
+                      "jedes PostgreSQL-Programm: in ~/.pgpass, in einer Dienstdatei "
+                      "(~/.pg_service.conf, PGSERVICE) oder in den Umgebungsvariablen (PGPASSFILE, "
+                      "PGSSLMODE, …). Ist das Archiv nicht erreichbar, warten die Tests auf diesem "
+                      "Platz und werden nachgesendet."),
+                  ArchivePage),
+              "lblArchiveNote");
+    lblArchiveNote->setWordWrap(true);
+    layout->addWidget(lblArchiveNote);
+    btnArchiveCheck =
+        named(new QPushButton(QStringLiteral("Verbindung prüfen"), ArchivePage), "btnArchiveCheck");
+    layout->addWidget(btnArchiveCheck, 0, Qt::AlignLeft);
+    layout->addStretch();
+
+    connect(rdoArchiveServer, &QRadioButton::toggled, this, [this] { showArchiveChoice(); });
+    connect(btnArchiveCheck, &QPushButton::clicked, this, [this] { btnArchiveCheckClick(); });
+}
+
+void TfrmSettings::showArchiveChoice() {
+    if (!settings_.archiveOnServer) {
+        rdoArchiveLocal->setChecked(true);
+    }
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{edtArchiveHost, edtArchivePort, edtArchiveDatabase,
+                                         edtArchiveUser, cbxArchiveSslMode}) {
+        field->setEnabled(settings_.archiveOnServer);
+    }
+}
+
+void TfrmSettings::btnArchiveCheckClick() {
+    const auto location = archive::archiveLocationOf(settings_);
+    QString text;
+    auto type = platform::MessageType::Error;
+    if (!location) {
+        text = location.error();
+    } else {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto opened = archive::Archive::open(*location);
+        QApplication::restoreOverrideCursor();
+        if (opened) {
+            text = QStringLiteral("Das Archiv %1 ist erreichbar.").arg(location->describe());
+            type = platform::MessageType::Plain;
+        } else {
+            text = opened.error();
+        }
+    }
+    platform_.messages->show(text, {}, type);
+}
+
+} // namespace tavo::storage

@@ -1,0 +1,158 @@
+// The main window's Archive menu: the archive window, test files taken into
+// the archive, an archived test shown as if read from its file, and what
+// the archivist could not do.
+
+#include "archive/Archive.h"
+#include "archive/Archivist.h"
+#include "archive/TestArchiver.h"
+#include "engine/AppState.h"
+#include "platform/Platform.h"
+#include "storage/FileOutput.h"
+#include "storage/TestFile.h"
+#include "ui/TestCommand.h"
+#include "ui/TfrmArchive.h"
+#include "ui/TfrmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace tavo::ui {
+
+void TfrmMain::buildArchiveMenu() {
+    Archive1 = menuBar()->addMenu(QStringLiteral("&Archiv"));
+    Archive1->setObjectName(QStringLiteral("Archive1"));
+    Results1 = Archive1->addAction(QStringLiteral("&Ergebnisse…"));
+    Results1->setObjectName(QStringLiteral("Results1"));
+    Results1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    TakeOverFile1 = Archive1->addAction(QStringLiteral("&Datei übernehmen…"));
+    TakeOverFile1->setObjectName(QStringLiteral("TakeOverFile1"));
+    connect(Results1, &QAction::triggered, this, [this] { Results1Click(); });
+    connect(TakeOverFile1, &QAction::triggered, this, [this] { TakeOverFile1Click(); });
+    runTakeOverDialog = [this] {
+        return QFileDialog::getOpenFileNames(
+            this, QStringLiteral("Testdateien übernehmen"), QString(),
+            QStringLiteral("Vorlandt Klarovent Test (*.vkt *.aud)"));
+    };
+}
+
+void TfrmMain::attachArchivist(archive::Archivist* archivist) {
+    if (testCommand_ != nullptr && testArchiver_) {
+        testCommand_->removeObserver(testArchiver_.get());
+    }
+    testArchiver_.reset();
+    archivist_ = archivist;
+    if (archivist == nullptr) {
+        return;
+    }
+    archivist->setReporter(this, [this](const archive::ArchiveReport& report) {
+        if (report.kind != archive::ArchiveReport::Kind::Archived) {
+            archiveReported(report.message);
+        }
+    });
+    testArchiver_ =
+        std::make_unique<archive::TestArchiver>(context_.state, context_.settings, *archivist);
+    if (testCommand_ != nullptr) {
+        testCommand_->addObserver(testArchiver_.get());
+    }
+    archivist->sendWaiting(archive::archiveLocationOf(context_.settings));
+}
+
+void TfrmMain::archiveReported(const QString& message) {
+    archiveMessage_ = message;
+    // A box in the middle of a run would stop the test; it waits for its end.
+    if (!testRunning()) {
+        showArchiveMessage();
+    }
+}
+
+void TfrmMain::showArchiveMessage() {
+    if (archiveMessage_.isEmpty()) {
+        return;
+    }
+    const QString message = std::exchange(archiveMessage_, QString());
+    context_.platform.messages->show(message, QStringLiteral("Archiv"),
+                                     platform::MessageType::Warning);
+}
+
+void TfrmMain::Results1Click() {
+    if (!archiveWindow_) {
+        archiveWindow_ = std::make_unique<TfrmArchive>(
+            ArchiveWindowContext{context_.settings, *context_.platform.messages,
+                                 [this](const QByteArray& bytes) {
+                                     return showArchivedTest(bytes);
+                                 }},
+            this);
+    }
+    if (archiveWindow_->isVisible()) {
+        archiveWindow_->refresh();
+    }
+    archiveWindow_->show();
+    archiveWindow_->raise();
+    archiveWindow_->activateWindow();
+}
+
+void TfrmMain::TakeOverFile1Click() {
+    const QStringList files = runTakeOverDialog ? runTakeOverDialog() : QStringList();
+    if (files.isEmpty()) {
+        return;
+    }
+    const auto location = archive::archiveLocationOf(context_.settings);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    auto archive = location
+                       ? archive::Archive::open(*location)
+                       : decltype(archive::Archive::open(*location))::failure(location.error());
+    QStringList lines;
+    int added = 0;
+    int known = 0;
+    if (archive) {
+        for (const QString& file : files) {
+            const QString name = QFileInfo(file).fileName();
+            const auto bytes = storage::readFileHead(file, storage::kMaxTestFileSize);
+            if (!bytes) {
+                lines << QStringLiteral("%1: %2").arg(name, bytes.error);
+                continue;
+            }
+            const auto imported = (*archive)->importFile(*bytes.value);
+            if (!imported) {
+                lines << QStringLiteral("%1: %2").arg(name, imported.error());
+            } else {
+                ++(imported->added ? added : known);
+            }
+        }
+    }
+    QApplication::restoreOverrideCursor();
+    if (!archive) {
+        context_.platform.messages->show(archive.error(), QStringLiteral("Archiv"),
+                                         platform::MessageType::Error);
+        return;
+    }
+    lines.prepend(
+        QStringLiteral("%1 übernommen, %2 schon im Archiv.")
+            .arg(added == 1 ? QStringLiteral("Ein Test") : QStringLiteral("%1 Tests").arg(added))
+            .arg(known));
+    context_.platform.messages->show(lines.join(QLatin1Char('\n')), QStringLiteral("Archiv"),
+                                     lines.size() > 1 ? platform::MessageType::Warning
+                                                      : platform::MessageType::Information);
+    if (archiveWindow_ && archiveWindow_->isVisible()) {
+        archiveWindow_->refresh();
+    }
+}
+
+bool TfrmMain::showArchivedTest(const QByteArray& fileBytes) {
+    if (testRunning() || !mayClose()) {
+        return false;
+    }
+    auto record = storage::decodeTestRecord(fileBytes);
+    if (!record) {
+        context_.platform.messages->show(record.error());
+        return false;
+    }
+    showRecord(std::move(*record));
+    return true;
+}
+
+} // namespace tavo::ui
