@@ -3,10 +3,19 @@
 # tests find it through TAVO_PG_HOST (the socket folder), TAVO_PG_PORT,
 # TAVO_PG_USER and TAVO_PG_DATABASE. Sourced by scripts/test. Needs root
 # (the server runs as the user "postgres"); otherwise the PostgreSQL tests
-# skip and say why.
+# skip and say why. A test that stops and starts a server of its own calls
+# `tavo_start_db_server PORT` and `tavo_db_ctl DIR PORT stop|start`.
 
 TAVO_PG_DIR=""
 TAVO_PG_BIN=""
+
+tavo_db_ctl() {
+    local dir=$1 port=$2 action=$3
+    TAVO_PG_BIN=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -n 1)
+    runuser -u postgres -- "$TAVO_PG_BIN/pg_ctl" -D "$dir/data" \
+        -o "-k $dir -p $port -c listen_addresses='' -c fsync=off" \
+        -l "$dir/pg.log" -m fast -w "$action" >/dev/null 2>&1
+}
 
 tavo_start_db_server() {
     TAVO_PG_BIN=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -n 1)
@@ -17,12 +26,10 @@ tavo_start_db_server() {
     TAVO_PG_DIR=$(mktemp -d /tmp/tavo-pg.XXXXXX)
     chown postgres:postgres "$TAVO_PG_DIR"
     chmod 700 "$TAVO_PG_DIR"
-    local port=55432
+    local port=${1:-55432}
     if ! runuser -u postgres -- "$TAVO_PG_BIN/initdb" -D "$TAVO_PG_DIR/data" -A trust -U tavo \
             --no-sync >"$TAVO_PG_DIR/initdb.log" 2>&1 ||
-       ! runuser -u postgres -- "$TAVO_PG_BIN/pg_ctl" -D "$TAVO_PG_DIR/data" \
-            -o "-k $TAVO_PG_DIR -p $port -c listen_addresses='' -c fsync=off" \
-            -l "$TAVO_PG_DIR/pg.log" -w start >/dev/null 2>&1; then
+       ! tavo_db_ctl "$TAVO_PG_DIR" "$port" start; then
         echo "The tests' PostgreSQL server did not start; see $TAVO_PG_DIR" >&2
         return 0
     fi

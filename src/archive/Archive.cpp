@@ -133,6 +133,7 @@ TestSummary summaryOf(const QSqlQuery& row) {
     test.station = row.value(13).toString();
     test.calibrationFile = row.value(14).toString();
     test.archivedAt = row.value(15).toString();
+    test.calibrationHash = row.value(16).toString();
     return test;
 }
 
@@ -236,7 +237,7 @@ namespace {
 const QString kTestColumns = QStringLiteral(
     "SELECT t.id, p.name, t.location, t.erstpruefung, t.screening, t.verdict_ok, t.verdict_nok,"
     " t.run1_date, t.run1_time, t.ospl, t.ospr, t.apv, t.state, t.station, t.calibration_file,"
-    " t.archived_at FROM tests t JOIN persons p ON p.id = t.person_id ");
+    " t.archived_at, t.calibration_hash FROM tests t JOIN persons p ON p.id = t.person_id ");
 } // namespace
 
 Result<std::vector<TestSummary>> Archive::tests(std::int64_t personId) {

@@ -93,7 +93,14 @@ Result<std::unique_ptr<Connection>> Connection::open(const ArchiveLocation& loca
         return Fail::failure(
             connection->failure(QStringLiteral("ist nicht erreichbar"), db.lastError().text()));
     }
-    if (!postgres) {
+    if (postgres) {
+        // The server's notices ("already exists, skipping") are no news.
+        if (const auto quiet =
+                connection->run(QStringLiteral("SET client_min_messages TO WARNING"));
+            !quiet) {
+            return Fail::failure(quiet.error());
+        }
+    } else {
         // Several programs on one machine write at once; the tests' cells go
         // with their test.
         for (const char* pragma :

@@ -92,6 +92,7 @@ struct TestSummary {
     TestState state = TestState::Imported;
     QString station;
     QString calibrationFile;
+    QString calibrationHash;
     QString archivedAt;
 };
 

@@ -154,6 +154,9 @@ int show(archive::Archive& archive, std::int64_t id) {
     out(QStringLiteral("Zustand:     %1").arg(archive::stateName(test.state)));
     out(QStringLiteral("Platz:       %1").arg(test.station));
     out(QStringLiteral("Kalibrierung: %1").arg(test.calibrationFile));
+    if (!test.calibrationHash.isEmpty()) {
+        out(QStringLiteral("  SHA-256:   %1").arg(test.calibrationHash));
+    }
     out(QStringLiteral("Archiviert:  %1").arg(test.archivedAt));
     return 0;
 }
