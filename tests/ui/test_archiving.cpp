@@ -74,7 +74,7 @@ struct Fault {
 };
 
 QString sourceDir() {
-    return QStringLiteral(TAVO_SOURCE_DIR);
+    return qEnvironmentVariable("TAVO_SOURCE_DIR");
 }
 
 bool dbCtl(const QStringList& words) {
