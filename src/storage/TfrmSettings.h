@@ -174,6 +174,7 @@ private:
     void buildArchivePage();
     // The server's fields only when the archive is on a server.
     void showArchiveChoice();
+    void enableArchiveFields();
     void connectHandlers();
     void FormCreate();
     void FormActivate();

@@ -83,18 +83,26 @@ void TfrmSettings::buildArchivePage() {
     layout->addWidget(btnArchiveCheck, 0, Qt::AlignLeft);
     layout->addStretch();
 
-    connect(rdoArchiveServer, &QRadioButton::toggled, this, [this] { showArchiveChoice(); });
+    connect(rdoArchiveServer, &QRadioButton::toggled, this, [this] { enableArchiveFields(); });
     connect(btnArchiveCheck, &QPushButton::clicked, this, [this] { btnArchiveCheckClick(); });
 }
 
 void TfrmSettings::showArchiveChoice() {
+    // The value's "on this station" has a button of its own.
     if (!settings_.archiveOnServer) {
         rdoArchiveLocal->setChecked(true);
     }
+    enableArchiveFields();
+}
+
+void TfrmSettings::enableArchiveFields() {
+    // The button, not the value: a click runs this before the button's own
+    // write-back.
+    const bool server = rdoArchiveServer->isChecked();
     for (QWidget* field :
          std::initializer_list<QWidget*>{edtArchiveHost, edtArchivePort, edtArchiveDatabase,
                                          edtArchiveUser, cbxArchiveSslMode}) {
-        field->setEnabled(settings_.archiveOnServer);
+        field->setEnabled(server);
     }
 }
 

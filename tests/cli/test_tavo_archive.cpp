@@ -3,7 +3,9 @@
 // byte, a person erased only when asked with --yes, and the failures.
 
 #include "engine/TestRecord.h"
+#include "platform/regfile/RegFileSettingsStore.h"
 #include "storage/FileOutput.h"
+#include "storage/Registry.h"
 #include "storage/TestFile.h"
 #include "support/TavoTool.h"
 
@@ -11,6 +13,8 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 using namespace tavo;
@@ -124,4 +128,66 @@ TEST(TavoArchive, TakesFilesOnceFindsPersonsGivesFilesBackAndErasesOnRequest) {
         runTavo({QStringLiteral("archive"), QStringLiteral("show"), QStringLiteral("x")}).exitCode,
         2);
     EXPECT_EQ(runTavo({QStringLiteral("archive"), QStringLiteral("frobnicate")}).exitCode, 2);
+}
+
+// --server: the PostgreSQL server the settings page "Archiv" names (the
+// tests' server, in a database of this test's own), with no password kept.
+TEST(TavoArchive, TakesTheServerFromTheSettings) {
+    if (qEnvironmentVariableIsEmpty("TAVO_PG_HOST")) {
+        GTEST_SKIP() << "no PostgreSQL server for the tests (scripts/test starts one)";
+    }
+    const QString database = QStringLiteral("tavo_cli_archiv");
+    const auto admin = [&](const QString& statement) {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("admin"));
+        db.setHostName(qEnvironmentVariable("TAVO_PG_HOST"));
+        db.setPort(qEnvironmentVariableIntValue("TAVO_PG_PORT"));
+        db.setUserName(qEnvironmentVariable("TAVO_PG_USER"));
+        db.setDatabaseName(QStringLiteral("postgres"));
+        ASSERT_TRUE(db.open());
+        QSqlQuery(db).exec(statement);
+        db.close();
+    };
+    admin(QStringLiteral("DROP DATABASE IF EXISTS ") + database);
+    admin(QStringLiteral("CREATE DATABASE ") + database);
+    QSqlDatabase::removeDatabase(QStringLiteral("admin"));
+
+    QTemporaryDir dir;
+    const QString settings = dir.filePath(QStringLiteral("s.reg"));
+    platform::RegFileSettingsStore store(settings);
+    ASSERT_TRUE(storage::seedSettingsStore(store, nullptr));
+    const auto point = [&](const QString& port) {
+        store.openKey(false);
+        store.writeText(QStringLiteral("Archive Host"), qEnvironmentVariable("TAVO_PG_HOST"));
+        store.writeText(QStringLiteral("Archive Port"), port);
+        store.writeText(QStringLiteral("Archive Database"), database);
+        store.writeText(QStringLiteral("Archive User"), qEnvironmentVariable("TAVO_PG_USER"));
+        store.writeText(QStringLiteral("Archive SSL Mode"), QStringLiteral("disable"));
+        ASSERT_TRUE(store.closeKey());
+    };
+    point(qEnvironmentVariable("TAVO_PG_PORT"));
+    const QString file = dir.filePath(QStringLiteral("a.vkt"));
+    ASSERT_TRUE(storage::saveBytes(file, testFile(QStringLiteral("Anna Weber"), 40)).isEmpty());
+    const QStringList server = {QStringLiteral("--server"), QStringLiteral("--store"), settings};
+
+    auto run =
+        runTavo(QStringList{QStringLiteral("archive"), QStringLiteral("import"), file} + server);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.lines(), QStringList{file + QStringLiteral(": aufgenommen als 1")});
+    run = runTavo(QStringList{QStringLiteral("archive"), QStringLiteral("list")} + server);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.lines().value(0), QStringLiteral("Anna Weber (1 Tests)"));
+    EXPECT_EQ(runTavo(QStringList{QStringLiteral("archive"), QStringLiteral("list"),
+                                  QStringLiteral("--archive"), dir.filePath("x.sqlite")} +
+                      server)
+                  .exitCode,
+              2);
+
+    point(QStringLiteral("65536"));
+    run = runTavo(QStringList{QStringLiteral("archive"), QStringLiteral("list")} + server);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, QStringLiteral("tavo archive: Der Port des Archivservers „65536“ ist keine "
+                                      "Zahl von 1 bis 65535.\n"));
+    admin(QStringLiteral("DROP DATABASE IF EXISTS ") + database);
+    QSqlDatabase::removeDatabase(QStringLiteral("admin"));
 }

@@ -256,6 +256,42 @@ TEST(SettingsDialog, CancelUndoesUnsavedChanges) {
     EXPECT_TRUE(rig.host.mainEnabled);
 }
 
+// The page "Archiv": the server's fields only for a server; every edit goes
+// into the value, OK into the store, Cancel back to the stored; the check
+// names what it reached or why not.
+TEST(SettingsDialog, ArchivePageChoosesTheServerAndChecksIt) {
+    Rig rig;
+    auto& page = *rig.dialog;
+    EXPECT_TRUE(page.rdoArchiveLocal->isChecked());
+    EXPECT_FALSE(page.edtArchiveHost->isEnabled());
+    EXPECT_EQ(page.cbxArchiveSslMode->currentText(), QStringLiteral("prefer"));
+    page.rdoArchiveServer->click();
+    ASSERT_TRUE(page.edtArchiveHost->isEnabled());
+    page.edtArchiveHost->setText(QStringLiteral("/kein/socket"));
+    page.edtArchivePort->setText(QStringLiteral("0"));
+    page.cbxArchiveSslMode->setCurrentText(QStringLiteral("require"));
+    EXPECT_TRUE(rig.settings.archiveOnServer);
+    EXPECT_EQ(rig.settings.archiveSslMode, QStringLiteral("require"));
+    page.btnArchiveCheckClick();
+    EXPECT_EQ(rig.sim.messages->texts().value(0),
+              QStringLiteral("Der Port des Archivservers „0“ ist keine Zahl von 1 bis 65535."));
+    page.edtArchivePort->setText(QStringLiteral("5432"));
+    page.btnArchiveCheckClick();
+    EXPECT_TRUE(rig.sim.messages->texts().value(1).startsWith(
+        QStringLiteral("Das Archiv „/kein/socket:5432/tavoaudiometer“")))
+        << rig.sim.messages->texts().value(1).toStdString();
+    page.OKClick();
+    EXPECT_EQ(rig.stored(QStringLiteral("Archive Host")), QStringLiteral("/kein/socket"));
+
+    page.rdoArchiveLocal->click();
+    page.edtArchiveUser->setText(QStringLiteral("jemand"));
+    page.CancelClick();
+    EXPECT_TRUE(rig.settings.archiveOnServer);
+    EXPECT_TRUE(page.rdoArchiveServer->isChecked());
+    EXPECT_EQ(page.edtArchiveUser->text(), QString());
+    EXPECT_EQ(page.cbxArchiveSslMode->currentText(), QStringLiteral("require"));
+}
+
 TEST(SettingsDialog, EscapeIsCancelButClosingTheWindowOnlyHidesIt) {
     Rig rig;
     rig.dialog->show();
