@@ -117,12 +117,10 @@ void Archivist::post(std::function<void(Worker&)> job) {
 }
 
 void Archivist::report(const ArchiveReport& report) {
-    QObject* context = reportContext_.data();
-    if (context == nullptr || !report_) {
-        return;
-    }
-    QMetaObject::invokeMethod(context, [this, report] {
-        if (report_) {
+    // Called on the archivist's thread; the reporter is looked at on the
+    // maker's, where it is set and where its context may go away.
+    QMetaObject::invokeMethod(&home_, [this, report] {
+        if (reportContext_ && report_) {
             report_(report);
         }
     });

@@ -63,9 +63,11 @@ private:
 
     QThread thread_;
     QObject* inThread_ = nullptr; // lives on thread_, runs the jobs
+    QObject home_;                // lives on the maker's thread, takes the reports
     std::unique_ptr<Worker> worker_;
     std::atomic<int> queued_{0};
     std::atomic<bool> closing_{false};
+    // Touched on the maker's thread only.
     QPointer<QObject> reportContext_;
     std::function<void(const ArchiveReport&)> report_;
 };
