@@ -35,7 +35,7 @@ Station Station::current() {
 
 QString settingsText(const storage::Settings& settings) {
     QStringList lines;
-    for (const auto rows : {storage::settingsTable(), storage::archiveSettingsTable()}) {
+    for (const auto rows : {storage::settingsTable(), storage::addedSettingsTable()}) {
         for (const auto& row : rows) {
             lines << QString::fromLatin1(row.valueName) + QLatin1Char('=') +
                          storage::valueText(row, settings);

@@ -47,7 +47,7 @@ int runSettings(const QStringList& words) {
     settings.mixerDevice = -1;
     const auto read = storage::readStoredSettings(store, settings, quiet);
     storage::clampDeviceSelections(settings, waves, mixers);
-    for (const auto rows : {storage::settingsTable(), storage::archiveSettingsTable()}) {
+    for (const auto rows : {storage::settingsTable(), storage::addedSettingsTable()}) {
         for (const auto& row : rows) {
             out(QString::fromLatin1(row.valueName) + QLatin1Char('=') +
                 storage::valueText(row, settings));

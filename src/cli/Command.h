@@ -38,6 +38,7 @@ Command simulateCommand();
 Command calibrateSimCommand();
 Command accuracyCommand();
 Command archiveCommand();
+Command reportCommand();
 
 // Output helpers: UTF-8 lines on stdout and stderr.
 void out(const QString& line);

@@ -34,7 +34,7 @@ std::vector<tavo::cli::Command> commands() {
         tavo::cli::showCommand(),         tavo::cli::settingsCommand(),
         tavo::cli::renderCommand(),       tavo::cli::simulateCommand(),
         tavo::cli::calibrateSimCommand(), tavo::cli::accuracyCommand(),
-        tavo::cli::archiveCommand(),
+        tavo::cli::archiveCommand(),      tavo::cli::reportCommand(),
     };
 }
 
@@ -56,7 +56,8 @@ int main(int argc, char* argv[]) {
     // calibration and the accuracy run use the program's own windows; neither
     // ever needs a display. `simulate` runs the test without any window, on
     // a plain core application.
-    const bool drawing = argc > 1 && std::strcmp(argv[1], "render") == 0;
+    const bool drawing =
+        argc > 1 && (std::strcmp(argv[1], "render") == 0 || std::strcmp(argv[1], "report") == 0);
     const bool windows = argc > 1 && (std::strcmp(argv[1], "calibrate-sim") == 0 ||
                                       std::strcmp(argv[1], "accuracy") == 0);
     if ((drawing || windows) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

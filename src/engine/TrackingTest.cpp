@@ -5,6 +5,7 @@
 #include "engine/TestServices.h"
 #include "engine/TestWindowView.h"
 #include "platform/EventPump.h"
+#include "storage/Settings.h"
 
 #include <algorithm>
 
@@ -92,8 +93,7 @@ void TrackingTest::NewTest1Click() {
     clearResult(state.Record.Test2Result);
     context_.host.repaintAudiogram();
 
-    // Both ears test what the settings tick; the 1000 Hz retest (slot 12)
-    // is never part of a New Test.
+    // Both ears test what the settings tick.
     FrequencyEnable enable{};
     for (int ear = 0; ear < kEars; ++ear) {
         auto& flags = enable[static_cast<std::size_t>(ear)];
@@ -102,7 +102,9 @@ void TrackingTest::NewTest1Click() {
             flags[static_cast<std::size_t>(slot)] =
                 params.frequencies[static_cast<std::size_t>(slot)];
         }
-        flags[12] = false;
+        // The 1000 Hz retest only when the settings ask for it (the
+        // fit-check report compares it with the first 1000 Hz).
+        flags[12] = context_.settings.retest1000;
     }
 
     say(kFirstRun, MessageType::Warning, MessageButtons::Ok);

@@ -30,6 +30,9 @@ public:
     virtual bool openKey(bool create) = 0;
     virtual std::optional<std::uint32_t> readInteger(const QString& name) const = 0;
     virtual std::optional<QString> readText(const QString& name) const = 0;
+    // Whether the open key holds the value at all (a text reads as empty
+    // either way).
+    virtual bool contains(const QString& name) const = 0;
     virtual void writeInteger(const QString& name, std::uint32_t value) = 0;
     virtual void writeText(const QString& name, const QString& value) = 0;
     // Ends the session. Changes are saved (atomically); on failure the store

@@ -92,4 +92,12 @@ QString checkLevelStart(const QString& text) {
     return integerField("Start Level (dB HL)", text);
 }
 
+QString checkDefaultExposure(const QString& text, const QLocale& locale) {
+    return decimalField("Default Exposure (dB(A))", text, locale);
+}
+
+QString checkWantedLevel(const QString& text, const QLocale& locale) {
+    return decimalField("Wanted Level At Ear (dB(A))", text, locale);
+}
+
 } // namespace tavo::storage

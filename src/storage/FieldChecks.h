@@ -17,5 +17,8 @@ QString checkPauseTimeEdit(const QString& text, const QLocale& locale); // 0..5,
 // The level fields are kept valid too, so that nothing later fails on them.
 QString checkLevelStep(const QString& text, const QLocale& locale); // 1..10, "3"
 QString checkLevelStart(const QString& text);                       // integer -10..100, "40"
+// The fit-check report's noise: empty (no exposure) stays empty.
+QString checkDefaultExposure(const QString& text, const QLocale& locale); // 70..130, ""
+QString checkWantedLevel(const QString& text, const QLocale& locale);     // 60..85, "80"
 
 } // namespace tavo::storage

@@ -95,13 +95,10 @@ RegistryRead readStoredSettings(platform::SettingsStore& store, Settings& settin
             break;
         }
     }
-    // The archive's values are newer than the store of an older installation
-    // and written together: without the first (a number, whose absence shows)
-    // all of them keep their design values.
-    const auto archive = archiveSettingsTable();
-    const bool archiveStored = store.readInteger(nameOf(archive.front())).has_value();
-    for (const auto& row : archive) {
-        if (!archiveStored || !readRow(row, store, settings)) {
+    // Values added to the program later: a store of an older installation
+    // lacks them, and each it lacks keeps its design value.
+    for (const auto& row : addedSettingsTable()) {
+        if (!store.contains(nameOf(row)) || !readRow(row, store, settings)) {
             setDesignValue(settings, row);
         }
     }
@@ -142,7 +139,7 @@ bool WriteRegistry(platform::SettingsStore& store, const Settings& settings, QSt
     for (const auto* row : settingsWriteOrder()) {
         writeRow(*row, store, settings);
     }
-    for (const auto& row : archiveSettingsTable()) {
+    for (const auto& row : addedSettingsTable()) {
         writeRow(row, store, settings);
     }
     return store.closeKey(error);
@@ -154,7 +151,7 @@ bool seedSettingsStore(platform::SettingsStore& store, QString* error) {
     for (const auto* row : settingsWriteOrder()) {
         writeRow(*row, store, design);
     }
-    for (const auto& row : archiveSettingsTable()) {
+    for (const auto& row : addedSettingsTable()) {
         writeRow(row, store, design);
     }
     store.writeInteger(QString::fromLatin1(kFirstRunValue), 1);

@@ -62,6 +62,14 @@ struct Settings {
     QString archiveUser;
     QString archiveSslMode;
 
+    // The 1000 Hz retest at the end of both runs (the fit-check report
+    // compares it with the first 1000 Hz threshold).
+    bool retest1000 = false;
+    // The fit-check report: the noise exposure a report starts with (empty:
+    // none) and the level wanted at the ear, dB(A), as typed.
+    QString defaultExposure;
+    QString wantedLevelAtEar;
+
     // Not stored: the dialog starts them at their design values.
     bool practiceDeviation = false;  // the second run plays 5 dB louder
     bool disableScreenSaver = false; // no screen saver while no stop is requested

@@ -95,13 +95,18 @@ constexpr std::array kUnstored{
     boolean("", "chkShowLevel", true, &S::showLevel),
 };
 
-constexpr std::array kArchive{
+constexpr std::array kAdded{
     boolean("Archive On Server", "rdoArchiveServer", false, &S::archiveOnServer),
     text("Archive Host", "edtArchiveHost", "", &S::archiveHost),
     text("Archive Port", "edtArchivePort", "5432", &S::archivePort),
     text("Archive Database", "edtArchiveDatabase", "tavoaudiometer", &S::archiveDatabase),
     text("Archive User", "edtArchiveUser", "", &S::archiveUser),
     text("Archive SSL Mode", "cbxArchiveSslMode", "prefer", &S::archiveSslMode),
+    boolean("Retest 1000Hz", "chkRetest1000", false, &S::retest1000),
+    number("Default Exposure (dB(A))", "edtDefaultExposure", "", &S::defaultExposure,
+           {70, 130, false, "Lärmexposition", "dB(A)"}),
+    number("Wanted Level At Ear (dB(A))", "edtWantedLevel", "80", &S::wantedLevelAtEar,
+           {60, 85, false, "Zielpegel am Ohr", "dB(A)"}),
 };
 
 constexpr std::size_t kRows = kTable.size();
@@ -128,8 +133,8 @@ std::span<const SettingRow> unstoredSettings() {
     return kUnstored;
 }
 
-std::span<const SettingRow> archiveSettingsTable() {
-    return kArchive;
+std::span<const SettingRow> addedSettingsTable() {
+    return kAdded;
 }
 
 std::span<const SettingRow* const> settingsWriteOrder() {
@@ -137,9 +142,11 @@ std::span<const SettingRow* const> settingsWriteOrder() {
 }
 
 const SettingRow* findSetting(const QString& valueName) {
-    for (const auto& row : kTable) {
-        if (valueName == QLatin1String(row.valueName)) {
-            return &row;
+    for (const auto rows : {settingsTable(), addedSettingsTable()}) {
+        for (const auto& row : rows) {
+            if (valueName == QLatin1String(row.valueName)) {
+                return &row;
+            }
         }
     }
     return nullptr;
@@ -151,7 +158,7 @@ QString designText(const char* valueName) {
 }
 
 const SettingRow* findSettingOfControl(const QString& control) {
-    for (const auto rows : {settingsTable(), unstoredSettings(), archiveSettingsTable()}) {
+    for (const auto rows : {settingsTable(), unstoredSettings(), addedSettingsTable()}) {
         for (const auto& row : rows) {
             if (row.kind != SettingKind::Colour && control == QLatin1String(row.control)) {
                 return &row;
@@ -225,7 +232,7 @@ void clampDeviceSelections(Settings& settings, int waveDevices, int mixerDevices
 
 Settings designSettings() {
     Settings settings;
-    for (const auto rows : {settingsTable(), unstoredSettings(), archiveSettingsTable()}) {
+    for (const auto rows : {settingsTable(), unstoredSettings(), addedSettingsTable()}) {
         for (const auto& row : rows) {
             switch (row.kind) {
             case SettingKind::Boolean:

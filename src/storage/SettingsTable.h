@@ -54,9 +54,10 @@ std::span<const SettingRow> settingsTable();
 // invisible options): the dialog starts them at their design values.
 std::span<const SettingRow> unstoredSettings();
 
-// The archive's settings. They came after the others, so a store without
-// them is read without complaint: a value it lacks keeps its design value.
-std::span<const SettingRow> archiveSettingsTable();
+// The settings added after the first installation's (the archive, the
+// fit-check report). A store without them is read without complaint: a value
+// it lacks keeps its design value.
+std::span<const SettingRow> addedSettingsTable();
 
 // The order of writing differs from the order of reading only at the end:
 // the calibration file name is written before "Print Cal File".

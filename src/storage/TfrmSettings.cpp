@@ -65,6 +65,7 @@ TfrmSettings::TfrmSettings(engine::AppState& state, Settings& settings,
     buildGraphSettingsPage();
     buildCalibrationPage();
     buildArchivePage();
+    buildReportPage();
 
     OK = named(new QPushButton(QStringLiteral("OK"), this), "OK");
     OK->setDefault(true);
@@ -349,6 +350,10 @@ void TfrmSettings::checkField(QLineEdit* field) {
         corrected = checkLevelStep(corrected, locale);
     } else if (field == LevelStart) {
         corrected = checkLevelStart(corrected);
+    } else if (field == edtDefaultExposure) {
+        corrected = checkDefaultExposure(corrected, locale);
+    } else if (field == edtWantedLevel) {
+        corrected = checkWantedLevel(corrected, locale);
     }
     if (corrected != field->text()) {
         field->setText(corrected);

@@ -152,6 +152,11 @@ public:
     QComboBox* cbxArchiveSslMode = nullptr;
     QLabel* lblArchiveNote = nullptr;
     QPushButton* btnArchiveCheck = nullptr;
+
+    QCheckBox* chkRetest1000 = nullptr;
+    QWidget* ReportPage = nullptr;
+    QLineEdit* edtDefaultExposure = nullptr;
+    QLineEdit* edtWantedLevel = nullptr;
     // Opens the archive the page names and says whether it answers.
     void btnArchiveCheckClick();
 
@@ -172,6 +177,7 @@ private:
     void buildGraphSettingsPage();
     void buildCalibrationPage();
     void buildArchivePage();
+    void buildReportPage();
     // The server's fields only when the archive is on a server.
     void showArchiveChoice();
     void enableArchiveFields();

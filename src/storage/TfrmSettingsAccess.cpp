@@ -74,7 +74,7 @@ void TfrmSettings::loadControl(const SettingRow& row) {
 }
 
 void TfrmSettings::loadControls() {
-    for (const auto rows : {settingsTable(), unstoredSettings(), archiveSettingsTable()}) {
+    for (const auto rows : {settingsTable(), unstoredSettings(), addedSettingsTable()}) {
         for (const auto& row : rows) {
             loadControl(row);
         }
@@ -85,7 +85,7 @@ void TfrmSettings::loadControls() {
 }
 
 void TfrmSettings::connectWriteBack() {
-    for (const auto rows : {settingsTable(), unstoredSettings(), archiveSettingsTable()}) {
+    for (const auto rows : {settingsTable(), unstoredSettings(), addedSettingsTable()}) {
         for (const auto& row : rows) {
             const QString name = QString::fromLatin1(row.control);
             if (row.kind == SettingKind::Boolean) {

@@ -1,4 +1,5 @@
-// The settings dialog's page "Archiv": where the results archive lives.
+// The settings dialog's pages added later: "Archiv" (where the results
+// archive lives) and "Prüfbericht" (the noise a fit-check report starts with).
 
 #include "storage/TfrmSettings.h"
 
@@ -85,6 +86,31 @@ void TfrmSettings::buildArchivePage() {
 
     connect(rdoArchiveServer, &QRadioButton::toggled, this, [this] { enableArchiveFields(); });
     connect(btnArchiveCheck, &QPushButton::clicked, this, [this] { btnArchiveCheckClick(); });
+}
+
+void TfrmSettings::buildReportPage() {
+    ReportPage = named(new QWidget, "ReportPage");
+    SettingsPages->addTab(ReportPage, QStringLiteral("Prüfbericht"));
+    auto* layout = new QVBoxLayout(ReportPage);
+    auto* fields = new QFormLayout;
+    edtDefaultExposure = named(new QLineEdit(ReportPage), "edtDefaultExposure");
+    edtDefaultExposure->setPlaceholderText(QStringLiteral("keine"));
+    edtWantedLevel = named(new QLineEdit(ReportPage), "edtWantedLevel");
+    fields->addRow(QStringLiteral("Lärmexposition L_EX (dB(A)):"), edtDefaultExposure);
+    fields->addRow(QStringLiteral("Zielpegel am Ohr (dB(A)):"), edtWantedLevel);
+    layout->addLayout(fields);
+    auto* note = named(
+        new QLabel(QStringLiteral("Der Prüfbericht beginnt mit dieser Lärmexposition (leer: ohne "
+                                  "Bewertung). Ausreichend ist ein Gehörschutz, dessen "
+                                  "beidohrige PAR₈₄ mindestens L_EX minus Zielpegel dämpft."),
+                   ReportPage),
+        "lblReportNote");
+    note->setWordWrap(true);
+    layout->addWidget(note);
+    layout->addStretch();
+    for (auto* field : {edtDefaultExposure, edtWantedLevel}) {
+        field->installEventFilter(this);
+    }
 }
 
 void TfrmSettings::showArchiveChoice() {

@@ -96,7 +96,10 @@ void TfrmSettings::buildTestProcedurePage() {
     chkShowLevel = checkBox(Miscanelleous, "chkShowLevel", "Show level during test");
     chkDisableSS->setVisible(false);
     chkShowLevel->setVisible(false);
-    for (auto* box : {Trial, FirstEar, cboNewFreq0dB, cboNewSide0dB, chkPraxisabweichung}) {
+    // Added with the fit-check report, in German from the start.
+    chkRetest1000 = checkBox(Miscanelleous, "chkRetest1000", "1000 Hz am Ende wiederholen");
+    for (auto* box :
+         {Trial, FirstEar, cboNewFreq0dB, cboNewSide0dB, chkPraxisabweichung, chkRetest1000}) {
         misc->addWidget(box);
     }
 

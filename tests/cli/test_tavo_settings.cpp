@@ -46,8 +46,8 @@ TEST(TavoSettings, ListsEveryValueInReadingOrder) {
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     std::vector<storage::SettingRow> table(storage::settingsTable().begin(),
                                            storage::settingsTable().end());
-    table.insert(table.end(), storage::archiveSettingsTable().begin(),
-                 storage::archiveSettingsTable().end());
+    table.insert(table.end(), storage::addedSettingsTable().begin(),
+                 storage::addedSettingsTable().end());
     ASSERT_EQ(run.lines.size(), qsizetype(table.size()) + 1);
     for (std::size_t i = 0; i < table.size(); ++i) {
         EXPECT_TRUE(run.lines[qsizetype(i)].startsWith(QString::fromLatin1(table[i].valueName) +

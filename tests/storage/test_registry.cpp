@@ -254,7 +254,7 @@ TEST(WriteRegistry, WritesInItsOwnOrder) {
     ASSERT_GE(lines.size(), 50);
     EXPECT_TRUE(lines[3].startsWith("\"Test 125Hz\"="));
     // The archive's values follow the others.
-    const auto archive = qsizetype(storage::archiveSettingsTable().size());
+    const auto archive = qsizetype(storage::addedSettingsTable().size());
     EXPECT_TRUE(lines[lines.size() - 4 - archive].startsWith("\"Reload Cal File\"="));
     EXPECT_TRUE(lines[lines.size() - 3 - archive].startsWith("\"Cal Filename\"="));
     EXPECT_TRUE(lines[lines.size() - 2 - archive].startsWith("\"Print Cal File\"="));

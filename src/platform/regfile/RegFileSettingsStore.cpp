@@ -93,6 +93,10 @@ std::optional<QString> RegFileSettingsStore::readText(const QString& name) const
     return value->text;
 }
 
+bool RegFileSettingsStore::contains(const QString& name) const {
+    return open_ && find(name) != nullptr;
+}
+
 void RegFileSettingsStore::put(regfile::Value value) {
     if (!open_) {
         return;

@@ -23,6 +23,7 @@ public:
     bool openKey(bool create) override;
     std::optional<std::uint32_t> readInteger(const QString& name) const override;
     std::optional<QString> readText(const QString& name) const override;
+    bool contains(const QString& name) const override;
     void writeInteger(const QString& name, std::uint32_t value) override;
     void writeText(const QString& name, const QString& value) override;
     bool closeKey(QString* error = nullptr) override;

@@ -1,0 +1,303 @@
+#include "engine/FitCheck.h"
+
+#include "engine/Evaluation.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tavo::engine {
+
+namespace {
+
+constexpr std::array<int, kResultIndexes> kFrequencyOf = {125,  250,  500,  750,  1000, 1500,
+                                                          2000, 3000, 4000, 6000, 8000, 1000};
+// The result index of each band's centre and of the frequency below it that
+// is averaged in when tested (-1: none).
+constexpr std::array<int, kBands> kCentreIndex = {0, 1, 2, 4, 6, 8, 10};
+constexpr std::array<int, kBands> kNeighbourIndex = {-1, -1, -1, -1, -1, 7, 9};
+constexpr double kWideSpread = 10.0;
+constexpr double kOverprotected = 70.0;
+
+std::optional<int> thresholdAt(const TTestResult& run, int ear, int index) {
+    const std::int32_t value = run.Thresholds[ear][index];
+    return value == kNoThreshold ? std::nullopt : std::optional<int>(value);
+}
+
+unsigned flagsOf(const TTestResult& run, int ear, int index, const FitCheckParameters& p) {
+    const auto threshold = thresholdAt(run, ear, index);
+    if (!threshold) {
+        return NoThreshold;
+    }
+    const auto& list = run.Reversals[ear][index];
+    unsigned flags = 0;
+    if (list.Count < p.minReversals) {
+        flags |= FewReversals;
+    }
+    if (list.Spread > kWideSpread) {
+        flags |= WideSpread;
+    }
+    if (*threshold >= kTopOfRange) {
+        flags |= AtTop;
+    }
+    return flags;
+}
+
+FitCheckCell cellOf(const TestRecord& record, int ear, int index, const FitCheckParameters& p) {
+    FitCheckCell cell;
+    cell.index = index;
+    cell.frequency = kFrequencyOf[index];
+    const TTestResult* runs[] = {&record.Test1Result, &record.Test2Result};
+    for (int run = 0; run < 2; ++run) {
+        cell.threshold[run] = thresholdAt(*runs[run], ear, index);
+        cell.flags[run] = flagsOf(*runs[run], ear, index, p);
+        if (cell.threshold[run]) {
+            cell.error[run] =
+                thresholdError(runs[run]->Reversals[ear][index], p.reject1st, p.levelStep);
+        }
+    }
+    if (cell.threshold[0] && cell.threshold[1]) {
+        cell.attenuation = double(*cell.threshold[1] - *cell.threshold[0]);
+        cell.atLeast = (cell.flags[1] & AtTop) != 0;
+        cell.attenuationError = std::hypot(cell.error[0], cell.error[1]);
+    } else if (cell.threshold[0] && !cell.threshold[1]) {
+        // The second run found no threshold: the plug kept the tone out up
+        // to the top of the range, or the run ended without a response.
+        cell.flags[1] |= AtTop;
+        cell.attenuation = double(kTopOfRange - *cell.threshold[0]);
+        cell.atLeast = true;
+        cell.attenuationError = cell.error[0];
+    }
+    return cell;
+}
+
+const FitCheckCell* find(const std::vector<FitCheckCell>& cells, int index) {
+    for (const auto& cell : cells) {
+        if (cell.index == index && cell.attenuation) {
+            return &cell;
+        }
+    }
+    return nullptr;
+}
+
+FitCheckBand bandOf(const std::vector<FitCheckCell>& cells, int band) {
+    FitCheckBand result;
+    const FitCheckCell* centre = find(cells, kCentreIndex[band]);
+    if (centre == nullptr) {
+        return result;
+    }
+    const FitCheckCell* neighbour =
+        kNeighbourIndex[band] >= 0 ? find(cells, kNeighbourIndex[band]) : nullptr;
+    if (neighbour == nullptr) {
+        return {centre->attenuation, centre->attenuationError, centre->atLeast};
+    }
+    return {(*centre->attenuation + *neighbour->attenuation) / 2.0,
+            std::hypot(centre->attenuationError, neighbour->attenuationError) / 2.0,
+            centre->atLeast || neighbour->atLeast};
+}
+
+void caution(FitCheckReport& report, const QString& text) {
+    report.cautions << text;
+}
+
+void addCautions(FitCheckReport& report) {
+    for (int ear = 0; ear < kEars; ++ear) {
+        const auto& low = report.bands[ear][0];
+        if (low.attenuation && *low.attenuation < 10.0) {
+            caution(report, QStringLiteral("Dämpfung bei 125 Hz unter 10 dB (%1: %2 dB): der "
+                                           "Stöpsel sitzt womöglich nicht dicht.")
+                                .arg(earName(ear), decibels(*low.attenuation)));
+        }
+    }
+    const auto& left = report.ears[kLeftEar].par;
+    const auto& right = report.ears[kRightEar].par;
+    if (left && right && std::abs(*left - *right) >= 15.0) {
+        caution(report,
+                QStringLiteral("Die PAR beider Ohren liegen %1 dB auseinander "
+                               "(links %2 dB, rechts %3 dB).")
+                    .arg(decibels(std::abs(*left - *right)), decibels(*left), decibels(*right)));
+    }
+    for (int ear = 0; ear < kEars; ++ear) {
+        for (const int centre : report.ears[ear].missingBands) {
+            caution(report,
+                    QStringLiteral("Das Band %1 Hz fehlt (%2): dort ist keine Dämpfung gemessen.")
+                        .arg(centre)
+                        .arg(earName(ear)));
+        }
+        for (const auto& cell : report.cells[ear]) {
+            for (int run = 0; run < 2; ++run) {
+                if (cell.flags[run] != 0) {
+                    caution(report, QStringLiteral("%1, %2 Hz, Durchlauf %3: %4")
+                                        .arg(earName(ear))
+                                        .arg(cell.frequency)
+                                        .arg(run + 1)
+                                        .arg(flagTexts(cell.flags[run])));
+                }
+            }
+        }
+    }
+    for (const auto& retest : report.retests) {
+        if (retest.level != RetestCheck::Fine) {
+            caution(report, QStringLiteral("Die Wiederholung bei 1000 Hz weicht um %1 dB ab (%2, "
+                                           "Durchlauf %3)%4")
+                                .arg(retest.difference)
+                                .arg(earName(retest.ear))
+                                .arg(retest.run)
+                                .arg(retest.level == RetestCheck::Fail
+                                         ? QStringLiteral(": nicht verwertbar (10 dB oder mehr).")
+                                         : QStringLiteral(": mehr als 5 dB.")));
+        }
+    }
+}
+
+} // namespace
+
+std::optional<double> Rating::par84() const {
+    return par ? std::optional<double>(*par - uncertainty) : std::nullopt;
+}
+
+std::optional<double> Rating::par95() const {
+    return par ? std::optional<double>(*par - 1.64 * uncertainty) : std::nullopt;
+}
+
+double thresholdError(const TReversalList& list, bool reject1st, double levelStep) {
+    const double floor = levelStep / std::sqrt(12.0);
+    const int first = reject1st ? 2 : 1;
+    const int last = std::min(list.Count, kMaxReversals);
+    const int n = last - first + 1;
+    if (n < 2) {
+        return floor;
+    }
+    double mean = 0.0;
+    for (int k = first; k <= last; ++k) {
+        mean += list.Levels[k - 1];
+    }
+    mean /= n;
+    double squares = 0.0;
+    for (int k = first; k <= last; ++k) {
+        squares += (list.Levels[k - 1] - mean) * (list.Levels[k - 1] - mean);
+    }
+    return std::max(std::sqrt(squares / (n - 1)) / std::sqrt(double(n)), floor);
+}
+
+Rating rate(const std::array<FitCheckBand, kBands>& bands) {
+    Rating rating;
+    double open = 0.0;
+    double occluded = 0.0;
+    std::array<double, kBands> terms{};
+    int used = 0;
+    for (int b = 0; b < kBands; ++b) {
+        if (!bands[b].attenuation) {
+            rating.missingBands.push_back(kBandCentres[b]);
+            continue;
+        }
+        const double level = kReferenceBandLevel + kAWeighting[b];
+        open += std::pow(10.0, 0.1 * level);
+        terms[b] = std::pow(10.0, 0.1 * (level - *bands[b].attenuation));
+        occluded += terms[b];
+        rating.atLeast = rating.atLeast || bands[b].atLeast;
+        ++used;
+    }
+    if (used < kMinimumBands) {
+        return rating;
+    }
+    rating.par = 10.0 * std::log10(open) - 10.0 * std::log10(occluded);
+    // dPAR/dA_b is the band's share of the occluded level.
+    double variance = 0.0;
+    for (int b = 0; b < kBands; ++b) {
+        if (bands[b].attenuation) {
+            const double weight = terms[b] / occluded;
+            variance += weight * weight * bands[b].error * bands[b].error;
+        }
+    }
+    rating.uncertainty = std::sqrt(variance);
+    return rating;
+}
+
+FitCheckReport evaluateFitCheck(const TestRecord& record, const FitCheckParameters& parameters) {
+    FitCheckReport report;
+    report.parameters = parameters;
+    for (int ear = 0; ear < kEars; ++ear) {
+        for (int index = 0; index < kRetestIndex; ++index) {
+            FitCheckCell cell = cellOf(record, ear, index, parameters);
+            if (cell.threshold[0] || cell.threshold[1]) {
+                report.cells[ear].push_back(cell);
+            }
+        }
+        for (int b = 0; b < kBands; ++b) {
+            report.bands[ear][b] = bandOf(report.cells[ear], b);
+        }
+        report.ears[ear] = rate(report.bands[ear]);
+        const TTestResult* runs[] = {&record.Test1Result, &record.Test2Result};
+        for (int run = 0; run < 2; ++run) {
+            const auto retest = thresholdAt(*runs[run], ear, kRetestIndex);
+            const auto first = thresholdAt(*runs[run], ear, kRetestReferenceIndex);
+            if (retest && first) {
+                const int difference = *retest - *first;
+                const auto level = std::abs(difference) >= 10 ? RetestCheck::Fail
+                                   : std::abs(difference) > 5 ? RetestCheck::Caution
+                                                              : RetestCheck::Fine;
+                report.retests.push_back({ear, run + 1, difference, level});
+            }
+        }
+    }
+    // Both ears: each band's smaller attenuation.
+    for (int b = 0; b < kBands; ++b) {
+        const auto& left = report.bands[kLeftEar][b];
+        const auto& right = report.bands[kRightEar][b];
+        if (left.attenuation && right.attenuation) {
+            report.binauralBands[b] = *left.attenuation <= *right.attenuation ? left : right;
+        }
+    }
+    report.binaural = rate(report.binauralBands);
+
+    if (parameters.exposure) {
+        report.required = *parameters.exposure - parameters.wantedAtEar;
+        if (report.binaural.par) {
+            report.levelAtEar = *parameters.exposure - *report.binaural.par;
+            report.verdict = *report.binaural.par84() >= *report.required ? Verdict::Sufficient
+                                                                          : Verdict::Insufficient;
+            report.overprotection = *report.levelAtEar < kOverprotected;
+        }
+    }
+    addCautions(report);
+    return report;
+}
+
+QString verdictText(Verdict verdict) {
+    switch (verdict) {
+    case Verdict::Sufficient:
+        return QStringLiteral("Ausreichend");
+    case Verdict::Insufficient:
+        return QStringLiteral("Nicht ausreichend");
+    case Verdict::NoRating:
+        break;
+    }
+    return QStringLiteral("Keine Bewertung");
+}
+
+QString flagTexts(unsigned flags) {
+    QStringList texts;
+    if ((flags & NoThreshold) != 0) {
+        texts << QStringLiteral("keine Hörschwelle");
+    }
+    if ((flags & FewReversals) != 0) {
+        texts << QStringLiteral("weniger Richtungswechsel als verlangt (Zeit abgelaufen)");
+    }
+    if ((flags & WideSpread) != 0) {
+        texts << QStringLiteral("Streuung über 10 dB");
+    }
+    if ((flags & AtTop) != 0) {
+        texts << QStringLiteral("keine Reaktion unter 100 dB HL");
+    }
+    return texts.join(QStringLiteral(", "));
+}
+
+QString earName(int ear) {
+    return ear == kLeftEar ? QStringLiteral("links") : QStringLiteral("rechts");
+}
+
+QString decibels(double value) {
+    return QString::number(value, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+} // namespace tavo::engine
