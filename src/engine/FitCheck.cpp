@@ -16,6 +16,12 @@ constexpr std::array<int, kResultIndexes> kFrequencyOf = {125,  250,  500,  750,
 constexpr std::array<int, kBands> kCentreIndex = {0, 1, 2, 4, 6, 8, 10};
 constexpr std::array<int, kBands> kNeighbourIndex = {-1, -1, -1, -1, -1, 7, 9};
 constexpr double kWideSpread = 10.0;
+
+// The rules compare the figures as the report shows them (0.1 dB), so a
+// reader who checks the verdict against the printed numbers comes to it too.
+double shown(double value) {
+    return std::round(value * 10.0) / 10.0;
+}
 constexpr double kOverprotected = 70.0;
 
 std::optional<int> thresholdAt(const TTestResult& run, int ear, int index) {
@@ -102,7 +108,7 @@ void caution(FitCheckReport& report, const QString& text) {
 void addCautions(FitCheckReport& report) {
     for (int ear = 0; ear < kEars; ++ear) {
         const auto& low = report.bands[ear][0];
-        if (low.attenuation && *low.attenuation < 10.0) {
+        if (low.attenuation && shown(*low.attenuation) < 10.0) {
             caution(report, QStringLiteral("Dämpfung bei 125 Hz unter 10 dB (%1: %2 dB): der "
                                            "Stöpsel sitzt womöglich nicht dicht.")
                                 .arg(earName(ear), decibels(*low.attenuation)));
@@ -110,7 +116,7 @@ void addCautions(FitCheckReport& report) {
     }
     const auto& left = report.ears[kLeftEar].par;
     const auto& right = report.ears[kRightEar].par;
-    if (left && right && std::abs(*left - *right) >= 15.0) {
+    if (left && right && std::abs(shown(*left) - shown(*right)) >= 15.0) {
         caution(report,
                 QStringLiteral("Die PAR beider Ohren liegen %1 dB auseinander "
                                "(links %2 dB, rechts %3 dB).")
@@ -254,9 +260,10 @@ FitCheckReport evaluateFitCheck(const TestRecord& record, const FitCheckParamete
         report.required = *parameters.exposure - parameters.wantedAtEar;
         if (report.binaural.par) {
             report.levelAtEar = *parameters.exposure - *report.binaural.par;
-            report.verdict = *report.binaural.par84() >= *report.required ? Verdict::Sufficient
-                                                                          : Verdict::Insufficient;
-            report.overprotection = *report.levelAtEar < kOverprotected;
+            report.verdict = shown(*report.binaural.par84()) >= shown(*report.required)
+                                 ? Verdict::Sufficient
+                                 : Verdict::Insufficient;
+            report.overprotection = shown(*report.levelAtEar) < kOverprotected;
         }
     }
     addCautions(report);
