@@ -2,6 +2,7 @@
 
 #include "archive/ArchiveCells.h"
 #include "archive/ArchiveConnection.h"
+#include "archive/ArchiveFitCheck.h"
 #include "archive/ArchiveSchema.h"
 #include "engine/Evaluation.h"
 #include "storage/TestFile.h"
@@ -134,6 +135,8 @@ TestSummary summaryOf(const QSqlQuery& row) {
     test.calibrationFile = row.value(14).toString();
     test.archivedAt = row.value(15).toString();
     test.calibrationHash = row.value(16).toString();
+    test.fitCheck = {row.value(17).toString(), row.value(18).toString(), row.value(19).toString(),
+                     row.value(20).toString(), row.value(21).toString()};
     return test;
 }
 
@@ -166,6 +169,8 @@ Result<std::int64_t> Archive::store(const ArchiveEntry& entry) {
     if (id) {
         if (const auto cells = writeCells(*db_, *id, entry.record); !cells) {
             id = Fail::failure(cells.error());
+        } else if (const auto rated = writeFitCheck(*db_, *id, entry.fitCheck); !rated) {
+            id = Fail::failure(rated.error());
         }
     }
     if (!id) {
@@ -197,6 +202,8 @@ Result<Archive::Imported> Archive::importFile(const QByteArray& bytes) {
     entry.record = *record;
     entry.state = TestState::Imported;
     entry.fileBytes = bytes;
+    // The design values: another installation's settings are not known.
+    entry.fitCheck = fitCheckFiguresOf(*record, {});
     const auto id = store(entry);
     if (!id) {
         return Fail::failure(id.error());
@@ -237,7 +244,8 @@ namespace {
 const QString kTestColumns = QStringLiteral(
     "SELECT t.id, p.name, t.location, t.erstpruefung, t.screening, t.verdict_ok, t.verdict_nok,"
     " t.run1_date, t.run1_time, t.ospl, t.ospr, t.apv, t.state, t.station, t.calibration_file,"
-    " t.archived_at, t.calibration_hash FROM tests t JOIN persons p ON p.id = t.person_id ");
+    " t.archived_at, t.calibration_hash, t.exposure, t.par_left, t.par_right, t.par84_binaural,"
+    " t.verdict FROM tests t JOIN persons p ON p.id = t.person_id ");
 } // namespace
 
 Result<std::vector<TestSummary>> Archive::tests(std::int64_t personId) {
@@ -295,6 +303,10 @@ Result<QByteArray> Archive::fileBytes(std::int64_t testId) {
             QStringLiteral("Im Archiv gibt es keinen Test %1.").arg(testId));
     }
     return query->value(0).toByteArray();
+}
+
+Result<void> Archive::saveFitCheck(std::int64_t testId, const FitCheckFigures& figures) {
+    return writeFitCheck(*db_, testId, figures);
 }
 
 Result<int> Archive::testCount(std::int64_t personId) {

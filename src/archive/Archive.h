@@ -21,7 +21,7 @@ class Connection;
 class Archive {
 public:
     // The schema this program writes.
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
 
     // `schemaVersion`: the version to bring a new or older archive to (tests
     // make archives of an older version with it).
@@ -65,6 +65,8 @@ public:
     Result<std::vector<Cell>> cells(std::int64_t testId);
     // The test file's bytes of an archived test.
     Result<QByteArray> fileBytes(std::int64_t testId);
+    // Keeps the fit-check report's exposure and figures with a test.
+    Result<void> saveFitCheck(std::int64_t testId, const FitCheckFigures& figures);
     // Removes a person with every test; gives how many tests went.
     Result<int> deletePerson(std::int64_t personId);
     // How many tests the person has (for the confirmation).

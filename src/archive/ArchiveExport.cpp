@@ -37,13 +37,26 @@ bool wanted(const TestSummary& test, const ExportFilter& filter) {
 Result<CsvExport> exportCsv(Archive& archive, const ExportFilter& filter) {
     using Fail = Result<CsvExport>;
     CsvExport csv;
-    csv.tests =
-        kBom + csvLine({QStringLiteral("ID"), QStringLiteral("Person"), QStringLiteral("Ort"),
-                        QStringLiteral("Datum"), QStringLiteral("Uhrzeit"),
-                        QStringLiteral("Erstprüfung"), QStringLiteral("Überwachung"),
-                        QStringLiteral("Ergebnis"), QStringLiteral("OSPL"), QStringLiteral("OSPR"),
-                        QStringLiteral("APV"), QStringLiteral("Zustand"), QStringLiteral("Platz"),
-                        QStringLiteral("Kalibrierung"), QStringLiteral("Archiviert")});
+    csv.tests = kBom + csvLine({QStringLiteral("ID"),
+                                QStringLiteral("Person"),
+                                QStringLiteral("Ort"),
+                                QStringLiteral("Datum"),
+                                QStringLiteral("Uhrzeit"),
+                                QStringLiteral("Erstprüfung"),
+                                QStringLiteral("Überwachung"),
+                                QStringLiteral("Ergebnis"),
+                                QStringLiteral("OSPL"),
+                                QStringLiteral("OSPR"),
+                                QStringLiteral("APV"),
+                                QStringLiteral("Zustand"),
+                                QStringLiteral("Platz"),
+                                QStringLiteral("Kalibrierung"),
+                                QStringLiteral("Archiviert"),
+                                QStringLiteral("Lärmexposition"),
+                                QStringLiteral("PAR links"),
+                                QStringLiteral("PAR rechts"),
+                                QStringLiteral("PAR84 beidohrig"),
+                                QStringLiteral("Bewertung")});
     csv.cells =
         kBom + csvLine({QStringLiteral("ID"), QStringLiteral("Person"), QStringLiteral("Durchlauf"),
                         QStringLiteral("Ohr"), QStringLiteral("Frequenz (Hz)"),
@@ -64,13 +77,28 @@ Result<CsvExport> exportCsv(Archive& archive, const ExportFilter& filter) {
             }
             ++csv.rows;
             const QString id = QString::number(test.id);
-            csv.tests += csvLine({id, test.person, test.location, test.testDate, test.testTime,
-                                  yesNo(test.erstpruefung), yesNo(test.screening),
+            csv.tests += csvLine({id,
+                                  test.person,
+                                  test.location,
+                                  test.testDate,
+                                  test.testTime,
+                                  yesNo(test.erstpruefung),
+                                  yesNo(test.screening),
                                   test.ok    ? QStringLiteral("i.O.")
                                   : test.nok ? QStringLiteral("n.i.O.")
                                              : QString(),
-                                  test.ospl, test.ospr, test.apv, stateName(test.state),
-                                  test.station, test.calibrationFile, test.archivedAt});
+                                  test.ospl,
+                                  test.ospr,
+                                  test.apv,
+                                  stateName(test.state),
+                                  test.station,
+                                  test.calibrationFile,
+                                  test.archivedAt,
+                                  test.fitCheck.exposure,
+                                  test.fitCheck.parLeft,
+                                  test.fitCheck.parRight,
+                                  test.fitCheck.par84Binaural,
+                                  test.fitCheck.verdict});
             const auto cells = archive.cells(test.id);
             if (!cells) {
                 return Fail::failure(cells.error());

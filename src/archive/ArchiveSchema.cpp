@@ -2,6 +2,7 @@
 
 #include "archive/ArchiveCells.h"
 #include "archive/ArchiveConnection.h"
+#include "archive/ArchiveFitCheck.h"
 #include "storage/TestFile.h"
 
 #include <QSqlQuery>
@@ -40,6 +41,16 @@ const char* const kVersion2[] = {
     " PRIMARY KEY (test_id, run, ear, result_index))",
 };
 
+// Version 3: the fit-check report's exposure and figures with each test,
+// computed for the tests archived before.
+const char* const kVersion3[] = {
+    "ALTER TABLE tests ADD COLUMN exposure TEXT NOT NULL DEFAULT ''",
+    "ALTER TABLE tests ADD COLUMN par_left TEXT NOT NULL DEFAULT ''",
+    "ALTER TABLE tests ADD COLUMN par_right TEXT NOT NULL DEFAULT ''",
+    "ALTER TABLE tests ADD COLUMN par84_binaural TEXT NOT NULL DEFAULT ''",
+    "ALTER TABLE tests ADD COLUMN verdict TEXT NOT NULL DEFAULT ''",
+};
+
 template <std::size_t N> Result<void> runAll(Connection& db, const char* const (&statements)[N]) {
     for (const char* statement : statements) {
         if (const auto done = db.run(db.dialect(QString::fromLatin1(statement))); !done) {
@@ -62,6 +73,27 @@ Result<void> fillCells(Connection& db) {
         const auto record = storage::decodeTestRecord(bytes);
         if (record) {
             if (const auto written = writeCells(db, id, *record); !written) {
+                return written;
+            }
+        }
+    }
+    return {};
+}
+
+Result<void> fillFitCheck(Connection& db) {
+    auto query = db.run(QStringLiteral("SELECT id, file_bytes FROM tests"));
+    if (!query) {
+        return Result<void>::failure(query.error());
+    }
+    std::vector<std::pair<qint64, QByteArray>> files;
+    while (query->next()) {
+        files.emplace_back(query->value(0).toLongLong(), query->value(1).toByteArray());
+    }
+    for (const auto& [id, bytes] : files) {
+        const auto record = storage::decodeTestRecord(bytes);
+        if (record) {
+            const FitCheckFigures figures = fitCheckFiguresOf(*record, {});
+            if (const auto written = writeFitCheck(db, id, figures); !written) {
                 return written;
             }
         }
@@ -111,6 +143,12 @@ Result<void> migrate(Connection& db, int programVersion) {
         step = runAll(db, kVersion2);
         if (step) {
             step = fillCells(db);
+        }
+    }
+    if (step && *version < 3 && programVersion >= 3) {
+        step = runAll(db, kVersion3);
+        if (step) {
+            step = fillFitCheck(db);
         }
     }
     if (step && *version < programVersion) {

@@ -11,7 +11,8 @@ namespace tavo::archive {
 
 namespace {
 
-constexpr qint32 kPayloadVersion = 1;
+// 2 added the fit-check figures; a spool of version 1 is still read.
+constexpr qint32 kPayloadVersion = 2;
 
 QByteArray payloadOf(const ArchiveEntry& entry) {
     QByteArray bytes;
@@ -20,7 +21,9 @@ QByteArray payloadOf(const ArchiveEntry& entry) {
     out << kPayloadVersion << entry.entryKey << stateName(entry.state) << entry.startedAt
         << entry.endedAt << entry.station << entry.examiner << entry.programVersion
         << entry.settings << entry.calibrationFile << entry.calibrationPerson
-        << entry.calibrationDate << entry.calibrationHash << entry.fileBytes;
+        << entry.calibrationDate << entry.calibrationHash << entry.fileBytes
+        << entry.fitCheck.exposure << entry.fitCheck.parLeft << entry.fitCheck.parRight
+        << entry.fitCheck.par84Binaural << entry.fitCheck.verdict;
     return bytes;
 }
 
@@ -34,8 +37,12 @@ Result<ArchiveEntry> entryOf(const QByteArray& payload) {
         entry.examiner >> entry.programVersion >> entry.settings >> entry.calibrationFile >>
         entry.calibrationPerson >> entry.calibrationDate >> entry.calibrationHash >>
         entry.fileBytes;
+    if (version >= 2) {
+        in >> entry.fitCheck.exposure >> entry.fitCheck.parLeft >> entry.fitCheck.parRight >>
+            entry.fitCheck.par84Binaural >> entry.fitCheck.verdict;
+    }
     const auto record = storage::decodeTestRecord(entry.fileBytes);
-    if (version != kPayloadVersion || in.status() != QDataStream::Ok || !record) {
+    if (version < 1 || version > kPayloadVersion || in.status() != QDataStream::Ok || !record) {
         return Result<ArchiveEntry>::failure(
             QStringLiteral("Ein wartender Test ist beschädigt und bleibt im Zwischenspeicher."));
     }

@@ -45,6 +45,16 @@ Result<ArchiveLocation> archiveLocationOf(const storage::Settings& settings);
 // How an archived test ended.
 enum class TestState { Running, Completed, Interrupted, Imported };
 
+// The fit-check report's figures as the archive keeps them: texts as the
+// report shows them ("24,4", "≥ 30,0"), empty where there is none.
+struct FitCheckFigures {
+    QString exposure; // dB(A), as given
+    QString parLeft;
+    QString parRight;
+    QString par84Binaural;
+    QString verdict;
+};
+
 // One test as the archive keeps it.
 struct ArchiveEntry {
     // Chosen by the station when the test starts; the same test written again
@@ -63,6 +73,7 @@ struct ArchiveEntry {
     QString calibrationDate;
     QString calibrationHash; // SHA-256 of the calibration file's bytes, hex
     QByteArray fileBytes;    // the test file, so the test opens again exactly
+    FitCheckFigures fitCheck;
 };
 
 // A person as the archive lists them.
@@ -94,6 +105,7 @@ struct TestSummary {
     QString calibrationFile;
     QString calibrationHash;
     QString archivedAt;
+    FitCheckFigures fitCheck;
 };
 
 QString stateName(TestState state);

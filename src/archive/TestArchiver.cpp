@@ -1,7 +1,9 @@
 #include "archive/TestArchiver.h"
 
+#include "archive/ArchiveFitCheck.h"
 #include "archive/Archivist.h"
 #include "engine/AppState.h"
+#include "engine/FitCheckText.h"
 #include "engine/ProductInfo.h"
 #include "storage/SettingsTable.h"
 #include "storage/TestFile.h"
@@ -71,6 +73,8 @@ void TestArchiver::runFinished(int run, bool interrupted) {
     }
     entry_.record = state_.Record;
     entry_.fileBytes = storage::encodeTestFile(entry_.record);
+    // With the settings' noise at work; the report window may change it.
+    entry_.fitCheck = fitCheckFiguresOf(entry_.record, engine::fitCheckParameters(settings_));
     if (run == 1) {
         entry_.state = TestState::Running;
     } else {

@@ -86,7 +86,8 @@ void drawTable(Pen& pen, const engine::FitCheckReport& report) {
         }
         for (int i = 0; i < texts.size(); ++i) {
             pen.painter.setPen(flagged[i] ? QColor(200, 0, 0) : Qt::black);
-            pen.painter.drawText(QRectF(kLeft + double(i) * column, pen.y, column, 15), Qt::AlignCenter,
+            pen.painter.drawText(QRectF(kLeft + double(i) * column, pen.y, column, 15),
+                                 Qt::AlignCenter,
                                  texts[i] + (flagged[i] ? QStringLiteral("*") : QString()));
         }
         pen.y += 15;

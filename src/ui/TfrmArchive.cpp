@@ -2,8 +2,11 @@
 
 #include "archive/Archive.h"
 #include "archive/ArchiveExport.h"
+#include "archive/ArchiveFitCheck.h"
+#include "engine/FitCheckText.h"
 #include "platform/Messages.h"
 #include "storage/FileOutput.h"
+#include "storage/TestFile.h"
 #include "ui/ArchiveChart.h"
 
 #include <QApplication>
@@ -87,6 +90,7 @@ TfrmArchive::TfrmArchive(ArchiveWindowContext context, QWidget* parent)
                      QStringLiteral("Platz"), QStringLiteral("Kalibrierung")});
     pbxChart = named(new ArchiveChart(this), "pbxChart");
     btnOpen = named(new QPushButton(QStringLiteral("Öffnen"), this), "btnOpen");
+    btnReport = named(new QPushButton(QStringLiteral("Prüfbericht…"), this), "btnReport");
     btnDeletePerson =
         named(new QPushButton(QStringLiteral("Person löschen…"), this), "btnDeletePerson");
     btnExport = named(new QPushButton(QStringLiteral("Exportieren…"), this), "btnExport");
@@ -107,7 +111,7 @@ TfrmArchive::TfrmArchive(ArchiveWindowContext context, QWidget* parent)
     splitter->addWidget(right);
     splitter->setStretchFactor(1, 2);
     auto* buttons = new QHBoxLayout;
-    for (auto* button : {btnOpen, btnDeletePerson, btnExport}) {
+    for (auto* button : {btnOpen, btnReport, btnDeletePerson, btnExport}) {
         buttons->addWidget(button);
     }
     buttons->addStretch();
@@ -129,6 +133,7 @@ TfrmArchive::TfrmArchive(ArchiveWindowContext context, QWidget* parent)
     connect(lvwTests, &QTreeWidget::itemSelectionChanged, this, [this] { enableButtons(); });
     connect(lvwTests, &QTreeWidget::itemActivated, this, [this] { btnOpenClick(); });
     connect(btnOpen, &QPushButton::clicked, this, [this] { btnOpenClick(); });
+    connect(btnReport, &QPushButton::clicked, this, [this] { btnReportClick(); });
     connect(btnDeletePerson, &QPushButton::clicked, this, [this] { btnDeletePersonClick(); });
     connect(btnExport, &QPushButton::clicked, this, [this] { btnExportClick(); });
     connect(btnClose, &QPushButton::clicked, this, &QDialog::close);
@@ -220,6 +225,7 @@ void TfrmArchive::showTests() {
 
 void TfrmArchive::enableButtons() {
     btnOpen->setEnabled(selectedTest() != 0);
+    btnReport->setEnabled(selectedTest() != 0);
     btnDeletePerson->setEnabled(selectedPerson() != 0);
     btnExport->setEnabled(archive_ != nullptr && lvwPersons->topLevelItemCount() > 0);
 }
@@ -247,6 +253,33 @@ void TfrmArchive::btnOpenClick() {
     if (context_.openTest) {
         context_.openTest(*bytes);
     }
+}
+
+void TfrmArchive::btnReportClick() {
+    const std::int64_t id = selectedTest();
+    if (!archive_ || id == 0 || !context_.openReport) {
+        return;
+    }
+    const auto test = archive_->test(id);
+    const auto bytes = test ? archive_->fileBytes(id) : Result<QByteArray>::failure(test.error());
+    const auto record = bytes ? storage::decodeTestRecord(*bytes)
+                              : Result<engine::TestRecord>::failure(bytes.error());
+    if (!record) {
+        fail(record.error());
+        return;
+    }
+    context_.openReport(*record, test->calibrationFile, engine::exposureOf(test->fitCheck.exposure),
+                        [this, id](const engine::FitCheckReport& report) {
+                            // Kept with the test, so the export and the next report agree.
+                            if (!archive_) {
+                                return;
+                            }
+                            if (const auto kept =
+                                    archive_->saveFitCheck(id, archive::fitCheckFiguresOf(report));
+                                !kept) {
+                                fail(kept.error());
+                            }
+                        });
 }
 
 void TfrmArchive::btnDeletePersonClick() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/FitCheck.h"
+
 #include <QByteArray>
 #include <QDialog>
 
@@ -33,6 +35,12 @@ struct ArchiveWindowContext {
     // Shows an archived test in the main window as if read from its file;
     // false when it was not shown.
     std::function<bool(const QByteArray& fileBytes)> openTest;
+    // Shows the fit-check report of an archived test with the exposure kept
+    // with it; `keep` stores a changed exposure's figures with the test.
+    std::function<void(const engine::TestRecord& record, const QString& calibration,
+                       std::optional<double> exposure,
+                       std::function<void(const engine::FitCheckReport&)> keep)>
+        openReport;
 };
 
 // "Archiv → Ergebnisse…": the persons of the archive the settings name, a
@@ -48,6 +56,7 @@ public:
     void refresh();
 
     void btnOpenClick();
+    void btnReportClick();
     void btnDeletePersonClick();
     void btnExportClick();
     // The export's file name (the per-frequency file goes beside it);
@@ -60,6 +69,7 @@ public:
     QTreeWidget* lvwTests = nullptr;
     ArchiveChart* pbxChart = nullptr;
     QPushButton* btnOpen = nullptr;
+    QPushButton* btnReport = nullptr;
     QPushButton* btnDeletePerson = nullptr;
     QPushButton* btnExport = nullptr;
     QPushButton* btnClose = nullptr;

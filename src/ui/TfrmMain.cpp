@@ -17,6 +17,7 @@
 #include "ui/ScreenSaverFilter.h"
 #include "ui/TestCommand.h"
 #include "ui/TfrmArchive.h"
+#include "ui/TfrmFitCheck.h"
 #include "ui/TfrmPassword.h"
 
 #include <QAction>

@@ -55,6 +55,7 @@ class HelpKey;
 class ScreenSaverFilter;
 class TestCommand;
 class TfrmArchive;
+class TfrmFitCheck;
 class TfrmPassword;
 
 // What the main window is given when it is created.
@@ -132,6 +133,10 @@ public:
     // Shows an archived test as if read from its file (asking about unsaved
     // results first); false when it is not shown.
     bool showArchivedTest(const QByteArray& fileBytes);
+    // "Hörtest → Prüfbericht…": the fit-check report of the test shown.
+    void Report1Click();
+    // The report window, once opened.
+    TfrmFitCheck* fitCheckWindow() const { return fitCheckWindow_.get(); }
     // The archive window, once opened.
     TfrmArchive* archiveWindow() const { return archiveWindow_.get(); }
     // The test files "Datei übernehmen…" takes; replaceable for tests.
@@ -239,6 +244,7 @@ public:
     QMenu* Archive1 = nullptr;
     QAction* Results1 = nullptr;
     QAction* TakeOverFile1 = nullptr;
+    QAction* Report1 = nullptr;
 
     QGroupBox* grpGraph = nullptr;
     QWidget* pbxAudiogram = nullptr;
@@ -317,6 +323,8 @@ private:
     std::unique_ptr<archive::TestArchiver> testArchiver_;
     QString archiveMessage_;
     std::unique_ptr<TfrmArchive> archiveWindow_;
+    std::unique_ptr<TfrmFitCheck> fitCheckWindow_;
+    TfrmFitCheck& fitCheckWindowMade();
     std::unique_ptr<TestCommand> testCommand_;
     engine::TfrmTest* testWindow_ = nullptr;
     storage::TfrmCalibrationInfo* calibrationInfo_ = nullptr;

@@ -1,6 +1,7 @@
-// The main window's Archive menu: the archive window, test files taken into
-// the archive, an archived test shown as if read from its file, and what
-// the archivist could not do.
+// The main window's Archive menu and the fit-check report: the archive
+// window, test files taken into the archive, an archived test shown as if
+// read from its file, what the archivist could not do, and the report of
+// the test shown or of an archived one.
 
 #include "archive/Archive.h"
 #include "archive/Archivist.h"
@@ -11,6 +12,7 @@
 #include "storage/TestFile.h"
 #include "ui/TestCommand.h"
 #include "ui/TfrmArchive.h"
+#include "ui/TfrmFitCheck.h"
 #include "ui/TfrmMain.h"
 
 #include <QAction>
@@ -30,6 +32,9 @@ void TfrmMain::buildArchiveMenu() {
     Results1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     TakeOverFile1 = Archive1->addAction(QStringLiteral("&Datei übernehmen…"));
     TakeOverFile1->setObjectName(QStringLiteral("TakeOverFile1"));
+    Report1 = Test1->addAction(QStringLiteral("&Prüfbericht…"));
+    Report1->setObjectName(QStringLiteral("Report1"));
+    connect(Report1, &QAction::triggered, this, [this] { Report1Click(); });
     connect(Results1, &QAction::triggered, this, [this] { Results1Click(); });
     connect(TakeOverFile1, &QAction::triggered, this, [this] { TakeOverFile1Click(); });
     runTakeOverDialog = [this] {
@@ -78,13 +83,41 @@ void TfrmMain::showArchiveMessage() {
                                      platform::MessageType::Warning);
 }
 
+TfrmFitCheck& TfrmMain::fitCheckWindowMade() {
+    if (!fitCheckWindow_) {
+        fitCheckWindow_ =
+            std::make_unique<TfrmFitCheck>(context_.settings, *context_.platform.messages, this);
+    }
+    return *fitCheckWindow_;
+}
+
+void TfrmMain::Report1Click() {
+    const auto& record = context_.state.Record;
+    if (!record.ResultsValid) {
+        context_.platform.messages->show(
+            QStringLiteral("Für einen Prüfbericht fehlen Ergebnisse: führen Sie einen Test durch "
+                           "oder öffnen Sie eine Testdatei."));
+        return;
+    }
+    auto& window = fitCheckWindowMade();
+    window.showTest(record, context_.state.CalibrationFile, std::nullopt);
+    window.show();
+    window.raise();
+}
+
 void TfrmMain::Results1Click() {
     if (!archiveWindow_) {
+        const auto openReport = [this](const engine::TestRecord& record, const QString& calibration,
+                                       std::optional<double> exposure, auto keep) {
+            auto& window = fitCheckWindowMade();
+            window.showTest(record, calibration, exposure, std::move(keep));
+            window.show();
+            window.raise();
+        };
         archiveWindow_ = std::make_unique<TfrmArchive>(
-            ArchiveWindowContext{context_.settings, *context_.platform.messages,
-                                 [this](const QByteArray& bytes) {
-                                     return showArchivedTest(bytes);
-                                 }},
+            ArchiveWindowContext{
+                context_.settings, *context_.platform.messages,
+                [this](const QByteArray& bytes) { return showArchivedTest(bytes); }, openReport},
             this);
     }
     if (archiveWindow_->isVisible()) {

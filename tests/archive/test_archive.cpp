@@ -232,6 +232,11 @@ TEST(Archive, SqliteFileIsPrivateAndTheSchemaMigratesOrIsRefused) {
         EXPECT_EQ(rows, (std::vector<QString>{QStringLiteral("1 0 1000 30 32 28"),
                                               QStringLiteral("1 1 1000 30 32 28"),
                                               QStringLiteral("2 0 1000 20 ")}));
+        // ... and rates it (one band: no PAR, no verdict).
+        const auto rated = (*current)->test(1);
+        ASSERT_TRUE(rated);
+        EXPECT_EQ(rated->fitCheck.verdict, QStringLiteral("Keine Bewertung"));
+        EXPECT_EQ(rated->fitCheck.parLeft, QString());
         // A newer program's archive: refused, and left as it was.
         QSqlQuery(QStringLiteral("INSERT INTO archive_schema (version) VALUES (9)"), db);
         db.close();

@@ -7,17 +7,23 @@
 #include "archive/Archive.h"
 #include "engine/AppState.h"
 #include "engine/Evaluation.h"
+#include "engine/FitCheckText.h"
 #include "storage/TestFile.h"
+#include "support/TavoTool.h"
 #include "support/TestPlatform.h"
 #include "ui/ArchiveChart.h"
 #include "ui/TfrmArchive.h"
+#include "ui/TfrmFitCheck.h"
 #include "ui/TfrmMain.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -25,7 +31,8 @@ using namespace tavo;
 
 namespace {
 
-// A finished test: `first` and `second` dB HL at 1 kHz, both ears.
+// A finished test: `first` and `second` dB HL (plus a little more each
+// octave in the second run) at 250 .. 8000 Hz, both ears.
 engine::TestRecord finished(const QString& person, const QString& date, int first, int second) {
     engine::TestRecord r;
     engine::clearResult(r.Test1Result);
@@ -39,10 +46,15 @@ engine::TestRecord finished(const QString& person, const QString& date, int firs
         run->TestTime = QStringLiteral("10h15");
         const int level = run == &r.Test1Result ? first : second;
         for (int ear = 0; ear < engine::kEars; ++ear) {
-            run->Reversals[ear][4].Count = 2;
-            run->Reversals[ear][4].Levels[0] = level + 3;
-            run->Reversals[ear][4].Levels[1] = level - 3;
-            run->Thresholds[ear][4] = level;
+            // 250 .. 8000 Hz in octaves, a little steeper each octave.
+            for (const int index : {1, 2, 4, 6, 8, 10}) {
+                const int at = level + (run == &r.Test1Result ? 0 : index + ear);
+                run->Reversals[ear][index].Count = 6;
+                for (int k = 0; k < 6; ++k) {
+                    run->Reversals[ear][index].Levels[k] = at + (k % 2 == 0 ? 3 : -3);
+                }
+                run->Thresholds[ear][index] = at;
+            }
         }
     }
     r.ResultsValid = true;
@@ -129,6 +141,55 @@ TEST(ArchiveWindow, SearchOpenTakeOverExportAndErase) {
     ASSERT_TRUE(main.WriteFile(saved).isEmpty());
     EXPECT_EQ(readAll(saved), files[0]);
 
+    // The report of the archived test: its numbers, the exposure kept with
+    // the test, the PDF, and `tavo report` saying the same.
+    window->btnReport->click();
+    ui::TfrmFitCheck* report = main.fitCheckWindow();
+    ASSERT_NE(report, nullptr);
+    ASSERT_TRUE(report->isVisible());
+    EXPECT_EQ(report->edtExposure->text(), QString()); // none kept, none in the settings
+    EXPECT_EQ(report->document().report.verdict, engine::Verdict::NoRating);
+    report->edtExposure->setText(QStringLiteral("95"));
+    Q_EMIT report->edtExposure->editingFinished();
+    engine::FitCheckParameters parameters;
+    parameters.exposure = 95.0;
+    const auto expected = engine::evaluateFitCheck(state.Record, parameters);
+    const auto& shown = report->document().report;
+    ASSERT_TRUE(shown.binaural.par && expected.binaural.par);
+    EXPECT_DOUBLE_EQ(*shown.binaural.par, *expected.binaural.par);
+    EXPECT_EQ(shown.verdict, expected.verdict);
+    EXPECT_NE(shown.verdict, engine::Verdict::NoRating);
+    {
+        auto archive = archive::Archive::open(archive::ArchiveLocation::defaultSqlite());
+        const auto kept = (*archive)->test(window->lvwTests->currentItem()->text(0).toLongLong());
+        ASSERT_TRUE(kept);
+        EXPECT_EQ(kept->fitCheck.exposure, QStringLiteral("95,0"));
+        EXPECT_EQ(kept->fitCheck.par84Binaural, engine::decibels(*expected.binaural.par84()));
+        EXPECT_EQ(kept->fitCheck.verdict, engine::verdictText(expected.verdict));
+    }
+    const QString pdf = dir.filePath(QStringLiteral("bericht.pdf"));
+    report->runPdfDialog = [&] {
+        return pdf;
+    };
+    report->btnPdf->click();
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(page.contains(
+        QStringLiteral("PAR beidohrig: %1 dB").arg(engine::decibels(*expected.binaural.par))))
+        << page.toStdString();
+    EXPECT_TRUE(
+        page.contains(QStringLiteral("Bewertung: ") + engine::verdictText(expected.verdict)));
+    const QString json = dir.filePath(QStringLiteral("bericht.json"));
+    const auto tool = testsupport::runTavo({QStringLiteral("report"), QStringLiteral("--test"),
+                                            saved, QStringLiteral("--exposure"),
+                                            QStringLiteral("95"), QStringLiteral("--json"), json});
+    ASSERT_EQ(tool.exitCode, 0) << tool.err.toStdString();
+    const QJsonObject fromTool = QJsonDocument::fromJson(readAll(json)).object();
+    EXPECT_EQ(fromTool, engine::fitCheckJson(report->document()));
+    report->close();
+
     // Taking the same file over again adds nothing; a new one is added.
     const QString other = dir.filePath(QStringLiteral("anderer.vkt"));
     {
@@ -157,7 +218,7 @@ TEST(ArchiveWindow, SearchOpenTakeOverExportAndErase) {
     EXPECT_TRUE(tests.startsWith("\xEF\xBB\xBF"));
     EXPECT_EQ(tests.count("\r\n"), 4); // header and three tests
     EXPECT_TRUE(tests.contains("\"Werk \"\"Süd\"\"; Halle 3\""));
-    EXPECT_EQ(cells.count("\r\n"), 1 + 3 * 2 * 2); // three tests, two runs, two ears
+    EXPECT_EQ(cells.count("\r\n"), 1 + 3 * 2 * 2 * 6); // three tests, two runs, two ears, six Hz
 
     // Erasure names how many tests go; "Nein" keeps them.
     window->lvwPersons->setCurrentItem(window->lvwPersons->topLevelItem(0));
