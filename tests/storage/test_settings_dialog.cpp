@@ -109,6 +109,15 @@ TEST(FieldChecks, CorrectOnlyWhatIsOutOfRangeOrNoNumber) {
     EXPECT_EQ(checkLevelStart(QStringLiteral("-20")), QStringLiteral("-10"));
     EXPECT_EQ(checkLevelStart(QStringLiteral("2.5")), QStringLiteral("40"));
     EXPECT_EQ(checkLevelStart(QStringLiteral("0")), QStringLiteral("0"));
+
+    // The report's noise: no exposure stays none; the limits are kept.
+    EXPECT_EQ(checkDefaultExposure(QString(), german), QString());
+    EXPECT_EQ(checkDefaultExposure(QStringLiteral("laut"), german), QString());
+    EXPECT_EQ(checkDefaultExposure(QStringLiteral("130"), german), QStringLiteral("130"));
+    EXPECT_EQ(checkDefaultExposure(QStringLiteral("130,1"), german), QStringLiteral("130"));
+    EXPECT_EQ(checkDefaultExposure(QStringLiteral("69,9"), german), QStringLiteral("70"));
+    EXPECT_EQ(checkWantedLevel(QStringLiteral("86"), german), QStringLiteral("85"));
+    EXPECT_EQ(checkWantedLevel(QStringLiteral("-"), german), QStringLiteral("80"));
 }
 
 TEST(SettingsDialog, LeavingAFieldChecksThatFieldOnly) {
