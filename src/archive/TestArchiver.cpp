@@ -50,7 +50,17 @@ TestArchiver::TestArchiver(const engine::AppState& state, const storage::Setting
                            Archivist& archivist, Station station)
     : state_(state), settings_(settings), archivist_(archivist), station_(std::move(station)) {}
 
+bool TestArchiver::refile(const FitCheckFigures& figures) {
+    if (!lastTest_) {
+        return false;
+    }
+    lastTest_->fitCheck = figures;
+    archivist_.deliver(*lastTest_, archiveLocationOf(settings_));
+    return true;
+}
+
 void TestArchiver::testStarted() {
+    lastTest_.reset();
     entry_ = {};
     entry_.entryKey = QUuid::createUuid().toString(QUuid::WithoutBraces);
     entry_.startedAt = now();
@@ -83,6 +93,7 @@ void TestArchiver::runFinished(int run, bool interrupted) {
     }
     archivist_.deliver(entry_, archiveLocationOf(settings_));
     if (run == 2) {
+        lastTest_ = entry_;
         entry_.entryKey.clear();
     }
 }

@@ -4,6 +4,7 @@
 #include "engine/PulseObserver.h"
 
 #include <functional>
+#include <optional>
 
 namespace tavo::engine {
 struct AppState;
@@ -41,6 +42,12 @@ public:
 
     // The entry as it stands (for tests): the current test's key and times.
     const ArchiveEntry& lastEntry() const { return entry_; }
+    // The last test handed over whole (after its second run), so a changed
+    // fit-check exposure can follow it into the archive.
+    const std::optional<ArchiveEntry>& lastTest() const { return lastTest_; }
+    // Sends the last test again with new fit-check figures (the archive
+    // replaces it by its entry key); false when there is none.
+    bool refile(const FitCheckFigures& figures);
 
 private:
     const engine::AppState& state_;
@@ -48,6 +55,7 @@ private:
     Archivist& archivist_;
     Station station_;
     ArchiveEntry entry_;
+    std::optional<ArchiveEntry> lastTest_;
 };
 
 // The settings a test ran with, one "name=value" line each, as `tavo

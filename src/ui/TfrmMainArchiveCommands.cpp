@@ -4,6 +4,7 @@
 // the test shown or of an archived one.
 
 #include "archive/Archive.h"
+#include "archive/ArchiveFitCheck.h"
 #include "archive/Archivist.h"
 #include "archive/TestArchiver.h"
 #include "engine/AppState.h"
@@ -99,8 +100,18 @@ void TfrmMain::Report1Click() {
                            "oder öffnen Sie eine Testdatei."));
         return;
     }
+    // The test just run and archived: a changed exposure goes to the archive
+    // with it.
+    std::function<void(const engine::FitCheckReport&)> keep;
+    if (testArchiver_ && testArchiver_->lastTest() &&
+        storage::encodeTestFile(testArchiver_->lastTest()->record) ==
+            storage::encodeTestFile(record)) {
+        keep = [archiver = testArchiver_.get()](const engine::FitCheckReport& report) {
+            archiver->refile(archive::fitCheckFiguresOf(report));
+        };
+    }
     auto& window = fitCheckWindowMade();
-    window.showTest(record, context_.state.CalibrationFile, std::nullopt);
+    window.showTest(record, context_.state.CalibrationFile, std::nullopt, std::move(keep));
     window.show();
     window.raise();
 }

@@ -18,6 +18,7 @@
 #include "storage/TfrmSettings.h"
 #include "support/TestPlatform.h"
 #include "ui/TestCommand.h"
+#include "ui/TfrmFitCheck.h"
 #include "ui/TfrmMain.h"
 
 #include <gtest/gtest.h>
@@ -313,6 +314,20 @@ TEST(Archiving, ATestReachesTheArchiveOnceWhateverFailsInTheMiddle) {
                       QCryptographicHash::hash(program.calibrationBytes, QCryptographicHash::Sha256)
                           .toHex()));
         archive->reset();
+
+        // The report's exposure follows the test into the archive.
+        if (!broken) {
+            program.windows->main->Report1Click();
+            auto* report = program.windows->main->fitCheckWindow();
+            ASSERT_NE(report, nullptr);
+            report->edtExposure->setText(QStringLiteral("97"));
+            Q_EMIT report->edtExposure->editingFinished();
+            ASSERT_TRUE(archivist.waitUntilIdle(30000));
+            const auto refiled = program.archived();
+            ASSERT_EQ(refiled.size(), 1u);
+            EXPECT_EQ(refiled[0].fitCheck.exposure, QStringLiteral("97,0"));
+            EXPECT_EQ(refiled[0].state, TestState::Completed);
+        }
 
         // A simulated listener's test examined nobody: not archived.
         if (!broken) {
