@@ -60,7 +60,9 @@ template <std::size_t N> Result<void> runAll(Connection& db, const char* const (
     return {};
 }
 
-Result<void> fillCells(Connection& db) {
+// Runs `derive` on every archived test whose file still reads (a migration
+// adding what follows from the files).
+template <typename Derive> Result<void> forEachArchivedTest(Connection& db, Derive derive) {
     auto query = db.run(QStringLiteral("SELECT id, file_bytes FROM tests"));
     if (!query) {
         return Result<void>::failure(query.error());
@@ -70,9 +72,8 @@ Result<void> fillCells(Connection& db) {
         files.emplace_back(query->value(0).toLongLong(), query->value(1).toByteArray());
     }
     for (const auto& [id, bytes] : files) {
-        const auto record = storage::decodeTestRecord(bytes);
-        if (record) {
-            if (const auto written = writeCells(db, id, *record); !written) {
+        if (const auto record = storage::decodeTestRecord(bytes)) {
+            if (const auto written = derive(id, *record); !written) {
                 return written;
             }
         }
@@ -80,25 +81,17 @@ Result<void> fillCells(Connection& db) {
     return {};
 }
 
+Result<void> fillCells(Connection& db) {
+    return forEachArchivedTest(db, [&db](qint64 id, const engine::TestRecord& record) {
+        return writeCells(db, id, record);
+    });
+}
+
+// With the design values: the settings each test ran with are only kept as text.
 Result<void> fillFitCheck(Connection& db) {
-    auto query = db.run(QStringLiteral("SELECT id, file_bytes FROM tests"));
-    if (!query) {
-        return Result<void>::failure(query.error());
-    }
-    std::vector<std::pair<qint64, QByteArray>> files;
-    while (query->next()) {
-        files.emplace_back(query->value(0).toLongLong(), query->value(1).toByteArray());
-    }
-    for (const auto& [id, bytes] : files) {
-        const auto record = storage::decodeTestRecord(bytes);
-        if (record) {
-            const FitCheckFigures figures = fitCheckFiguresOf(*record, {});
-            if (const auto written = writeFitCheck(db, id, figures); !written) {
-                return written;
-            }
-        }
-    }
-    return {};
+    return forEachArchivedTest(db, [&db](qint64 id, const engine::TestRecord& record) {
+        return writeFitCheck(db, id, fitCheckFiguresOf(record, {}));
+    });
 }
 
 Result<int> storedVersion(Connection& db) {

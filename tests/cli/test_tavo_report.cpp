@@ -9,6 +9,8 @@
 #include "storage/Registry.h"
 #include "support/TavoTool.h"
 
+#include "support/HandPar.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -21,21 +23,10 @@
 #include <map>
 
 using namespace tavo;
+using testsupport::handPar;
 using testsupport::runTavo;
 
 namespace {
-
-// PAR from band attenuations, as the manual writes it.
-double handPar(const std::map<int, double>& bands) {
-    const std::map<int, double> weighting = {{125, -16.1}, {250, -8.6}, {500, -3.2}, {1000, 0},
-                                             {2000, 1.2},  {4000, 1.0}, {8000, -1.1}};
-    double open = 0, occluded = 0;
-    for (const auto& [centre, a] : bands) {
-        open += std::pow(10, 0.1 * (100 + weighting.at(centre)));
-        occluded += std::pow(10, 0.1 * (100 + weighting.at(centre) - a));
-    }
-    return 10 * std::log10(open) - 10 * std::log10(occluded);
-}
 
 struct Reported {
     QJsonObject report;

@@ -5,11 +5,14 @@
 
 #include "engine/FitCheck.h"
 
+#include "support/HandPar.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 using namespace tavo::engine;
+using tavo::testsupport::handPar;
 
 namespace {
 
@@ -38,17 +41,6 @@ TestRecord plugged(const std::map<int, int>& left, const std::map<int, int>& rig
     }
     record.ResultsValid = true;
     return record;
-}
-
-double handPar(const std::map<int, double>& bands) { // centre -> attenuation
-    const std::map<int, double> weighting = {{125, -16.1}, {250, -8.6}, {500, -3.2}, {1000, 0},
-                                             {2000, 1.2},  {4000, 1.0}, {8000, -1.1}};
-    double open = 0, occluded = 0;
-    for (const auto& [centre, a] : bands) {
-        open += std::pow(10, 0.1 * (100 + weighting.at(centre)));
-        occluded += std::pow(10, 0.1 * (100 + weighting.at(centre) - a));
-    }
-    return 10 * std::log10(open) - 10 * std::log10(occluded);
 }
 
 const std::map<int, int> kAllBands20 = {{0, 20}, {1, 20}, {2, 20}, {4, 20},
