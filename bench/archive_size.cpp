@@ -73,92 +73,138 @@ archive::ArchiveEntry entryOf(const QString& key, const QString& person) {
     return entry;
 }
 
-bool exec(QSqlQuery& query, const QString& statement, const QVariantList& values) {
-    query.prepare(statement);
-    for (const auto& value : values) {
-        query.addBindValue(value);
+// Inserts rows of `columns` values in batches of `batch` rows through one
+// prepared statement (Qt's binding slows down badly with thousands of
+// placeholders in one statement).
+class BatchInsert {
+public:
+    BatchInsert(QSqlDatabase& db, QString table, QString columns, int width, int batch)
+        : db_(db), table_(std::move(table)), columns_(std::move(columns)), width_(width),
+          batch_(batch), query_(db) {}
+    bool add(const QVariantList& row) {
+        pending_ << row;
+        return pending_.size() < qsizetype(width_) * batch_ || flush();
     }
-    if (!query.exec()) {
-        std::fprintf(stderr, "%s\n", qPrintable(query.lastError().text()));
-        return false;
+    bool flush() {
+        const int rows = int(pending_.size() / width_);
+        if (rows == 0) {
+            return true;
+        }
+        if (rows != prepared_) {
+            const QString one = "(" + QStringLiteral("?, ").repeated(width_ - 1) + "?)";
+            QStringList all;
+            for (int r = 0; r < rows; ++r) {
+                all << one;
+            }
+            query_.prepare("INSERT INTO " + table_ + " (" + columns_ + ") VALUES " + all.join(','));
+            prepared_ = rows;
+        }
+        for (int k = 0; k < pending_.size(); ++k) {
+            query_.bindValue(k, pending_[k]);
+        }
+        pending_.clear();
+        if (!query_.exec()) {
+            std::fprintf(stderr, "%s\n", qPrintable(query_.lastError().text()));
+            return false;
+        }
+        return true;
     }
-    return true;
-}
 
-// Persons, tests and cells in batches of rows, in one transaction.
+private:
+    QSqlDatabase& db_;
+    QString table_;
+    QString columns_;
+    int width_;
+    int batch_;
+    QSqlQuery query_;
+    QVariantList pending_;
+    int prepared_ = 0;
+};
+
+// Persons, tests and cells, in one transaction.
 bool fill(QSqlDatabase& db, int personCount) {
     const auto sample = entryOf(QString(), QString());
     const QString hash = QString(64, QLatin1Char('f'));
-    QSqlQuery query(db);
     db.transaction();
-    constexpr int kBatch = 200;
-    for (int first = 1; first <= personCount; first += kBatch) {
-        QStringList rows;
-        QVariantList values;
-        for (int p = first; p < first + kBatch && p <= personCount; ++p) {
-            rows << QStringLiteral("(?, ?)");
-            values << QStringLiteral("Person %1").arg(p) << QStringLiteral("person %1").arg(p);
-        }
-        if (!exec(query, "INSERT INTO persons (name, name_key) VALUES " + rows.join(','), values)) {
+    BatchInsert persons(db, QStringLiteral("persons"), QStringLiteral("name, name_key"), 2, 100);
+    for (int p = 1; p <= personCount; ++p) {
+        if (!persons.add(
+                {QStringLiteral("Person %1").arg(p), QStringLiteral("person %1").arg(p)})) {
             return false;
         }
     }
-    const int tests = personCount * kTestsPerPerson;
-    for (int first = 1; first <= tests; first += kBatch) {
-        QStringList rows;
-        QVariantList values;
-        for (int t = first; t < first + kBatch && t <= tests; ++t) {
-            rows << "(" + QStringLiteral("?, ").repeated(32) + "?)";
-            values << QStringLiteral("fill-%1").arg(t) << qint64{(t - 1) / kTestsPerPerson + 1}
-                   << sample.record.data.location << 0 << 1 << 1 << 0 << "09-12-2026"
-                   << "10h15"
-                   << "09-12-2026"
-                   << "10h25"
-                   << "2026-12-09T10:15:00+01:00"
-                   << "2026-12-09T10:35:00+01:00" << sample.station << sample.examiner
-                   << sample.programVersion << sample.settings << sample.calibrationFile << ""
-                   << "" << sample.calibrationHash << "-25"
-                   << "-25"
-                   << "-25"
-                   << "completed" << sample.fileBytes << hash
-                   << QStringLiteral("2026-12-09T09:%1").arg(t) << "85,0" << sample.fitCheck.parLeft
-                   << sample.fitCheck.parRight << sample.fitCheck.par84Binaural
-                   << sample.fitCheck.verdict;
-        }
-        if (!exec(query,
-                  "INSERT INTO tests (entry_key, person_id, location, erstpruefung, screening, "
-                  "verdict_ok, verdict_nok, run1_date, run1_time, run2_date, run2_time, "
-                  "started_at, ended_at, station, examiner, program_version, settings, "
-                  "calibration_file, calibration_person, calibration_date, calibration_hash, "
-                  "ospl, ospr, apv, state, file_bytes, file_hash, archived_at, exposure, "
-                  "par_left, par_right, par84_binaural, verdict) VALUES " +
-                      rows.join(','),
-                  values)) {
+    BatchInsert tests(
+        db, QStringLiteral("tests"),
+        QStringLiteral("entry_key, person_id, location, erstpruefung, screening, verdict_ok, "
+                       "verdict_nok, run1_date, run1_time, run2_date, run2_time, started_at, "
+                       "ended_at, station, examiner, program_version, settings, "
+                       "calibration_file, calibration_person, calibration_date, "
+                       "calibration_hash, ospl, ospr, apv, state, file_bytes, file_hash, "
+                       "archived_at, exposure, par_left, par_right, par84_binaural, verdict"),
+        33, 20);
+    BatchInsert cells(db, QStringLiteral("cells"),
+                      QStringLiteral("test_id, run, ear, result_index, frequency, "
+                                     "reversal_count, levels, threshold, spread"),
+                      9, 64);
+    if (!persons.flush()) {
+        return false;
+    }
+    const int count = personCount * kTestsPerPerson;
+    for (int t = 1; t <= count; ++t) {
+        const QVariantList row = {QStringLiteral("fill-%1").arg(t),
+                                  qint64{(t - 1) / kTestsPerPerson + 1},
+                                  sample.record.data.location,
+                                  0,
+                                  1,
+                                  1,
+                                  0,
+                                  "09-12-2026",
+                                  "10h15",
+                                  "09-12-2026",
+                                  "10h25",
+                                  "2026-12-09T10:15:00+01:00",
+                                  "2026-12-09T10:35:00+01:00",
+                                  sample.station,
+                                  sample.examiner,
+                                  sample.programVersion,
+                                  sample.settings,
+                                  sample.calibrationFile,
+                                  "",
+                                  "",
+                                  sample.calibrationHash,
+                                  "-25",
+                                  "-25",
+                                  "-25",
+                                  "completed",
+                                  sample.fileBytes,
+                                  hash,
+                                  QStringLiteral("2026-12-09T09:%1").arg(t),
+                                  "85,0",
+                                  sample.fitCheck.parLeft,
+                                  sample.fitCheck.parRight,
+                                  sample.fitCheck.par84Binaural,
+                                  sample.fitCheck.verdict};
+        if (!tests.add(row)) {
             return false;
         }
-        // Two runs, two ears, eight frequencies per test.
-        QStringList cellRows;
-        QVariantList cellValues;
-        for (int t = first; t < first + kBatch && t <= tests; ++t) {
-            for (int run = 1; run <= 2; ++run) {
-                for (int ear = 0; ear < 2; ++ear) {
-                    for (const int index : {1, 2, 4, 6, 7, 8, 9, 10}) {
-                        cellRows << QStringLiteral("(?, ?, ?, ?, ?, ?, ?, ?, ?)");
-                        cellValues << qint64{t} << run << ear << index << 1000 << 6
-                                   << "13 7 13 7 13 7" << 10 << 6;
+    }
+    if (!tests.flush()) {
+        return false;
+    }
+    // Two runs, two ears, eight frequencies per test.
+    for (int t = 1; t <= count; ++t) {
+        for (int run = 1; run <= 2; ++run) {
+            for (int ear = 0; ear < 2; ++ear) {
+                for (const int index : {1, 2, 4, 6, 7, 8, 9, 10}) {
+                    if (!cells.add(
+                            {qint64{t}, run, ear, index, 1000, 6, "13 7 13 7 13 7", 10, 6})) {
+                        return false;
                     }
                 }
             }
         }
-        if (!exec(query,
-                  "INSERT INTO cells (test_id, run, ear, result_index, frequency, "
-                  "reversal_count, levels, threshold, spread) VALUES " +
-                      cellRows.join(','),
-                  cellValues)) {
-            return false;
-        }
     }
-    return db.commit();
+    return cells.flush() && db.commit();
 }
 
 struct Backend {

@@ -250,9 +250,14 @@ const QString kTestColumns = QStringLiteral(
 
 Result<std::vector<TestSummary>> Archive::tests(std::int64_t personId) {
     using Fail = Result<std::vector<TestSummary>>;
-    auto query = db_->run(kTestColumns + QStringLiteral("WHERE ? = 0 OR t.person_id = ?"
-                                                        " ORDER BY t.archived_at DESC, t.id DESC"),
-                          {qint64{personId}, qint64{personId}});
+    // Two statements, not "? = 0 OR person_id = ?": SQLite would not use the
+    // person's index for that and read every test.
+    static const QString newestFirst = QStringLiteral(" ORDER BY t.archived_at DESC, t.id DESC");
+    auto query =
+        personId == 0
+            ? db_->run(kTestColumns + newestFirst)
+            : db_->run(kTestColumns + QStringLiteral("WHERE t.person_id = ?") + newestFirst,
+                       {qint64{personId}});
     if (!query) {
         return Fail::failure(query.error());
     }
