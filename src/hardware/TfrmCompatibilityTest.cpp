@@ -94,6 +94,7 @@ void TfrmCompatibilityTest::buildControls() {
     btnClose->setToolTip(QStringLiteral("Ends this test and closes the window."));
 
     connect(tbrFrequency, &QSlider::valueChanged, this, [this] { tbrFrequencyChange(); });
+    connect(rdoRightEar, &QRadioButton::toggled, this, [this] { showChannelHint(); });
     connect(btnClose, &QPushButton::clicked, this, [this] { btnCloseClick(); });
 }
 
@@ -105,10 +106,17 @@ void TfrmCompatibilityTest::FormCreate() {
         QStringLiteral("Geben Sie Werte von 0 bis -60 in das gelbe Feld ein, um Soundkarte und "
                        "Kopfhörer zu testen. Selbst bei -60dB sollten alle Frequenzen in einem "
                        "ruhigen Raum noch hörbar sein."));
-    // Whichever channel is chosen: the text has always said "left".
-    lblSoundLeft->setText(QStringLiteral("Der Ton sollte nur aus dem linken Kanal kommen."));
+    showChannelHint();
     btnClose->setText(QStringLiteral("Schließen"));
     OnButton->setText(kOn);
+}
+
+// The hint names the channel chosen: it said "left" also while the right
+// one played, a plainly wrong instruction.
+void TfrmCompatibilityTest::showChannelHint() {
+    lblSoundLeft->setText(rdoRightEar->isChecked()
+                              ? QStringLiteral("Der Ton sollte nur aus dem rechten Kanal kommen.")
+                              : QStringLiteral("Der Ton sollte nur aus dem linken Kanal kommen."));
 }
 
 int TfrmCompatibilityTest::selectedSlot() const {

@@ -36,6 +36,7 @@ public:
 
     // The frequency slot the frequency slider selects: 12 - position.
     int selectedSlot() const;
+    void showChannelHint();
 
     QSlider* tbrFrequency = nullptr;
     QLabel* Label7 = nullptr; // "Frequenz"

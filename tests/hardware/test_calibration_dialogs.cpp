@@ -375,8 +375,13 @@ TEST(CompatibilityTest, LevelFieldFrequencySliderChannelAndClosing) {
         EXPECT_EQ(dialog.Threshold->text(), QString::fromLatin1(shown));
     }
 
-    // The right channel: the left silent, the gain on both channels.
+    // The right channel: the left silent, the gain on both channels; the
+    // hint names the channel chosen.
+    EXPECT_EQ(dialog.lblSoundLeft->text(),
+              QStringLiteral("Der Ton sollte nur aus dem linken Kanal kommen."));
     dialog.rdoRightEar->setChecked(true);
+    EXPECT_EQ(dialog.lblSoundLeft->text(),
+              QStringLiteral("Der Ton sollte nur aus dem rechten Kanal kommen."));
     program.sim.mixer->clearRequests();
     Program::show(dialog.GainSlider, 2);
     const auto gainUnit = static_cast<std::uint32_t>(*program.mixer().OutputGain.StepUnit());
