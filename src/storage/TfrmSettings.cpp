@@ -59,6 +59,8 @@ TfrmSettings::TfrmSettings(engine::AppState& state, Settings& settings,
     setModal(false);
 
     SettingsPages = named(new QTabWidget(this), "SettingsPages");
+    // Every page's tab in view: the dialog grows to hold them.
+    SettingsPages->setUsesScrollButtons(false);
     buildTestProcedurePage();
     buildSoundCardPage();
     buildFileHandlingPage();
