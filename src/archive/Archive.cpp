@@ -7,6 +7,7 @@
 #include "engine/Evaluation.h"
 #include "storage/TestFile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QSqlQuery>
@@ -41,7 +42,8 @@ Result<std::int64_t> personId(Connection& db, const QString& name) {
         return Result<std::int64_t>::failure(query.error());
     }
     if (!query->next()) {
-        return Result<std::int64_t>::failure(QStringLiteral("Die Person fehlt im Archiv."));
+        return Result<std::int64_t>::failure(
+            QCoreApplication::translate("Archive", "Die Person fehlt im Archiv."));
     }
     return query->value(0).toLongLong();
 }
@@ -111,7 +113,8 @@ Result<std::int64_t> writeTest(Connection& db, const ArchiveEntry& entry, std::i
         return Result<std::int64_t>::failure(inserted.error());
     }
     if (!inserted->next()) {
-        return Result<std::int64_t>::failure(QStringLiteral("Der Test bekam keine Nummer."));
+        return Result<std::int64_t>::failure(
+            QCoreApplication::translate("Archive", "Der Test bekam keine Nummer."));
     }
     return inserted->value(0).toLongLong();
 }
@@ -275,7 +278,8 @@ Result<TestSummary> Archive::test(std::int64_t testId) {
     }
     if (!query->next()) {
         return Result<TestSummary>::failure(
-            QStringLiteral("Im Archiv gibt es keinen Test %1.").arg(testId));
+            QCoreApplication::translate("Archive", "Im Archiv gibt es keinen Test %1.")
+                .arg(testId));
     }
     return summaryOf(*query);
 }
@@ -305,7 +309,8 @@ Result<QByteArray> Archive::fileBytes(std::int64_t testId) {
     }
     if (!query->next()) {
         return Result<QByteArray>::failure(
-            QStringLiteral("Im Archiv gibt es keinen Test %1.").arg(testId));
+            QCoreApplication::translate("Archive", "Im Archiv gibt es keinen Test %1.")
+                .arg(testId));
     }
     return query->value(0).toByteArray();
 }
@@ -338,7 +343,8 @@ Result<int> Archive::deletePerson(std::int64_t personId) {
     if (removed->numRowsAffected() != 1) {
         db_->rollback();
         return Result<int>::failure(
-            QStringLiteral("Im Archiv gibt es keine Person %1.").arg(personId));
+            QCoreApplication::translate("Archive", "Im Archiv gibt es keine Person %1.")
+                .arg(personId));
     }
     if (const auto committed = db_->commit(); !committed) {
         return Result<int>::failure(committed.error());

@@ -1,5 +1,6 @@
 #include "archive/ArchiveConnection.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,9 @@ namespace tavo::archive {
 
 namespace {
 
+const char* const kReportsError =
+    QT_TRANSLATE_NOOP("ArchiveConnection", "Das Archiv %1 meldet einen Fehler: %2");
+
 QString nextConnectionName() {
     static std::atomic<int> counter{0};
     return QStringLiteral("tavo-archive-%1").arg(++counter);
@@ -23,7 +27,9 @@ Result<void> prepareSqliteFile(const QString& path) {
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath())) {
         return Result<void>::failure(
-            QStringLiteral("Der Ordner %1 kann nicht angelegt werden.").arg(info.absolutePath()));
+            QCoreApplication::translate("ArchiveConnection",
+                                        "Der Ordner %1 kann nicht angelegt werden.")
+                .arg(info.absolutePath()));
     }
     if (!info.exists()) {
         QFile file(path);
@@ -59,11 +65,15 @@ Result<std::unique_ptr<Connection>> Connection::open(const ArchiveLocation& loca
         new Connection(nextConnectionName(), postgres, location.describe()));
     if (!QSqlDatabase::isDriverAvailable(driver)) {
         return Fail::failure(connection->failure(
-            QStringLiteral("kann nicht geöffnet werden"),
-            postgres ? QStringLiteral("Der PostgreSQL-Treiber von Qt (Paket libqt6sql6-psql) "
-                                      "ist nicht installiert.")
-                     : QStringLiteral("Der SQLite-Treiber von Qt (Paket libqt6sql6-sqlite) ist "
-                                      "nicht installiert.")));
+            QT_TRANSLATE_NOOP("ArchiveConnection", "Das Archiv %1 kann nicht geöffnet werden: %2"),
+            postgres
+                ? QCoreApplication::translate(
+                      "ArchiveConnection", "Der PostgreSQL-Treiber von Qt (Paket libqt6sql6-psql) "
+                                           "ist nicht installiert.")
+                : QCoreApplication::translate(
+                      "ArchiveConnection",
+                      "Der SQLite-Treiber von Qt (Paket libqt6sql6-sqlite) ist "
+                      "nicht installiert.")));
     }
     QSqlDatabase db = QSqlDatabase::addDatabase(driver, connection->name_);
     if (postgres) {
@@ -82,16 +92,19 @@ Result<std::unique_ptr<Connection>> Connection::open(const ArchiveLocation& loca
         db.setConnectOptions(options);
     } else {
         if (const auto prepared = prepareSqliteFile(location.path); !prepared) {
-            return Fail::failure(connection->failure(QStringLiteral("kann nicht angelegt werden"),
-                                                     prepared.error()));
+            return Fail::failure(connection->failure(
+                QT_TRANSLATE_NOOP("ArchiveConnection",
+                                  "Das Archiv %1 kann nicht angelegt werden: %2"),
+                prepared.error()));
         }
         db.setDatabaseName(location.path);
         db.setConnectOptions(
             QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(std::max(0, location.busyTimeoutMs)));
     }
     if (!db.open()) {
-        return Fail::failure(
-            connection->failure(QStringLiteral("ist nicht erreichbar"), db.lastError().text()));
+        return Fail::failure(connection->failure(
+            QT_TRANSLATE_NOOP("ArchiveConnection", "Das Archiv %1 ist nicht erreichbar: %2"),
+            db.lastError().text()));
     }
     if (postgres) {
         // The server's notices ("already exists, skipping") are no news.
@@ -134,14 +147,12 @@ Result<QSqlQuery> Connection::run(const QString& statement, const QVariantList& 
     // the schema's statements.
     if (values.isEmpty()) {
         if (!query.exec(statement)) {
-            return Result<QSqlQuery>::failure(
-                failure(QStringLiteral("meldet einen Fehler"), query.lastError().text()));
+            return Result<QSqlQuery>::failure(failure(kReportsError, query.lastError().text()));
         }
         return query;
     }
     if (!query.prepare(statement)) {
-        return Result<QSqlQuery>::failure(
-            failure(QStringLiteral("meldet einen Fehler"), query.lastError().text()));
+        return Result<QSqlQuery>::failure(failure(kReportsError, query.lastError().text()));
     }
     for (const QVariant& value : values) {
         // An empty text is stored as one, never as NULL.
@@ -152,8 +163,7 @@ Result<QSqlQuery> Connection::run(const QString& statement, const QVariantList& 
         }
     }
     if (!query.exec()) {
-        return Result<QSqlQuery>::failure(
-            failure(QStringLiteral("meldet einen Fehler"), query.lastError().text()));
+        return Result<QSqlQuery>::failure(failure(kReportsError, query.lastError().text()));
     }
     return query;
 }
@@ -162,8 +172,7 @@ Result<void> Connection::begin() {
     if (postgres_) {
         if (!QSqlDatabase::database(name_, false).transaction()) {
             return Result<void>::failure(
-                failure(QStringLiteral("meldet einen Fehler"),
-                        QSqlDatabase::database(name_, false).lastError().text()));
+                failure(kReportsError, QSqlDatabase::database(name_, false).lastError().text()));
         }
         return {};
     }
@@ -177,7 +186,7 @@ Result<void> Connection::commit() {
         if (!db.commit()) {
             const QString reason = db.lastError().text();
             db.rollback();
-            return Result<void>::failure(failure(QStringLiteral("meldet einen Fehler"), reason));
+            return Result<void>::failure(failure(kReportsError, reason));
         }
         return {};
     }
@@ -197,8 +206,9 @@ void Connection::rollback() {
     }
 }
 
-QString Connection::failure(const QString& what, const QString& reason) const {
-    return QStringLiteral("Das Archiv %1 %2: %3").arg(describe_, what, reason.trimmed());
+QString Connection::failure(const char* sentence, const QString& reason) const {
+    return QCoreApplication::translate("ArchiveConnection", sentence)
+        .arg(describe_, reason.trimmed());
 }
 
 } // namespace tavo::archive

@@ -35,8 +35,10 @@ public:
     Result<void> commit();
     void rollback();
 
-    // "Das Archiv … ist nicht erreichbar: …" and the like.
-    QString failure(const QString& what, const QString& reason) const;
+    // "Das Archiv … ist nicht erreichbar: …" and the like: `sentence`, a
+    // text marked for translation in the "ArchiveConnection" context, with
+    // %1 for the archive and %2 for the reason.
+    QString failure(const char* sentence, const QString& reason) const;
 
 private:
     Connection(QString name, bool postgres, QString describe);

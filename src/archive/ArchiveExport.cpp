@@ -19,6 +19,9 @@ QByteArray csvLine(const QStringList& fields) {
 
 const QByteArray kBom = QByteArray("\xEF\xBB\xBF");
 
+// The export's column names and values ("ja", "links", "i.O.") are its file
+// format: the same whatever language the program speaks, so that what reads
+// the files need not know it.
 QString yesNo(bool value) {
     return value ? QStringLiteral("ja") : QStringLiteral("nein");
 }

@@ -2,6 +2,8 @@
 
 #include "archive/ArchiveConnection.h"
 
+#include <QCoreApplication>
+
 namespace tavo::archive {
 
 namespace {
@@ -13,6 +15,21 @@ QString shown(const std::optional<double>& value, bool atLeast) {
     return (atLeast ? QStringLiteral("≥ ") : QString()) + engine::decibels(*value);
 }
 
+// The verdict as the archive keeps and exports it: German whatever the
+// language the program speaks, so the archive reads the same on every
+// station.
+QString storedVerdict(engine::Verdict verdict) {
+    switch (verdict) {
+    case engine::Verdict::Sufficient:
+        return QStringLiteral("Ausreichend");
+    case engine::Verdict::Insufficient:
+        return QStringLiteral("Nicht ausreichend");
+    case engine::Verdict::NoRating:
+        break;
+    }
+    return QStringLiteral("Keine Bewertung");
+}
+
 } // namespace
 
 FitCheckFigures fitCheckFiguresOf(const engine::FitCheckReport& report) {
@@ -22,7 +39,7 @@ FitCheckFigures fitCheckFiguresOf(const engine::FitCheckReport& report) {
     figures.parLeft = shown(report.ears[engine::kLeftEar].par, report.ears[0].atLeast);
     figures.parRight = shown(report.ears[engine::kRightEar].par, report.ears[1].atLeast);
     figures.par84Binaural = shown(report.binaural.par84(), report.binaural.atLeast);
-    figures.verdict = engine::verdictText(report.verdict);
+    figures.verdict = storedVerdict(report.verdict);
     return figures;
 }
 
@@ -42,7 +59,8 @@ Result<void> writeFitCheck(Connection& db, std::int64_t testId, const FitCheckFi
     }
     if (done->numRowsAffected() != 1) {
         return Result<void>::failure(
-            QStringLiteral("Im Archiv gibt es keinen Test %1.").arg(testId));
+            QCoreApplication::translate("ArchiveFitCheck", "Im Archiv gibt es keinen Test %1.")
+                .arg(testId));
     }
     return {};
 }

@@ -5,6 +5,7 @@
 #include "archive/ArchiveFitCheck.h"
 #include "storage/TestFile.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 namespace tavo::archive {
@@ -122,9 +123,11 @@ Result<void> migrate(Connection& db, int programVersion) {
     if (*version > programVersion) {
         db.rollback();
         return Result<void>::failure(
-            QStringLiteral("Das Archiv wurde von einer neueren Programmversion angelegt "
-                           "(Schema %1, dieses Programm kennt bis %2). Es wird nicht verändert; "
-                           "bitte aktualisieren Sie das Programm.")
+            QCoreApplication::translate(
+                "ArchiveSchema",
+                "Das Archiv wurde von einer neueren Programmversion angelegt "
+                "(Schema %1, dieses Programm kennt bis %2). Es wird nicht verändert; "
+                "bitte aktualisieren Sie das Programm.")
                 .arg(*version)
                 .arg(programVersion));
     }

@@ -4,6 +4,7 @@
 #include "archive/ArchiveConnection.h"
 #include "storage/TestFile.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QIODevice>
 
@@ -43,8 +44,8 @@ Result<ArchiveEntry> entryOf(const QByteArray& payload) {
     }
     const auto record = storage::decodeTestRecord(entry.fileBytes);
     if (version < 1 || version > kPayloadVersion || in.status() != QDataStream::Ok || !record) {
-        return Result<ArchiveEntry>::failure(
-            QStringLiteral("Ein wartender Test ist beschädigt und bleibt im Zwischenspeicher."));
+        return Result<ArchiveEntry>::failure(QCoreApplication::translate(
+            "ArchiveSpool", "Ein wartender Test ist beschädigt und bleibt im Zwischenspeicher."));
     }
     entry.state = stateFromName(state).value_or(TestState::Interrupted);
     entry.record = *record;

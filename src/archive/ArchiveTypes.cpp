@@ -2,6 +2,7 @@
 
 #include "storage/Settings.h"
 
+#include <QCoreApplication>
 #include <QStandardPaths>
 
 namespace tavo::archive {
@@ -20,7 +21,7 @@ ArchiveLocation ArchiveLocation::defaultSqlite() {
 
 QString ArchiveLocation::describe() const {
     if (kind == Kind::Sqlite) {
-        return QStringLiteral("„%1“").arg(path);
+        return QCoreApplication::translate("ArchiveTypes", "„%1“").arg(path);
     }
     QString where = database;
     if (!host.isEmpty()) {
@@ -30,7 +31,7 @@ QString ArchiveLocation::describe() const {
     if (!user.isEmpty()) {
         where = user + QLatin1Char('@') + where;
     }
-    return QStringLiteral("„%1“").arg(where);
+    return QCoreApplication::translate("ArchiveTypes", "„%1“").arg(where);
 }
 
 Result<ArchiveLocation> archiveLocationOf(const storage::Settings& settings) {
@@ -49,7 +50,9 @@ Result<ArchiveLocation> archiveLocationOf(const storage::Settings& settings) {
         location.port = port.toInt(&ok);
         if (!ok || location.port < 1 || location.port > 65535) {
             return Result<ArchiveLocation>::failure(
-                QStringLiteral("Der Port des Archivservers „%1“ ist keine Zahl von 1 bis 65535.")
+                QCoreApplication::translate(
+                    "ArchiveTypes",
+                    "Der Port des Archivservers „%1“ ist keine Zahl von 1 bis 65535.")
                     .arg(port));
         }
     }

@@ -12,15 +12,17 @@ namespace tavo::archive {
 namespace {
 
 QString waitingText(const QString& reason) {
-    return QStringLiteral("Die Ergebnisse sind noch nicht archiviert.\n%1\nSie warten auf diesem "
-                          "Platz und werden gesendet, sobald das Archiv erreichbar ist "
-                          "(spätestens beim nächsten Start oder Test).")
+    return QCoreApplication::translate(
+               "Archivist", "Die Ergebnisse sind noch nicht archiviert.\n%1\nSie warten auf diesem "
+                            "Platz und werden gesendet, sobald das Archiv erreichbar ist "
+                            "(spätestens beim nächsten Start oder Test).")
         .arg(reason);
 }
 
 QString lostText(const QString& reason) {
-    return QStringLiteral("Die Ergebnisse konnten weder archiviert noch auf diesem Platz "
-                          "zurückgehalten werden.\n%1\nBitte speichern Sie den Test als Datei.")
+    return QCoreApplication::translate(
+               "Archivist", "Die Ergebnisse konnten weder archiviert noch auf diesem Platz "
+                            "zurückgehalten werden.\n%1\nBitte speichern Sie den Test als Datei.")
         .arg(reason);
 }
 
@@ -143,7 +145,8 @@ void Archivist::deliver(const ArchiveEntry& entry, const Result<ArchiveLocation>
             }
         } else if (closing_) {
             result = {ArchiveReport::Kind::Waiting, entry.entryKey,
-                      waitingText(QStringLiteral("Das Programm wird beendet."))};
+                      waitingText(
+                          QCoreApplication::translate("Archivist", "Das Programm wird beendet."))};
         } else if (const auto sent = worker.sendAll(where); !sent) {
             result = {ArchiveReport::Kind::Waiting, entry.entryKey, waitingText(sent.error())};
         }
@@ -163,11 +166,13 @@ void Archivist::sendWaiting(const Result<ArchiveLocation>& where) {
         }
         const auto sent = waiting ? worker.sendAll(where) : Result<void>::failure(waiting.error());
         if (!sent) {
-            report({ArchiveReport::Kind::Waiting,
-                    {},
-                    QStringLiteral("Noch nicht archivierte Tests warten weiter auf diesem Platz.\n"
-                                   "%1")
-                        .arg(sent.error())});
+            report(
+                {ArchiveReport::Kind::Waiting,
+                 {},
+                 QCoreApplication::translate(
+                     "Archivist", "Noch nicht archivierte Tests warten weiter auf diesem Platz.\n"
+                                  "%1")
+                     .arg(sent.error())});
         }
     });
 }

@@ -3,6 +3,7 @@
 #include "engine/AppState.h"
 #include "engine/ToneSynthesis.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -73,7 +74,8 @@ QString share(int part, int whole) {
 }
 
 QString onOff(bool on) {
-    return on ? QStringLiteral("ein") : QStringLiteral("aus");
+    return on ? QCoreApplication::translate("AccuracyReport", "ein")
+              : QCoreApplication::translate("AccuracyReport", "aus");
 }
 
 } // namespace
@@ -132,34 +134,43 @@ QStringList accuracyReport(const AccuracyConditions& conditions, const AccuracyS
     const auto& p = conditions.params;
     const auto& population = conditions.population;
     QStringList lines;
-    lines << QStringLiteral(
-                 "Genauigkeit von OSPL, OSPR und APV: %1 simulierte Hörer (Startwert %2), "
-                 "%3, %4")
-                 .arg(summary.tests)
+    lines << QCoreApplication::translate(
+                 "AccuracyReport",
+                 "Genauigkeit von OSPL, OSPR und APV: %n simulierte Hörer (Startwert %1), "
+                 "%2, %3",
+                 nullptr, summary.tests)
                  .arg(population.seed)
-                 .arg(population.plug ? QStringLiteral("mit Gehörschutz im 2. Durchlauf")
-                                      : QStringLiteral("ohne Gehörschutz"))
-                 .arg(population.human ? QStringLiteral("menschliche Hörer")
-                                       : QStringLiteral("exakte Hörer"));
-    lines << QStringLiteral(
+                 .arg(population.plug
+                          ? QCoreApplication::translate("AccuracyReport",
+                                                        "mit Gehörschutz im 2. Durchlauf")
+                          : QCoreApplication::translate("AccuracyReport", "ohne Gehörschutz"))
+                 .arg(population.human
+                          ? QCoreApplication::translate("AccuracyReport", "menschliche Hörer")
+                          : QCoreApplication::translate("AccuracyReport", "exakte Hörer"));
+    lines << QCoreApplication::translate(
+                 "AccuracyReport",
                  "Einstellungen: Anfangspegel %1 dB HL, Pegelschritt %2 dB, Signal %3 s, "
-                 "Lücke %4 s, Testdauer %5 s, %6 Richtungswechsel, Probelauf %7, "
-                 "Praxisabweichung %8")
+                 "Lücke %4 s, Testdauer %5 s, %n Richtungswechsel, Probelauf %6, "
+                 "Praxisabweichung %7",
+                 nullptr, p.minReversals)
                  .arg(p.levelStart)
                  .arg(decimal(p.levelStep, 1), decimal(p.pulse, 1), decimal(p.gap, 1),
                       decimal(p.maxTime, 0))
-                 .arg(p.minReversals)
                  .arg(onOff(p.trial), onOff(p.practiceDeviation));
-    lines << QStringLiteral("Kalibrierung nach Gehör mit einer normalhörenden Person (%1 dB HL); "
-                            "der lauteste Ton liegt %2 dB über ihrer Hörschwelle.")
+    lines << QCoreApplication::translate(
+                 "AccuracyReport",
+                 "Kalibrierung nach Gehör mit einer normalhörenden Person (%1 dB HL); "
+                 "der lauteste Ton liegt %2 dB über ihrer Hörschwelle.")
                  .arg(decimal(conditions.calibratingThreshold, 0),
                       decimal(conditions.loudestAbove, 0));
-    lines << QStringLiteral("Wahrer Wert: der Summenwert der exakten Hörschwellen (Mittel von 1. - "
-                            "2. Durchlauf über die getesteten Frequenzen, mit Praxisabweichung "
-                            "+5 dB, gerundet wie im Programm).");
+    lines << QCoreApplication::translate(
+        "AccuracyReport", "Wahrer Wert: der Summenwert der exakten Hörschwellen (Mittel von 1. - "
+                          "2. Durchlauf über die getesteten Frequenzen, mit Praxisabweichung "
+                          "+5 dB, gerundet wie im Programm).");
     lines << QString();
-    lines << QStringLiteral("Fehler gegen den wahren Wert (dB)   Mittel  Std.-Abw.  95 %-Wert |F|  "
-                            "max |F|  ohne Wert");
+    lines << QCoreApplication::translate(
+        "AccuracyReport", "Fehler gegen den wahren Wert (dB)   Mittel  Std.-Abw.  95 %-Wert |F|  "
+                          "max |F|  ohne Wert");
     const auto figureLine = [&lines](const char* name, const FigureErrors& e) {
         lines << QStringLiteral("%1%2%3%4%5%6")
                      .arg(QString::fromLatin1(name), -34)
@@ -175,31 +186,37 @@ QStringList accuracyReport(const AccuracyConditions& conditions, const AccuracyS
     figureLine("OSPR", summary.ospr);
     figureLine("APV", summary.apv);
     lines << QString();
-    lines << QStringLiteral("Frequenzen ohne Ergebnis                         1. Durchlauf        "
-                            "2. Durchlauf");
+    lines << QCoreApplication::translate(
+        "AccuracyReport", "Frequenzen ohne Ergebnis                         1. Durchlauf        "
+                          "2. Durchlauf");
     const auto missingLine = [&lines, &summary](const QString& label, auto count) {
         lines << QStringLiteral("%1%2%3")
                      .arg(label, -45)
                      .arg(share(count(summary.runs[0]), summary.runs[0].tested), 17)
                      .arg(share(count(summary.runs[1]), summary.runs[1].tested), 20);
     };
-    missingLine(QStringLiteral("  jenseits des lautesten Tons"),
+    missingLine(QCoreApplication::translate("AccuracyReport", "  jenseits des lautesten Tons"),
                 [](const MissingFrequencies& m) { return m.beyondLoudest; });
-    missingLine(QStringLiteral("  Zeit abgelaufen / zu wenige Umkehrungen"),
-                [](const MissingFrequencies& m) { return m.outOfTime; });
-    missingLine(QStringLiteral("  zusammen"),
+    missingLine(
+        QCoreApplication::translate("AccuracyReport", "  Zeit abgelaufen / zu wenige Umkehrungen"),
+        [](const MissingFrequencies& m) { return m.outOfTime; });
+    missingLine(QCoreApplication::translate("AccuracyReport", "  zusammen"),
                 [](const MissingFrequencies& m) { return m.beyondLoudest + m.outOfTime; });
     lines << QStringLiteral("%1%2%3")
-                 .arg(QStringLiteral("  getestete Frequenzen (Ohr x Frequenz x Test)"), -45)
+                 .arg(QCoreApplication::translate("AccuracyReport",
+                                                  "  getestete Frequenzen (Ohr x Frequenz x Test)"),
+                      -45)
                  .arg(summary.runs[0].tested, 17)
                  .arg(summary.runs[1].tested, 20);
     lines << QString();
     const auto seconds = static_cast<qint64>(std::llround(summary.meanDurationMs / 1000.0));
-    lines << QStringLiteral("Mittlere Testdauer (beide Durchläufe): %1:%2 min")
+    lines << QCoreApplication::translate("AccuracyReport",
+                                         "Mittlere Testdauer (beide Durchläufe): %1:%2 min")
                  .arg(seconds / 60)
                  .arg(seconds % 60, 2, 10, QLatin1Char('0'));
     if (summary.incomplete > 0) {
-        lines << QStringLiteral("Nicht zu Ende gelaufene Tests: %1").arg(summary.incomplete);
+        lines << QCoreApplication::translate("AccuracyReport", "Nicht zu Ende gelaufene Tests: %1")
+                     .arg(summary.incomplete);
     }
     return lines;
 }

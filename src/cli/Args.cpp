@@ -1,5 +1,6 @@
 #include "cli/Args.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cmath>
@@ -33,8 +34,9 @@ void requireSuffix(const QString& option, const QString& fileName, const QString
     for (const QString& suffix : suffixes) {
         known << QLatin1Char('.') + suffix;
     }
-    throw UsageError(QStringLiteral("--%1: \"%2\" hat keine bekannte Endung; möglich: %3")
-                         .arg(option, fileName, known.join(QStringLiteral(", "))));
+    throw UsageError(
+        QCoreApplication::translate("Args", "--%1: \"%2\" hat keine bekannte Endung; möglich: %3")
+            .arg(option, fileName, known.join(QStringLiteral(", "))));
 }
 
 Args::Args(const QStringList& words, const QStringList& valued, const QStringList& flags) {
@@ -52,22 +54,29 @@ Args::Args(const QStringList& words, const QStringList& valued, const QStringLis
         }
         const bool isFlag = flags.contains(name);
         if (!isFlag && !valued.contains(name)) {
-            throw UsageError(QStringLiteral("Unbekannte Option: %1").arg(word));
+            throw UsageError(
+                QCoreApplication::translate("Args", "Unbekannte Option: %1").arg(word));
         }
         // The second of two values would silently win; the user meant one.
         if (has(name)) {
-            throw UsageError(QStringLiteral("Die Option --%1 ist mehrfach angegeben").arg(name));
+            throw UsageError(
+                QCoreApplication::translate("Args", "Die Option --%1 ist mehrfach angegeben")
+                    .arg(name));
         }
         if (isFlag) {
             if (value) {
-                throw UsageError(QStringLiteral("Die Option --%1 erwartet keinen Wert").arg(name));
+                throw UsageError(
+                    QCoreApplication::translate("Args", "Die Option --%1 erwartet keinen Wert")
+                        .arg(name));
             }
             values_[name] = QString();
             continue;
         }
         if (!value) {
             if (i + 1 >= words.size()) {
-                throw UsageError(QStringLiteral("Die Option --%1 erwartet einen Wert").arg(name));
+                throw UsageError(
+                    QCoreApplication::translate("Args", "Die Option --%1 erwartet einen Wert")
+                        .arg(name));
             }
             value = words[++i];
         }
@@ -83,11 +92,12 @@ void Args::require(const QStringList& names) const {
         }
     }
     if (missing.size() == 1) {
-        throw UsageError(QStringLiteral("Die Option %1 fehlt").arg(missing.first()));
+        throw UsageError(
+            QCoreApplication::translate("Args", "Die Option %1 fehlt").arg(missing.first()));
     }
     if (missing.size() > 1) {
         const QString last = missing.takeLast();
-        throw UsageError(QStringLiteral("Es fehlen die Optionen %1 und %2")
+        throw UsageError(QCoreApplication::translate("Args", "Es fehlen die Optionen %1 und %2")
                              .arg(missing.join(QStringLiteral(", ")), last));
     }
 }
@@ -117,10 +127,11 @@ std::optional<int> Args::optionalInteger(const QString& name, int minimum, int m
     }
     const auto value = parseInteger(*raw);
     if (!value || *value < minimum || *value > maximum) {
-        throw UsageError(QStringLiteral("--%1: \"%2\" ist keine ganze Zahl von %3 bis %4")
-                             .arg(name, *raw)
-                             .arg(minimum)
-                             .arg(maximum));
+        throw UsageError(
+            QCoreApplication::translate("Args", "--%1: \"%2\" ist keine ganze Zahl von %3 bis %4")
+                .arg(name, *raw)
+                .arg(minimum)
+                .arg(maximum));
     }
     return value;
 }
@@ -129,10 +140,11 @@ double Args::number(const QString& name, double minimum, double maximum) const {
     const QString raw = text(name);
     const auto value = parseNumber(raw);
     if (!value || *value < minimum || *value > maximum) {
-        throw UsageError(QStringLiteral("--%1: \"%2\" ist keine Zahl von %3 bis %4")
-                             .arg(name, raw)
-                             .arg(minimum)
-                             .arg(maximum));
+        throw UsageError(
+            QCoreApplication::translate("Args", "--%1: \"%2\" ist keine Zahl von %3 bis %4")
+                .arg(name, raw)
+                .arg(minimum)
+                .arg(maximum));
     }
     return *value;
 }
@@ -143,7 +155,8 @@ bool onOffOption(const Args& args, const QString& name, bool fallback) {
         return fallback;
     }
     if (*value != QLatin1String("on") && *value != QLatin1String("off")) {
-        throw UsageError(QStringLiteral("--%1 nimmt \"on\" oder \"off\"").arg(name));
+        throw UsageError(
+            QCoreApplication::translate("Args", "--%1 nimmt \"on\" oder \"off\"").arg(name));
     }
     return *value == QLatin1String("on");
 }

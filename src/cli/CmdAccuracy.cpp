@@ -30,31 +30,34 @@ namespace tavo::cli {
 
 namespace {
 
-const QString kUsage = QStringLiteral(
-    "tavo accuracy --settings STORE.reg [--listeners N] [--seed K] [--plug]\n"
-    "              [--exact-listeners] [--second-run-offset on|off] [--jobs J]\n"
-    "\n"
-    "Misst, wie genau OSPL, OSPR und APV nach einer Kalibrierung nach Gehör sind:\n"
-    "kalibriert das Audiometer einmal mit einem simulierten normalhörenden Hörer\n"
-    "(wie tavo calibrate-sim) und testet dann N simulierte Personen (Vorgabe 200)\n"
-    "mit den Einstellungen aus STORE.reg (wie tavo simulate, auf der virtuellen Uhr).\n"
-    "Die Personen hören wie Beschäftigte mit üblichem Gehör (-10 bis 20 dB HL, die\n"
-    "Ohren einige dB verschieden) und antworten menschlich (eine psychometrische\n"
-    "Steigung von 1 bis 3 dB, 150 bis 400 ms Reaktionszeit, gelegentliche\n"
-    "Fehldrücke); jede ist aus dem Startwert K und ihrer Nummer gemacht.\n"
-    "\n"
-    "  --plug               im 2. Durchlauf ein Gehörschutz mit 10 bis 35 dB Dämmung\n"
-    "                       je Ohr und Frequenz\n"
-    "  --exact-listeners    exakte Hörer statt menschlicher\n"
-    "  --second-run-offset on|off  \"Praxisabweichung\" (Vorgabe: on)\n"
-    "  --jobs J             so viele Prozesse zugleich (Vorgabe: einer je Prozessorkern)\n"
-    "\n"
-    "Ausgabe: eine Tabelle mit dem Fehler von OSPL, OSPR und APV gegen den wahren\n"
-    "Wert (Mittel, Standardabweichung, 95-%-Wert und Maximum des Betrags), den\n"
-    "Frequenzen ohne Ergebnis je Durchlauf (jenseits des lautesten Tons, den die\n"
-    "Kalibrierung erlaubt, oder weil die Zeit ablief) und der mittleren Testdauer.\n"
-    "Auf einem Terminal zeigt stderr den Fortschritt. Exit-Code 0 nach der Messung,\n"
-    "1 bei einem Fehler, 2 bei falschen Argumenten.");
+QString usage() {
+    return QCoreApplication::translate(
+        "CmdAccuracy",
+        "tavo accuracy --settings STORE.reg [--listeners N] [--seed K] [--plug]\n"
+        "              [--exact-listeners] [--second-run-offset on|off] [--jobs J]\n"
+        "\n"
+        "Misst, wie genau OSPL, OSPR und APV nach einer Kalibrierung nach Gehör sind:\n"
+        "kalibriert das Audiometer einmal mit einem simulierten normalhörenden Hörer\n"
+        "(wie tavo calibrate-sim) und testet dann N simulierte Personen (Vorgabe 200)\n"
+        "mit den Einstellungen aus STORE.reg (wie tavo simulate, auf der virtuellen Uhr).\n"
+        "Die Personen hören wie Beschäftigte mit üblichem Gehör (-10 bis 20 dB HL, die\n"
+        "Ohren einige dB verschieden) und antworten menschlich (eine psychometrische\n"
+        "Steigung von 1 bis 3 dB, 150 bis 400 ms Reaktionszeit, gelegentliche\n"
+        "Fehldrücke); jede ist aus dem Startwert K und ihrer Nummer gemacht.\n"
+        "\n"
+        "  --plug               im 2. Durchlauf ein Gehörschutz mit 10 bis 35 dB Dämmung\n"
+        "                       je Ohr und Frequenz\n"
+        "  --exact-listeners    exakte Hörer statt menschlicher\n"
+        "  --second-run-offset on|off  \"Praxisabweichung\" (Vorgabe: on)\n"
+        "  --jobs J             so viele Prozesse zugleich (Vorgabe: einer je Prozessorkern)\n"
+        "\n"
+        "Ausgabe: eine Tabelle mit dem Fehler von OSPL, OSPR und APV gegen den wahren\n"
+        "Wert (Mittel, Standardabweichung, 95-%-Wert und Maximum des Betrags), den\n"
+        "Frequenzen ohne Ergebnis je Durchlauf (jenseits des lautesten Tons, den die\n"
+        "Kalibrierung erlaubt, oder weil die Zeit ablief) und der mittleren Testdauer.\n"
+        "Auf einem Terminal zeigt stderr den Fortschritt. Exit-Code 0 nach der Messung,\n"
+        "1 bei einem Fehler, 2 bei falschen Argumenten.");
+}
 
 const QStringList kValued = {
     QStringLiteral("settings"),          QStringLiteral("listeners"), QStringLiteral("seed"),
@@ -99,7 +102,8 @@ int runWorker(const Args& args, const engine::PopulationOptions& population, boo
     const auto first = range.size() == 2 ? parseInteger(range[0]) : std::nullopt;
     const auto count = range.size() == 2 ? parseInteger(range[1]) : std::nullopt;
     if (!first || !count || *first < 0 || *count < 0) {
-        throw UsageError("--worker nimmt ERSTER:ANZAHL");
+        throw UsageError(
+            QCoreApplication::translate("CmdAccuracy", "--worker nimmt ERSTER:ANZAHL"));
     }
     SimulatedProgram program(args.text(QStringLiteral("settings")));
     setUp(program, secondRunOffset);
@@ -138,7 +142,8 @@ void runWorkers(const QStringList& common, int listeners, int jobs,
                 if ((status != QProcess::NormalExit || code != 0) && failure.isEmpty()) {
                     failure = QString::fromUtf8(worker->readAllStandardError()).trimmed();
                     if (failure.isEmpty()) {
-                        failure = QStringLiteral("Exit-Code %1").arg(code);
+                        failure =
+                            QCoreApplication::translate("CmdAccuracy", "Exit-Code %1").arg(code);
                     }
                 }
                 if (--running == 0) {
@@ -150,7 +155,8 @@ void runWorkers(const QStringList& common, int listeners, int jobs,
                              if (error != QProcess::FailedToStart) {
                                  return;
                              }
-                             failure = QStringLiteral("der Prozess ließ sich nicht starten");
+                             failure = QCoreApplication::translate(
+                                 "CmdAccuracy", "der Prozess ließ sich nicht starten");
                              if (--running == 0) {
                                  loop.quit();
                              }
@@ -166,14 +172,17 @@ void runWorkers(const QStringList& common, int listeners, int jobs,
     }
     loop.exec();
     if (!failure.isEmpty()) {
-        throw Failure{QStringLiteral("Ein Teilprozess ist gescheitert: %1").arg(failure)};
+        throw Failure{
+            QCoreApplication::translate("CmdAccuracy", "Ein Teilprozess ist gescheitert: %1")
+                .arg(failure)};
     }
 }
 
 int run(const QStringList& words) {
     const Args args(words, kValued, kFlags);
     if (!args.positional().isEmpty()) {
-        throw UsageError("Unerwartetes Argument: " + args.positional().first().toStdString());
+        throw UsageError(QCoreApplication::translate("CmdAccuracy", "Unerwartetes Argument: %1")
+                             .arg(args.positional().first()));
     }
     args.require({QStringLiteral("settings")});
     const QString settingsPath = args.text(QStringLiteral("settings"));
@@ -190,7 +199,8 @@ int run(const QStringList& words) {
         args.optionalInteger(QStringLiteral("jobs"), 1, 64).value_or(QThread::idealThreadCount()),
         listeners);
     if (args.has(QStringLiteral("worker")) != args.has(QStringLiteral("worker-calibration"))) {
-        throw UsageError("--worker und --worker-calibration gehören zusammen");
+        throw UsageError(QCoreApplication::translate(
+            "CmdAccuracy", "--worker und --worker-calibration gehören zusammen"));
     }
     checkSettingsFile(settingsPath);
     if (args.has(QStringLiteral("worker"))) {
@@ -198,7 +208,7 @@ int run(const QStringList& words) {
     }
 
     Progress progress;
-    progress.show(QStringLiteral("Kalibrierung nach Gehör ..."));
+    progress.show(QCoreApplication::translate("CmdAccuracy", "Kalibrierung nach Gehör ..."));
     QTemporaryDir folder;
     const QString calibrationFile = folder.filePath(QStringLiteral("kalibrierung.vkk"));
     AccuracyConditions conditions;
@@ -215,15 +225,17 @@ int run(const QStringList& words) {
             ui::calibrateWithSimulatedListener(program.windows(), program.platform(),
                                                engine::normalHearingListener(), calibrationFile);
         if (!calibration.error.isEmpty()) {
-            throw Failure{QStringLiteral("Kalibrierung: %1").arg(calibration.error)};
+            throw Failure{QCoreApplication::translate("CmdAccuracy", "Kalibrierung: %1")
+                              .arg(calibration.error)};
         }
     }
 
     std::map<int, AccuracySample> samples;
     const auto arrived = [&](const AccuracySample& sample) {
         samples[sample.index] = sample;
-        progress.show(
-            QStringLiteral("Hörer %1 von %2 getestet").arg(samples.size()).arg(listeners));
+        progress.show(QCoreApplication::translate("CmdAccuracy", "Hörer %1 von %2 getestet")
+                          .arg(samples.size())
+                          .arg(listeners));
     };
     if (jobs <= 1) {
         SimulatedProgram program(settingsPath);
@@ -249,9 +261,10 @@ int run(const QStringList& words) {
     }
     progress.clear();
     if (static_cast<int>(samples.size()) != listeners) {
-        throw Failure{QStringLiteral("Es kamen nur %1 von %2 Ergebnissen an.")
-                          .arg(samples.size())
-                          .arg(listeners)};
+        throw Failure{
+            QCoreApplication::translate("CmdAccuracy", "Es kamen nur %1 von %2 Ergebnissen an.")
+                .arg(samples.size())
+                .arg(listeners)};
     }
     std::vector<AccuracySample> ordered;
     for (const auto& [index, sample] : samples) {
@@ -267,8 +280,9 @@ int run(const QStringList& words) {
 
 Command accuracyCommand() {
     return {QStringLiteral("accuracy"),
-            QStringLiteral("Genauigkeit der Summenwerte mit simulierten Hörern messen"), kUsage,
-            run};
+            QCoreApplication::translate(
+                "CmdAccuracy", "Genauigkeit der Summenwerte mit simulierten Hörern messen"),
+            usage(), run};
 }
 
 } // namespace tavo::cli

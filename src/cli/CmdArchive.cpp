@@ -12,41 +12,46 @@
 #include "storage/Registry.h"
 #include "storage/TestFile.h"
 
+#include <QCoreApplication>
+
 namespace tavo::cli {
 
 namespace {
 
-const QString kUsage = QStringLiteral(
-    "tavo archive import DATEI.vkt... [ARCHIV]\n"
-    "tavo archive list [--person TEXT] [ARCHIV]\n"
-    "tavo archive show ID [ARCHIV]\n"
-    "tavo archive open ID --out DATEI.vkt [ARCHIV]\n"
-    "tavo archive delete-person NAME --yes [ARCHIV]\n"
-    "tavo archive export --csv TESTS.csv [--per-frequency FREQUENZEN.csv] [--person TEXT]\n"
-    "                    [--from DATUM] [--to DATUM] [ARCHIV]\n"
-    "ARCHIV: --archive ARCHIV.sqlite | --server [--store DATEI]\n"
-    "\n"
-    "Das Ergebnisarchiv: jeder Test je Person. Ohne ARCHIV das Archiv dieses\n"
-    "Platzes ($XDG_DATA_HOME/tavoaudiometer/archive.sqlite); --server nimmt den\n"
-    "PostgreSQL-Server der Einstellungen (Seite \"Archiv\"; --store: eine andere\n"
-    "Einstellungsdatei). Ein Passwort findet libpq selbst (~/.pgpass, PGSERVICE).\n"
-    "\n"
-    "  import         nimmt Testdateien auf (auch von anderen Installationen); eine\n"
-    "                 Datei, die schon im Archiv ist (dieselben Bytes), wird übersprungen\n"
-    "  list           Personen (mit --person: deren Name TEXT enthält, Groß- und\n"
-    "                 Kleinschreibung egal) mit ihren Tests: ID, Datum, Ort, OSPL,\n"
-    "                 OSPR, APV, Zustand\n"
-    "  show ID        ein Test mit seinen Angaben\n"
-    "  open ID        schreibt die Testdatei eines Tests, Byte für Byte wie archiviert\n"
-    "  delete-person  löscht eine Person mit allen ihren Tests (nur mit --yes)\n"
-    "  export         schreibt CSV für eine Tabellenkalkulation (UTF-8 mit BOM,\n"
-    "                 Semikolons): eine Zeile je Test, mit --per-frequency eine zweite\n"
-    "                 Datei mit einer Zeile je Test, Durchlauf, Ohr und Frequenz;\n"
-    "                 --from und --to (JJJJ-MM-TT oder TT.MM.JJJJ) begrenzen das Datum\n"
-    "                 des ersten Durchlaufs\n"
-    "\n"
-    "Exit-Code 0 bei Erfolg, 1 bei einem Fehler (Archiv nicht erreichbar, Datei\n"
-    "unlesbar, unbekannte ID oder Person), 2 bei falschen Argumenten.");
+QString usage() {
+    return QCoreApplication::translate(
+        "CmdArchive",
+        "tavo archive import DATEI.vkt... [ARCHIV]\n"
+        "tavo archive list [--person TEXT] [ARCHIV]\n"
+        "tavo archive show ID [ARCHIV]\n"
+        "tavo archive open ID --out DATEI.vkt [ARCHIV]\n"
+        "tavo archive delete-person NAME --yes [ARCHIV]\n"
+        "tavo archive export --csv TESTS.csv [--per-frequency FREQUENZEN.csv] [--person TEXT]\n"
+        "                    [--from DATUM] [--to DATUM] [ARCHIV]\n"
+        "ARCHIV: --archive ARCHIV.sqlite | --server [--store DATEI]\n"
+        "\n"
+        "Das Ergebnisarchiv: jeder Test je Person. Ohne ARCHIV das Archiv dieses\n"
+        "Platzes ($XDG_DATA_HOME/tavoaudiometer/archive.sqlite); --server nimmt den\n"
+        "PostgreSQL-Server der Einstellungen (Seite \"Archiv\"; --store: eine andere\n"
+        "Einstellungsdatei). Ein Passwort findet libpq selbst (~/.pgpass, PGSERVICE).\n"
+        "\n"
+        "  import         nimmt Testdateien auf (auch von anderen Installationen); eine\n"
+        "                 Datei, die schon im Archiv ist (dieselben Bytes), wird übersprungen\n"
+        "  list           Personen (mit --person: deren Name TEXT enthält, Groß- und\n"
+        "                 Kleinschreibung egal) mit ihren Tests: ID, Datum, Ort, OSPL,\n"
+        "                 OSPR, APV, Zustand\n"
+        "  show ID        ein Test mit seinen Angaben\n"
+        "  open ID        schreibt die Testdatei eines Tests, Byte für Byte wie archiviert\n"
+        "  delete-person  löscht eine Person mit allen ihren Tests (nur mit --yes)\n"
+        "  export         schreibt CSV für eine Tabellenkalkulation (UTF-8 mit BOM,\n"
+        "                 Semikolons): eine Zeile je Test, mit --per-frequency eine zweite\n"
+        "                 Datei mit einer Zeile je Test, Durchlauf, Ohr und Frequenz;\n"
+        "                 --from und --to (JJJJ-MM-TT oder TT.MM.JJJJ) begrenzen das Datum\n"
+        "                 des ersten Durchlaufs\n"
+        "\n"
+        "Exit-Code 0 bei Erfolg, 1 bei einem Fehler (Archiv nicht erreichbar, Datei\n"
+        "unlesbar, unbekannte ID oder Person), 2 bei falschen Argumenten.");
+}
 
 template <typename T> T orFail(Result<T> result) {
     if (!result) {
@@ -72,7 +77,8 @@ archive::ArchiveLocation serverLocation(const Args& args) {
 std::unique_ptr<archive::Archive> openArchive(const Args& args) {
     const auto path = args.optionalText(QStringLiteral("archive"));
     if (path && args.flag(QStringLiteral("server"))) {
-        throw UsageError("--archive und --server schließen einander aus.");
+        throw UsageError(QCoreApplication::translate(
+            "CmdArchive", "--archive und --server schließen einander aus."));
     }
     archive::ArchiveLocation location = archive::ArchiveLocation::defaultSqlite();
     if (path) {
@@ -94,14 +100,15 @@ std::int64_t testId(const QString& word) {
     bool ok = false;
     const qlonglong id = word.toLongLong(&ok);
     if (!ok || id <= 0) {
-        throw UsageError("Keine Test-ID: " + word.toStdString());
+        throw UsageError(QCoreApplication::translate("CmdArchive", "Keine Test-ID: %1").arg(word));
     }
     return id;
 }
 
 int importFiles(archive::Archive& archive, const QStringList& files) {
     if (files.isEmpty()) {
-        throw UsageError("Erwartet wird mindestens eine Testdatei.");
+        throw UsageError(
+            QCoreApplication::translate("CmdArchive", "Erwartet wird mindestens eine Testdatei."));
     }
     int failed = 0;
     for (const QString& file : files) {
@@ -113,8 +120,10 @@ int importFiles(archive::Archive& archive, const QStringList& files) {
                 continue;
             }
             out(QStringLiteral("%1: %2 %3")
-                    .arg(file, imported->added ? QStringLiteral("aufgenommen als")
-                                               : QStringLiteral("schon im Archiv als"))
+                    .arg(file,
+                         imported->added
+                             ? QCoreApplication::translate("CmdArchive", "aufgenommen als")
+                             : QCoreApplication::translate("CmdArchive", "schon im Archiv als"))
                     .arg(imported->id));
         } catch (const Failure& failure) {
             err(QStringLiteral("tavo archive: ") + failure.message);
@@ -126,9 +135,10 @@ int importFiles(archive::Archive& archive, const QStringList& files) {
 
 int list(archive::Archive& archive, const QString& search) {
     for (const auto& person : orFail(archive.persons(search))) {
-        out(QStringLiteral("%1 (%2 Tests)")
-                .arg(person.name.isEmpty() ? QStringLiteral("(ohne Namen)") : person.name)
-                .arg(person.tests));
+        out(QCoreApplication::translate("CmdArchive", "%1 (%n Tests)", nullptr, person.tests)
+                .arg(person.name.isEmpty()
+                         ? QCoreApplication::translate("CmdArchive", "(ohne Namen)")
+                         : person.name));
         for (const auto& test : orFail(archive.tests(person.id))) {
             out(testLine(test));
         }
@@ -138,26 +148,30 @@ int list(archive::Archive& archive, const QString& search) {
 
 int show(archive::Archive& archive, std::int64_t id) {
     const archive::TestSummary test = orFail(archive.test(id));
-    out(QStringLiteral("Test %1").arg(test.id));
-    out(QStringLiteral("Testperson:  %1").arg(test.person));
-    out(QStringLiteral("Testort:     %1").arg(test.location));
-    out(QStringLiteral("Test 1:      %1 %2").arg(test.testDate, test.testTime));
-    out(QStringLiteral("Prüfung:     %1%2")
-            .arg(test.erstpruefung ? QStringLiteral("Erstprüfung ") : QString(),
-                 test.screening ? QStringLiteral("Überwachungsprüfung") : QString()));
-    out(QStringLiteral("Ergebnis:    %1")
-            .arg(test.ok    ? QStringLiteral("i.O.")
-                 : test.nok ? QStringLiteral("n.i.O.")
-                            : QStringLiteral("keines")));
+    out(QCoreApplication::translate("CmdArchive", "Test %1").arg(test.id));
+    out(QCoreApplication::translate("CmdArchive", "Testperson:  %1").arg(test.person));
+    out(QCoreApplication::translate("CmdArchive", "Testort:     %1").arg(test.location));
+    out(QCoreApplication::translate("CmdArchive", "Test 1:      %1 %2")
+            .arg(test.testDate, test.testTime));
+    out(QCoreApplication::translate("CmdArchive", "Prüfung:     %1%2")
+            .arg(test.erstpruefung ? QCoreApplication::translate("CmdArchive", "Erstprüfung ")
+                                   : QString(),
+                 test.screening ? QCoreApplication::translate("CmdArchive", "Überwachungsprüfung")
+                                : QString()));
+    out(QCoreApplication::translate("CmdArchive", "Ergebnis:    %1")
+            .arg(test.ok    ? QCoreApplication::translate("CmdArchive", "i.O.")
+                 : test.nok ? QCoreApplication::translate("CmdArchive", "n.i.O.")
+                            : QCoreApplication::translate("CmdArchive", "keines")));
     out(QStringLiteral("OSPL: %1 dB   OSPR: %2 dB   APV: %3 dB")
             .arg(test.ospl, test.ospr, test.apv));
-    out(QStringLiteral("Zustand:     %1").arg(archive::stateName(test.state)));
-    out(QStringLiteral("Platz:       %1").arg(test.station));
-    out(QStringLiteral("Kalibrierung: %1").arg(test.calibrationFile));
+    out(QCoreApplication::translate("CmdArchive", "Zustand:     %1")
+            .arg(archive::stateName(test.state)));
+    out(QCoreApplication::translate("CmdArchive", "Platz:       %1").arg(test.station));
+    out(QCoreApplication::translate("CmdArchive", "Kalibrierung: %1").arg(test.calibrationFile));
     if (!test.calibrationHash.isEmpty()) {
         out(QStringLiteral("  SHA-256:   %1").arg(test.calibrationHash));
     }
-    out(QStringLiteral("Archiviert:  %1").arg(test.archivedAt));
+    out(QCoreApplication::translate("CmdArchive", "Archiviert:  %1").arg(test.archivedAt));
     return 0;
 }
 
@@ -165,11 +179,14 @@ int deletePerson(archive::Archive& archive, const QString& name) {
     for (const auto& person : orFail(archive.persons(name))) {
         if (archive::personKey(person.name) == archive::personKey(name)) {
             const int tests = orFail(archive.deletePerson(person.id));
-            out(QStringLiteral("%1 mit %2 Tests gelöscht.").arg(person.name).arg(tests));
+            out(QCoreApplication::translate("CmdArchive", "%1 mit %n Tests gelöscht.", nullptr,
+                                            tests)
+                    .arg(person.name));
             return 0;
         }
     }
-    throw Failure{QStringLiteral("Im Archiv gibt es keine Person „%1“.").arg(name)};
+    throw Failure{QCoreApplication::translate("CmdArchive", "Im Archiv gibt es keine Person „%1“.")
+                      .arg(name)};
 }
 
 std::optional<QDate> dateOption(const Args& args, const QString& name) {
@@ -183,7 +200,8 @@ std::optional<QDate> dateOption(const Args& args, const QString& name) {
             return date;
         }
     }
-    throw UsageError("Kein Datum für --" + name.toStdString() + ": " + text->toStdString());
+    throw UsageError(
+        QCoreApplication::translate("CmdArchive", "Kein Datum für --%1: %2").arg(name, *text));
 }
 
 int exportCsv(const Args& args) {
@@ -203,13 +221,14 @@ int exportCsv(const Args& args) {
     if (const auto cells = args.optionalText(QStringLiteral("per-frequency"))) {
         save(*cells, csv.cells);
     }
-    out(QStringLiteral("%1 Tests exportiert.").arg(csv.rows));
+    out(QCoreApplication::translate("CmdArchive", "%n Tests exportiert.", nullptr, csv.rows));
     return 0;
 }
 
 int run(const QStringList& words) {
     if (words.isEmpty()) {
-        throw UsageError("Erwartet wird import, list, show, open, delete-person oder export.");
+        throw UsageError(QCoreApplication::translate(
+            "CmdArchive", "Erwartet wird import, list, show, open, delete-person oder export."));
     }
     const QString action = words.first();
     const Args args(words.mid(1),
@@ -220,7 +239,8 @@ int run(const QStringList& words) {
     const QStringList& rest = args.positional();
     const auto single = [&rest]() -> const QString& {
         if (rest.size() != 1) {
-            throw UsageError("Erwartet wird genau ein Argument.");
+            throw UsageError(
+                QCoreApplication::translate("CmdArchive", "Erwartet wird genau ein Argument."));
         }
         return rest.first();
     };
@@ -230,7 +250,8 @@ int run(const QStringList& words) {
     }
     if (action == QLatin1String("list")) {
         if (!rest.isEmpty()) {
-            throw UsageError("Unerwartetes Argument: " + rest.first().toStdString());
+            throw UsageError(QCoreApplication::translate("CmdArchive", "Unerwartetes Argument: %1")
+                                 .arg(rest.first()));
         }
         auto archive = openArchive(args);
         return list(*archive, args.optionalText(QStringLiteral("person")).value_or(QString()));
@@ -254,25 +275,30 @@ int run(const QStringList& words) {
     if (action == QLatin1String("delete-person")) {
         const QString name = single();
         if (!args.flag(QStringLiteral("yes"))) {
-            throw UsageError("Eine Person wird nur mit --yes gelöscht.");
+            throw UsageError(QCoreApplication::translate(
+                "CmdArchive", "Eine Person wird nur mit --yes gelöscht."));
         }
         auto archive = openArchive(args);
         return deletePerson(*archive, name);
     }
     if (action == QLatin1String("export")) {
         if (!rest.isEmpty()) {
-            throw UsageError("Unerwartetes Argument: " + rest.first().toStdString());
+            throw UsageError(QCoreApplication::translate("CmdArchive", "Unerwartetes Argument: %1")
+                                 .arg(rest.first()));
         }
         return exportCsv(args);
     }
-    throw UsageError("Unbekannte Aktion: " + action.toStdString());
+    throw UsageError(
+        QCoreApplication::translate("CmdArchive", "Unbekannte Aktion: %1").arg(action));
 }
 
 } // namespace
 
 Command archiveCommand() {
-    return {QStringLiteral("archive"),
-            QStringLiteral("das Ergebnisarchiv: aufnehmen, zeigen, löschen"), kUsage, run};
+    return {
+        QStringLiteral("archive"),
+        QCoreApplication::translate("CmdArchive", "das Ergebnisarchiv: aufnehmen, zeigen, löschen"),
+        usage(), run};
 }
 
 } // namespace tavo::cli

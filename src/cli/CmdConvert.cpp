@@ -7,6 +7,8 @@
 #include "storage/TestFile.h"
 #include "storage/TextExport.h"
 
+#include <QCoreApplication>
+
 #include <QFileInfo>
 
 namespace tavo::cli {
@@ -79,14 +81,16 @@ QByteArray convert(const QString& in, Kind from, Kind to) {
 int runConvert(const QStringList& words) {
     const Args args(words, {}, {});
     if (args.positional().size() != 2) {
-        throw UsageError("Erwartet werden genau zwei Dateinamen: EINGABE AUSGABE.");
+        throw UsageError(QCoreApplication::translate(
+            "CmdConvert", "Erwartet werden genau zwei Dateinamen: EINGABE AUSGABE."));
     }
     const QString in = args.positional().at(0);
     const QString out = args.positional().at(1);
     // The names decide the conversion, before any file is touched.
     if (!possible(kindOf(in), kindOf(out))) {
-        throw UsageError("Diese Umwandlung gibt es nicht. Möglich sind: .vkt/.aud -> .json, "
-                         ".vkt/.aud -> .txt, .json -> .vkt/.aud, .vkk -> .json, .json -> .vkk");
+        throw UsageError(QCoreApplication::translate(
+            "CmdConvert", "Diese Umwandlung gibt es nicht. Möglich sind: .vkt/.aud -> .json, "
+                          ".vkt/.aud -> .txt, .json -> .vkt/.aud, .vkk -> .json, .json -> .vkk"));
     }
     const QByteArray bytes = convert(in, kindOf(in), kindOf(out));
     if (const QString failure = storage::saveBytes(out, bytes); !failure.isEmpty()) {
@@ -99,8 +103,10 @@ int runConvert(const QStringList& words) {
 
 Command convertCommand() {
     return {QStringLiteral("convert"),
-            QStringLiteral("Test- und Kalibrierungsdateien umwandeln (JSON, Textexport)"),
-            QStringLiteral(
+            QCoreApplication::translate(
+                "CmdConvert", "Test- und Kalibrierungsdateien umwandeln (JSON, Textexport)"),
+            QCoreApplication::translate(
+                "CmdConvert",
                 "tavo convert EINGABE AUSGABE\n"
                 "\n"
                 "Wandelt nach den Dateiendungen (Groß-/Kleinschreibung egal) um:\n"

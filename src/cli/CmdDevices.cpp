@@ -4,13 +4,16 @@
 #include "platform/Platform.h"
 #include "ui/QtMessages.h"
 
+#include <QCoreApplication>
+
 namespace tavo::cli {
 
 namespace {
 int runDevices(const QStringList& words) {
     const Args args(words, {}, {QStringLiteral("simulate")});
     if (!args.positional().isEmpty()) {
-        throw UsageError("Unerwartetes Argument: " + args.positional().first().toStdString());
+        throw UsageError(QCoreApplication::translate("CmdDevices", "Unerwartetes Argument: %1")
+                             .arg(args.positional().first()));
     }
     auto platform = args.flag(QStringLiteral("simulate"))
                         ? platform::makeSimulatedSoundPlatform(std::make_unique<ui::QtMessages>())
@@ -23,7 +26,7 @@ int runDevices(const QStringList& words) {
         return 1;
     }
     if (entries.isEmpty()) {
-        err(QStringLiteral("tavo devices: keine Audiokarte gefunden."));
+        err(QCoreApplication::translate("CmdDevices", "tavo devices: keine Audiokarte gefunden."));
         return 1;
     }
     for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -34,12 +37,15 @@ int runDevices(const QStringList& words) {
 } // namespace
 
 Command devicesCommand() {
-    return {QStringLiteral("devices"), QStringLiteral("die Wiedergabegeräte auflisten"),
-            QStringLiteral("tavo devices [--simulate]\n"
-                           "\n"
-                           "Listet die Wiedergabegeräte, eines pro Zeile, von 0 an nummeriert, so\n"
-                           "wie die Einstellungen sie unter \"Soundkarte für Hörtest\" zeigen.\n"
-                           "--simulate zeigt das simulierte Gerät."),
+    return {QStringLiteral("devices"),
+            QCoreApplication::translate("CmdDevices", "die Wiedergabegeräte auflisten"),
+            QCoreApplication::translate(
+                "CmdDevices",
+                "tavo devices [--simulate]\n"
+                "\n"
+                "Listet die Wiedergabegeräte, eines pro Zeile, von 0 an nummeriert, so\n"
+                "wie die Einstellungen sie unter \"Soundkarte für Hörtest\" zeigen.\n"
+                "--simulate zeigt das simulierte Gerät."),
             runDevices};
 }
 

@@ -9,6 +9,8 @@
 
 #include <QFile>
 
+#include <QCoreApplication>
+
 namespace tavo::cli {
 
 namespace {
@@ -33,7 +35,8 @@ std::unique_ptr<platform::MixerService> chooseService(const Args& args) {
     const bool simulate = args.flag(QStringLiteral("simulate"));
     const auto file = args.optionalText(QStringLiteral("sim-device"));
     if (simulate && file) {
-        throw UsageError("--simulate und --sim-device schließen sich aus.");
+        throw UsageError(QCoreApplication::translate(
+            "CmdMixer", "--simulate und --sim-device schließen sich aus."));
     }
     if (simulate) {
         return std::make_unique<platform::SimMixerService>();
@@ -41,7 +44,9 @@ std::unique_ptr<platform::MixerService> chooseService(const Args& args) {
     if (file) {
         QFile in;
         if (QString reason; !platform::openFile(*file, QIODevice::ReadOnly, in, &reason)) {
-            err(QStringLiteral("tavo mixer: %1 kann nicht gelesen werden: %2").arg(*file, reason));
+            err(QCoreApplication::translate("CmdMixer",
+                                            "tavo mixer: %1 kann nicht gelesen werden: %2")
+                    .arg(*file, reason));
             return nullptr;
         }
         std::string error;
@@ -79,8 +84,10 @@ QString slotLine(const hardware::MIXER_e& mixer, std::size_t index) {
 std::size_t slotArgument(const QString& name) {
     const auto index = hardware::MIXER_e::slotIndex(name);
     if (!index) {
-        throw UsageError("Unbekannter Regler \"" + name.toStdString() +
-                         "\" (die Namen zeigt \"tavo mixer\").");
+        throw UsageError(
+            QCoreApplication::translate(
+                "CmdMixer", "Unbekannter Regler \"%1\" (die Namen zeigt \"tavo mixer\").")
+                .arg(name));
     }
     return *index;
 }
@@ -89,7 +96,7 @@ std::int64_t valueArgument(const QString& text) {
     bool ok = false;
     const qlonglong value = text.toLongLong(&ok);
     if (!ok) {
-        throw UsageError("Keine ganze Zahl: " + text.toStdString());
+        throw UsageError(QCoreApplication::translate("CmdMixer", "Keine ganze Zahl: %1").arg(text));
     }
     return value;
 }
@@ -97,7 +104,7 @@ std::int64_t valueArgument(const QString& text) {
 int showMixer(hardware::MIXER_e& mixer, ConsoleMessages& messages, std::uint32_t device) {
     const QStringList entries = hardware::mixerDeviceEntries(mixer);
     if (entries.isEmpty()) {
-        err(QStringLiteral("tavo mixer: keine Mixer-Geräte gefunden."));
+        err(QCoreApplication::translate("CmdMixer", "tavo mixer: keine Mixer-Geräte gefunden."));
         return 1;
     }
     for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -122,8 +129,9 @@ int showMixer(hardware::MIXER_e& mixer, ConsoleMessages& messages, std::uint32_t
 int getLevel(hardware::MIXER_e& mixer, std::size_t index) {
     const auto& info = hardware::MIXER_e::slotInfo(index);
     if (info.slotClass != hardware::MixSlotClass::Unsigned) {
-        throw UsageError(std::string(info.name) +
-                         " ist kein Pegelregler; \"get\" liest nur diese.");
+        throw UsageError(QCoreApplication::translate(
+                             "CmdMixer", "%1 ist kein Pegelregler; \"get\" liest nur diese.")
+                             .arg(QLatin1String(info.name)));
     }
     auto& control = static_cast<hardware::TMixUnsignedControl&>(mixer.slot(index));
     std::uint32_t left = 0;
@@ -145,7 +153,8 @@ int setLevel(hardware::MIXER_e& mixer, std::size_t index, std::int64_t left, std
             static_cast<hardware::TMixUnsignedControl&>(mixer.slot(index)), left, right);
     } else if (info.slotClass == hardware::MixSlotClass::Switch) {
         if ((left != 0 && left != 1) || (right != 0 && right != 1)) {
-            throw UsageError("Ein Schalter nimmt nur 0 (aus) oder 1 (ein).");
+            throw UsageError(QCoreApplication::translate(
+                "CmdMixer", "Ein Schalter nimmt nur 0 (aus) oder 1 (ein)."));
         }
         auto toSwitch = [](std::int64_t v) {
             return v == 1 ? 1 : 0;
@@ -153,8 +162,10 @@ int setLevel(hardware::MIXER_e& mixer, std::size_t index, std::int64_t left, std
         failed = mixer.SetSwitchState(static_cast<hardware::TMixSwitchControl&>(mixer.slot(index)),
                                       toSwitch(left), toSwitch(right));
     } else {
-        throw UsageError(std::string(info.name) +
-                         " kann nicht gesetzt werden; \"set\" setzt Pegelregler und Schalter.");
+        throw UsageError(
+            QCoreApplication::translate(
+                "CmdMixer", "%1 kann nicht gesetzt werden; \"set\" setzt Pegelregler und Schalter.")
+                .arg(QLatin1String(info.name)));
     }
     if (failed) {
         err(mixer.MixerStatusText);
@@ -181,8 +192,8 @@ int runMixer(const QStringList& words) {
         left = valueArgument(positional[2]);
         right = valueArgument(positional[3]);
     } else if (!positional.isEmpty()) {
-        throw UsageError("Unerwartete Argumente: " +
-                         positional.join(QLatin1Char(' ')).toStdString());
+        throw UsageError(QCoreApplication::translate("CmdMixer", "Unerwartete Argumente: %1")
+                             .arg(positional.join(QLatin1Char(' '))));
     }
 
     const auto service = chooseService(args);
@@ -213,8 +224,10 @@ int runMixer(const QStringList& words) {
 
 Command mixerCommand() {
     return {QStringLiteral("mixer"),
-            QStringLiteral("die Mixer-Regler der Soundkarte zeigen und setzen"),
-            QStringLiteral(
+            QCoreApplication::translate("CmdMixer",
+                                        "die Mixer-Regler der Soundkarte zeigen und setzen"),
+            QCoreApplication::translate(
+                "CmdMixer",
                 "tavo mixer [--device N] [--simulate | --sim-device DATEI.json]\n"
                 "tavo mixer get REGLER [--device N] [--simulate | --sim-device DATEI.json]\n"
                 "tavo mixer set REGLER LINKS RECHTS [--device N] [--simulate | --sim-device "

@@ -8,6 +8,8 @@
 #include "platform/Platform.h"
 #include "ui/QtMessages.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdint>
 
@@ -20,7 +22,8 @@ int runPlay(const QStringList& words) {
                      QStringLiteral("ear"), QStringLiteral("seconds")},
                     {QStringLiteral("simulate")});
     if (!args.positional().isEmpty()) {
-        throw UsageError("Unerwartetes Argument: " + args.positional().first().toStdString());
+        throw UsageError(QCoreApplication::translate("CmdPlay", "Unerwartetes Argument: %1")
+                             .arg(args.positional().first()));
     }
     args.require({QStringLiteral("device"), QStringLiteral("frequency"), QStringLiteral("level"),
                   QStringLiteral("ear"), QStringLiteral("seconds")});
@@ -38,9 +41,9 @@ int runPlay(const QStringList& words) {
         return 1;
     }
     if (device >= platform->wave->deviceCount()) {
-        err(QStringLiteral("tavo play: Gerät %1 gibt es nicht (%2 Geräte).")
-                .arg(device)
-                .arg(platform->wave->deviceCount()));
+        err(QCoreApplication::translate("CmdPlay", "tavo play: Gerät %1 gibt es nicht (%n Geräte).",
+                                        nullptr, platform->wave->deviceCount())
+                .arg(device));
         return 1;
     }
 
@@ -55,7 +58,7 @@ int runPlay(const QStringList& words) {
     }
     if (result != platform::WaveResult::Ok) {
         output.FinishPlay();
-        err(QStringLiteral("tavo play: Gerät %1 kann nicht spielen (%2).")
+        err(QCoreApplication::translate("CmdPlay", "tavo play: Gerät %1 kann nicht spielen (%2).")
                 .arg(device)
                 .arg(QString::fromLatin1(platform::waveResultName(result))));
         return 1;
@@ -69,7 +72,8 @@ int runPlay(const QStringList& words) {
     auto& pump = *platform->pump;
     const std::int64_t end = pump.nowMs() + static_cast<std::int64_t>(seconds * 1000.0);
     const auto lost = [device] {
-        err(QStringLiteral("tavo play: Die Soundkarte antwortet nicht mehr (Gerät %1). Der Ton "
+        err(QCoreApplication::translate(
+                "CmdPlay", "tavo play: Die Soundkarte antwortet nicht mehr (Gerät %1). Der Ton "
                            "wurde abgebrochen.")
                 .arg(device));
         return 1;
@@ -94,8 +98,10 @@ int runPlay(const QStringList& words) {
 } // namespace
 
 Command playCommand() {
-    return {QStringLiteral("play"), QStringLiteral("einen Dauerton auf einem Gerät spielen"),
-            QStringLiteral(
+    return {QStringLiteral("play"),
+            QCoreApplication::translate("CmdPlay", "einen Dauerton auf einem Gerät spielen"),
+            QCoreApplication::translate(
+                "CmdPlay",
                 "tavo play --device N --frequency HZ --level DB --ear left|right --seconds S\n"
                 "          [--simulate]\n"
                 "\n"

@@ -13,6 +13,8 @@
 #include "ui/AudiogramPainter.h"
 
 #include <QBuffer>
+
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -47,8 +49,9 @@ storage::Settings loadSettings(const std::optional<QString>& path) {
     platform::SimMessages quiet; // reported below, in the tool's words
     const auto read = storage::readStoredSettings(store, settings, quiet);
     if (!read.ok) {
-        err(QStringLiteral("tavo render: Einstellungen nur bis \"%1\" gelesen; der Rest wie nach "
-                           "einem Lesefehler des Programms.")
+        err(QCoreApplication::translate(
+                "CmdRender", "tavo render: Einstellungen nur bis \"%1\" gelesen; der Rest wie nach "
+                             "einem Lesefehler des Programms.")
                 .arg(read.failedAt));
     }
     return settings;
@@ -89,7 +92,7 @@ QByteArray pdfBytes(const engine::AppState& state, const storage::Settings& sett
         writer.setResolution(96);
         writer.setPageSize(QPageSize(page * 72.0 / 96.0, QPageSize::Point));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setTitle(QStringLiteral("Audiogramm"));
+        writer.setTitle(QCoreApplication::translate("CmdRender", "Audiogramm"));
         QPainter painter(&writer);
         ui::pbxAudiogramPaint(state, settings, {{&painter, audiogramSize}, {}, true});
         painter.translate(0, audiogramSize.height() + kPdfGap);
@@ -105,13 +108,15 @@ int runRender(const QStringList& words) {
                      QStringLiteral("width"), QStringLiteral("height"), QStringLiteral("settings")},
                     {QStringLiteral("printing")});
     if (args.positional().size() != 1) {
-        throw UsageError("Erwartet wird genau eine Testdatei (.vkt oder .aud).");
+        throw UsageError(QCoreApplication::translate(
+            "CmdRender", "Erwartet wird genau eine Testdatei (.vkt oder .aud)."));
     }
     const auto audiogramOut = args.optionalText(QStringLiteral("out"));
     const auto tableOut = args.optionalText(QStringLiteral("table"));
     const auto pdfOut = args.optionalText(QStringLiteral("pdf"));
     if (!audiogramOut && !tableOut && !pdfOut) {
-        throw UsageError("Mindestens eine Ausgabe fehlt: --out, --table oder --pdf.");
+        throw UsageError(QCoreApplication::translate(
+            "CmdRender", "Mindestens eine Ausgabe fehlt: --out, --table oder --pdf."));
     }
     // The format follows the name; a name the format does not match would
     // mislead whoever opens the file later.
@@ -166,7 +171,9 @@ int runRender(const QStringList& words) {
         }
         const QByteArray encoded = bytes();
         if (encoded.isEmpty()) {
-            err(QStringLiteral("tavo render: %1 kann nicht erzeugt werden.").arg(*target));
+            err(QCoreApplication::translate("CmdRender",
+                                            "tavo render: %1 kann nicht erzeugt werden.")
+                    .arg(*target));
             return 1;
         }
         auto file = std::make_unique<platform::AtomicFile>();
@@ -203,29 +210,31 @@ int runRender(const QStringList& words) {
 } // namespace
 
 Command renderCommand() {
-    return {QStringLiteral("render"),
-            QStringLiteral("Audiogramm einer Testdatei als Bild oder PDF"),
-            QStringLiteral(
-                "tavo render TESTDATEI.vkt --out AUDIOGRAMM.png [--table TABELLE.png]\n"
-                "            [--pdf SEITE.pdf] [--width B] [--height H] [--settings DATEI]\n"
-                "            [--printing]\n"
-                "\n"
-                "Zeichnet das Audiogramm so, wie das Hauptfenster es nach dem Öffnen der\n"
-                "Testdatei zeigt: --out das Audiogrammfeld (B x H Pixel, ohne Angabe 969 x 301),\n"
-                "--table das Feld der Hörschwellenwerte (B x 49), --pdf beide Felder auf einer\n"
-                "Seite in ihrer Größe bei 96 Pixeln je Zoll, mit weißem Hintergrund wie auf\n"
-                "Papier. --printing zeichnet auch die Bilder mit weißem Hintergrund.\n"
-                "Das Bildformat folgt der Endung: .png (PNG) oder .jpg / .jpeg (JPEG); --pdf\n"
-                "verlangt .pdf. Eine andere Endung wird abgelehnt.\n"
-                "Anzeigeoptionen, Testfrequenzen, Anfangspegel, Mindestzahl der\n"
-                "Richtungswechsel und Farben kommen aus der Einstellungsdatei --settings, ohne\n"
-                "sie aus den Vorgaben einer neuen Installation. Ausgegeben werden die Datumszeile\n"
-                "und OSPL, OSPR und APV. Braucht keine Anzeige.\n"
-                "Eine fehlende, unlesbare oder beschädigte Test- oder Einstellungsdatei und\n"
-                "eine Ausgabe, die nicht geschrieben werden kann, enden mit Code 1; dann wird\n"
-                "keine der Ausgaben angelegt oder verändert. Falsche Argumente enden mit\n"
-                "Code 2."),
-            runRender};
+    return {
+        QStringLiteral("render"),
+        QCoreApplication::translate("CmdRender", "Audiogramm einer Testdatei als Bild oder PDF"),
+        QCoreApplication::translate(
+            "CmdRender",
+            "tavo render TESTDATEI.vkt --out AUDIOGRAMM.png [--table TABELLE.png]\n"
+            "            [--pdf SEITE.pdf] [--width B] [--height H] [--settings DATEI]\n"
+            "            [--printing]\n"
+            "\n"
+            "Zeichnet das Audiogramm so, wie das Hauptfenster es nach dem Öffnen der\n"
+            "Testdatei zeigt: --out das Audiogrammfeld (B x H Pixel, ohne Angabe 969 x 301),\n"
+            "--table das Feld der Hörschwellenwerte (B x 49), --pdf beide Felder auf einer\n"
+            "Seite in ihrer Größe bei 96 Pixeln je Zoll, mit weißem Hintergrund wie auf\n"
+            "Papier. --printing zeichnet auch die Bilder mit weißem Hintergrund.\n"
+            "Das Bildformat folgt der Endung: .png (PNG) oder .jpg / .jpeg (JPEG); --pdf\n"
+            "verlangt .pdf. Eine andere Endung wird abgelehnt.\n"
+            "Anzeigeoptionen, Testfrequenzen, Anfangspegel, Mindestzahl der\n"
+            "Richtungswechsel und Farben kommen aus der Einstellungsdatei --settings, ohne\n"
+            "sie aus den Vorgaben einer neuen Installation. Ausgegeben werden die Datumszeile\n"
+            "und OSPL, OSPR und APV. Braucht keine Anzeige.\n"
+            "Eine fehlende, unlesbare oder beschädigte Test- oder Einstellungsdatei und\n"
+            "eine Ausgabe, die nicht geschrieben werden kann, enden mit Code 1; dann wird\n"
+            "keine der Ausgaben angelegt oder verändert. Falsche Argumente enden mit\n"
+            "Code 2."),
+        runRender};
 }
 
 } // namespace tavo::cli

@@ -13,6 +13,8 @@
 
 #include <QJsonDocument>
 
+#include <QCoreApplication>
+
 namespace tavo::cli {
 
 namespace {
@@ -29,7 +31,8 @@ int runReport(const QStringList& words) {
                      QStringLiteral("pdf"), QStringLiteral("json")},
                     {});
     if (!args.positional().isEmpty()) {
-        throw UsageError("Unerwartetes Argument: " + args.positional().first().toStdString());
+        throw UsageError(QCoreApplication::translate("CmdReport", "Unerwartetes Argument: %1")
+                             .arg(args.positional().first()));
     }
     args.require({QStringLiteral("test")});
     const auto pdf = args.optionalText(QStringLiteral("pdf"));
@@ -69,23 +72,25 @@ int runReport(const QStringList& words) {
 } // namespace
 
 Command reportCommand() {
-    return {QStringLiteral("report"),
-            QStringLiteral("der Prüfbericht eines Tests (PAR, Bewertung)"),
-            QStringLiteral(
-                "tavo report --test DATEI.vkt [--exposure DB] [--settings S.reg]\n"
-                "            [--pdf BERICHT.pdf] [--json BERICHT.json]\n"
-                "\n"
-                "Der Prüfbericht des Gehörschutzes: die Dämpfung je Ohr und Frequenz (2. minus\n"
-                "1. Durchlauf), die PAR je Ohr und beidohrig mit PAR84 und PAR95, gegen die\n"
-                "Lärmexposition --exposure (dB(A); ohne: die der Einstellungen, sonst keine\n"
-                "Bewertung) die Bewertung und die Hinweise. Ausgabe als Text; --json und --pdf\n"
-                "schreiben dieselben Zahlen als JSON (docs/fit-check-json.md) und PDF.\n"
-                "--settings nimmt Pegelschritt, Richtungswechsel und Zielpegel aus einer\n"
-                "Einstellungsdatei (sonst die Vorgabewerte).\n"
-                "\n"
-                "Exit-Code 0 bei Erfolg, 1 bei einer unlesbaren Datei, 2 bei falschen\n"
-                "Argumenten."),
-            runReport};
+    return {
+        QStringLiteral("report"),
+        QCoreApplication::translate("CmdReport", "der Prüfbericht eines Tests (PAR, Bewertung)"),
+        QCoreApplication::translate(
+            "CmdReport",
+            "tavo report --test DATEI.vkt [--exposure DB] [--settings S.reg]\n"
+            "            [--pdf BERICHT.pdf] [--json BERICHT.json]\n"
+            "\n"
+            "Der Prüfbericht des Gehörschutzes: die Dämpfung je Ohr und Frequenz (2. minus\n"
+            "1. Durchlauf), die PAR je Ohr und beidohrig mit PAR84 und PAR95, gegen die\n"
+            "Lärmexposition --exposure (dB(A); ohne: die der Einstellungen, sonst keine\n"
+            "Bewertung) die Bewertung und die Hinweise. Ausgabe als Text; --json und --pdf\n"
+            "schreiben dieselben Zahlen als JSON (docs/fit-check-json.md) und PDF.\n"
+            "--settings nimmt Pegelschritt, Richtungswechsel und Zielpegel aus einer\n"
+            "Einstellungsdatei (sonst die Vorgabewerte).\n"
+            "\n"
+            "Exit-Code 0 bei Erfolg, 1 bei einer unlesbaren Datei, 2 bei falschen\n"
+            "Argumenten."),
+        runReport};
 }
 
 } // namespace tavo::cli

@@ -11,6 +11,8 @@
 #include "storage/SettingsTable.h"
 #include "ui/QtMessages.h"
 
+#include <QCoreApplication>
+
 namespace tavo::cli {
 
 namespace {
@@ -18,7 +20,8 @@ namespace {
 int runSettings(const QStringList& words) {
     const Args args(words, {QStringLiteral("store")}, {QStringLiteral("simulate")});
     if (!args.positional().isEmpty()) {
-        throw UsageError("Unerwartetes Argument: " + args.positional().first().toStdString());
+        throw UsageError(QCoreApplication::translate("CmdSettings", "Unerwartetes Argument: %1")
+                             .arg(args.positional().first()));
     }
     const QString path = args.optionalText(QStringLiteral("store"))
                              .value_or(platform::RegFileSettingsStore::defaultPath());
@@ -61,8 +64,10 @@ int runSettings(const QStringList& words) {
 
 Command settingsCommand() {
     return {
-        QStringLiteral("settings"), QStringLiteral("die gespeicherten Einstellungen zeigen"),
-        QStringLiteral(
+        QStringLiteral("settings"),
+        QCoreApplication::translate("CmdSettings", "die gespeicherten Einstellungen zeigen"),
+        QCoreApplication::translate(
+            "CmdSettings",
             "tavo settings [--store FILE] [--simulate]\n"
             "\n"
             "Zeigt, was das Programm beim Start aus den gespeicherten Einstellungen in die\n"

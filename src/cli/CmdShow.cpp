@@ -6,6 +6,7 @@
 #include "storage/CalibrationFile.h"
 #include "storage/TestFile.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -17,10 +18,16 @@ namespace {
 using engine::kEars;
 using engine::kResultIndexes;
 
-const std::array<QString, 2> kEarNames = {QStringLiteral("links"), QStringLiteral("rechts")};
+const std::array<const char*, 2> kEarNames = {QT_TRANSLATE_NOOP("CmdShow", "links"),
+                                              QT_TRANSLATE_NOOP("CmdShow", "rechts")};
+
+QString earName(int ear) {
+    return QCoreApplication::translate("CmdShow", kEarNames[static_cast<std::size_t>(ear)]);
+}
 
 QString yesNo(bool value) {
-    return value ? QStringLiteral("ja") : QStringLiteral("nein");
+    return value ? QCoreApplication::translate("CmdShow", "ja")
+                 : QCoreApplication::translate("CmdShow", "nein");
 }
 
 QString cell(const QString& text) {
@@ -38,10 +45,12 @@ QString frequencyHeader() {
 }
 
 void showRun(int number, const engine::TTestResult& run) {
-    out(QStringLiteral("Durchlauf %1: %2 %3").arg(number).arg(run.TestDate, run.TestTime));
+    out(QCoreApplication::translate("CmdShow", "Durchlauf %1: %2 %3")
+            .arg(number)
+            .arg(run.TestDate, run.TestTime));
     out(frequencyHeader());
     for (int ear = 0; ear < kEars; ++ear) {
-        QString line = QStringLiteral("  %1").arg(kEarNames[ear], -8);
+        QString line = QStringLiteral("  %1").arg(earName(ear), -8);
         for (int index = 0; index < kResultIndexes; ++index) {
             const auto threshold = run.Thresholds[ear][index];
             line += cell(threshold == engine::kNoThreshold ? QStringLiteral("-")
@@ -54,16 +63,19 @@ void showRun(int number, const engine::TTestResult& run) {
 // The record as the main window shows it after opening the file.
 void showTestFile(const QString& fileName, const engine::TestRecord& record) {
     const auto& data = record.data;
-    out(QStringLiteral("Testdatei:           %1").arg(fileName));
-    out(QStringLiteral("Testperson:          %1").arg(data.person));
-    out(QStringLiteral("Testort:             %1").arg(data.location));
-    out(QStringLiteral("Erstprüfung:         %1").arg(yesNo(data.erstpruefung)));
-    out(QStringLiteral("Überwachungsprüfung: %1").arg(yesNo(data.screening)));
-    out(QStringLiteral("Ergebnis:            %1")
-            .arg(data.ok    ? QStringLiteral("IO")
-                 : data.nok ? QStringLiteral("NIO")
-                            : QStringLiteral("keines")));
-    out(QStringLiteral(
+    out(QCoreApplication::translate("CmdShow", "Testdatei:           %1").arg(fileName));
+    out(QCoreApplication::translate("CmdShow", "Testperson:          %1").arg(data.person));
+    out(QCoreApplication::translate("CmdShow", "Testort:             %1").arg(data.location));
+    out(QCoreApplication::translate("CmdShow", "Erstprüfung:         %1")
+            .arg(yesNo(data.erstpruefung)));
+    out(QCoreApplication::translate("CmdShow", "Überwachungsprüfung: %1")
+            .arg(yesNo(data.screening)));
+    out(QCoreApplication::translate("CmdShow", "Ergebnis:            %1")
+            .arg(data.ok    ? QCoreApplication::translate("CmdShow", "IO")
+                 : data.nok ? QCoreApplication::translate("CmdShow", "NIO")
+                            : QCoreApplication::translate("CmdShow", "keines")));
+    out(QCoreApplication::translate(
+        "CmdShow",
         "Hörschwellen in dB HL (- = kein Ergebnis; letzte Spalte: Wiederholung bei 1000 Hz):"));
     showRun(1, record.Test1Result);
     showRun(2, record.Test2Result);
@@ -73,18 +85,20 @@ void showTestFile(const QString& fileName, const engine::TestRecord& record) {
 }
 
 void showCalibrationFile(const QString& fileName, const storage::CalibrationFileContents& cal) {
-    out(QStringLiteral("Kalibrierungsdatei:  %1").arg(fileName));
-    out(QStringLiteral("Kalibriert von:      %1").arg(cal.person));
-    out(QStringLiteral("Kopfhörer:           %1").arg(cal.headphones));
-    out(QStringLiteral("Soundkarte:          %1").arg(cal.soundcard));
-    out(QStringLiteral("Kommentar:           %1").arg(cal.comment));
-    out(QStringLiteral("Abgeschlossen:       %1 um %2").arg(cal.date, cal.time));
-    out(QStringLiteral("  Ohr        Hz    Wave  Master    Gain  Reserviert  Bezug (dB)"));
+    out(QCoreApplication::translate("CmdShow", "Kalibrierungsdatei:  %1").arg(fileName));
+    out(QCoreApplication::translate("CmdShow", "Kalibriert von:      %1").arg(cal.person));
+    out(QCoreApplication::translate("CmdShow", "Kopfhörer:           %1").arg(cal.headphones));
+    out(QCoreApplication::translate("CmdShow", "Soundkarte:          %1").arg(cal.soundcard));
+    out(QCoreApplication::translate("CmdShow", "Kommentar:           %1").arg(cal.comment));
+    out(QCoreApplication::translate("CmdShow", "Abgeschlossen:       %1 um %2")
+            .arg(cal.date, cal.time));
+    out(QCoreApplication::translate(
+        "CmdShow", "  Ohr        Hz    Wave  Master    Gain  Reserviert  Bezug (dB)"));
     for (int ear = 0; ear < kEars; ++ear) {
         for (int slot = 1; slot <= storage::kCalibratedSlots; ++slot) {
             const auto& point = cal.points[ear][slot - 1];
             out(QStringLiteral("  %1 %2 %3 %4 %5 %6  %7")
-                    .arg(kEarNames[ear], -6)
+                    .arg(earName(ear), -6)
                     .arg(engine::kInitialFrequencies[slot], 6)
                     .arg(point.WaveSteps, 7)
                     .arg(point.MasterSteps, 7)
@@ -98,7 +112,8 @@ void showCalibrationFile(const QString& fileName, const storage::CalibrationFile
 int runShow(const QStringList& words) {
     const Args args(words, {}, {});
     if (args.positional().size() != 1) {
-        throw UsageError("Erwartet wird genau ein Dateiname.");
+        throw UsageError(
+            QCoreApplication::translate("CmdShow", "Erwartet wird genau ein Dateiname."));
     }
     const QString fileName = args.positional().first();
     const QByteArray bytes =
@@ -130,8 +145,10 @@ int runShow(const QStringList& words) {
 
 Command showCommand() {
     return {QStringLiteral("show"),
-            QStringLiteral("eine Test- oder Kalibrierungsdatei lesbar anzeigen"),
-            QStringLiteral(
+            QCoreApplication::translate("CmdShow",
+                                        "eine Test- oder Kalibrierungsdatei lesbar anzeigen"),
+            QCoreApplication::translate(
+                "CmdShow",
                 "tavo show DATEI\n"
                 "\n"
                 "Zeigt eine Testdatei (.vkt oder .aud) mit Testperson, Testort, Prüfungsart,\n"

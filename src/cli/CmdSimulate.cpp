@@ -14,36 +14,41 @@
 #include "storage/TestFileCommands.h"
 #include "ui/TestCommand.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace tavo::cli {
 
 namespace {
 
-const QString kUsage = QStringLiteral(
-    "tavo simulate --settings STORE.reg --calibration CAL.vkk --listener HOERER.json\n"
-    "              --out ERGEBNIS.vkt [--pulses PULSE.csv] [--second-run-offset on|off]\n"
-    "              [--seed N]\n"
-    "\n"
-    "Führt einen kompletten Hörtest (Befehl \"Neuen Test durchführen\") mit einem\n"
-    "simulierten Hörer durch: dieselbe Testprozedur wie das Programm, ohne Fenster,\n"
-    "mit der simulierten Soundkarte und einer virtuellen Uhr.\n"
-    "Die Einstellungen kommen aus STORE.reg (die Datei wird nicht verändert), die\n"
-    "Kalibrierung aus CAL.vkk; der Hörer ist in docs/listener-json.md beschrieben.\n"
-    "Das Ergebnis wird als Testdatei gespeichert.\n"
-    "\n"
-    "  --pulses FILE             je Puls eine Zeile CSV:\n"
-    "                            run,ear,slot,frequency,pulse,level,pressed\n"
-    "  --second-run-offset on|off  \"Praxisabweichung\" (Vorgabe: on)\n"
-    "  --seed N                  Startwert der Zufallszahlen eines menschlicheren Hörers\n"
-    "                            (psychometric_slope_db, false_press_rate; Vorgabe 1)\n"
-    "\n"
-    "Ausgabe: die Meldungen des Tests, dann \"run 1: completed|interrupted\",\n"
-    "\"run 2: completed|interrupted|not run\", \"OSPL: X\", \"OSPR: Y\", \"APV: Z\".\n"
-    "Exit-Code 0, wenn der Test lief (auch wenn er abgebrochen wurde), 1 bei einem\n"
-    "Fehler (eine fehlende, unlesbare oder beschädigte Einstellungs-, Kalibrierungs-\n"
-    "oder Hörerdatei, keine Kalibrierung, eine Ausgabe, die nicht geschrieben werden\n"
-    "kann), 2 bei falschen Argumenten.");
+QString usage() {
+    return QCoreApplication::translate(
+        "CmdSimulate",
+        "tavo simulate --settings STORE.reg --calibration CAL.vkk --listener HOERER.json\n"
+        "              --out ERGEBNIS.vkt [--pulses PULSE.csv] [--second-run-offset on|off]\n"
+        "              [--seed N]\n"
+        "\n"
+        "Führt einen kompletten Hörtest (Befehl \"Neuen Test durchführen\") mit einem\n"
+        "simulierten Hörer durch: dieselbe Testprozedur wie das Programm, ohne Fenster,\n"
+        "mit der simulierten Soundkarte und einer virtuellen Uhr.\n"
+        "Die Einstellungen kommen aus STORE.reg (die Datei wird nicht verändert), die\n"
+        "Kalibrierung aus CAL.vkk; der Hörer ist in docs/listener-json.md beschrieben.\n"
+        "Das Ergebnis wird als Testdatei gespeichert.\n"
+        "\n"
+        "  --pulses FILE             je Puls eine Zeile CSV:\n"
+        "                            run,ear,slot,frequency,pulse,level,pressed\n"
+        "  --second-run-offset on|off  \"Praxisabweichung\" (Vorgabe: on)\n"
+        "  --seed N                  Startwert der Zufallszahlen eines menschlicheren Hörers\n"
+        "                            (psychometric_slope_db, false_press_rate; Vorgabe 1)\n"
+        "\n"
+        "Ausgabe: die Meldungen des Tests, dann \"run 1: completed|interrupted\",\n"
+        "\"run 2: completed|interrupted|not run\", \"OSPL: X\", \"OSPR: Y\", \"APV: Z\".\n"
+        "Exit-Code 0, wenn der Test lief (auch wenn er abgebrochen wurde), 1 bei einem\n"
+        "Fehler (eine fehlende, unlesbare oder beschädigte Einstellungs-, Kalibrierungs-\n"
+        "oder Hörerdatei, keine Kalibrierung, eine Ausgabe, die nicht geschrieben werden\n"
+        "kann), 2 bei falschen Argumenten.");
+}
 
 QString outcomeText(engine::RunOutcome outcome) {
     switch (outcome) {
@@ -69,7 +74,8 @@ int run(const QStringList& words) {
                      QStringLiteral("second-run-offset"), QStringLiteral("seed")},
                     {});
     if (!args.positional().isEmpty()) {
-        throw UsageError("Unerwartetes Argument: " + args.positional().first().toStdString());
+        throw UsageError(QCoreApplication::translate("CmdSimulate", "Unerwartetes Argument: %1")
+                             .arg(args.positional().first()));
     }
     args.require({QStringLiteral("settings"), QStringLiteral("listener"), QStringLiteral("out")});
     const QString settingsPath = args.text(QStringLiteral("settings"));
@@ -94,8 +100,9 @@ int run(const QStringList& words) {
         readCalibrationFile(*calibrationPath);
     }
     HeadlessTest program(settingsPath);
-    program.messages().setOnShow(
-        [](const platform::Message& message) { out(QStringLiteral("Meldung: ") + message.text); });
+    program.messages().setOnShow([](const platform::Message& message) {
+        out(QCoreApplication::translate("CmdSimulate", "Meldung: %1").arg(message.text));
+    });
     ui::TestCommand& command = program.command();
     if (calibrationPath) {
         program.loadCalibration(*calibrationPath);
@@ -111,11 +118,11 @@ int run(const QStringList& words) {
     command.run();
 
     if (!program.state.CalibrationLoaded) {
-        return fail(engine::TrackingTest::kNeedsCalibration);
+        return fail(engine::TrackingTest::shown(engine::TrackingTest::kNeedsCalibration));
     }
     const auto& outcomes = command.procedure().outcomes();
     if (outcomes[0] == engine::RunOutcome::NotRun) {
-        return fail(QStringLiteral("Der Test wurde nicht gestartet."));
+        return fail(QCoreApplication::translate("CmdSimulate", "Der Test wurde nicht gestartet."));
     }
     if (const auto saved = storage::WriteFile(outPath, program.state.Record); !saved) {
         return fail(QStringLiteral("%1: %2").arg(outPath, saved.error()));
@@ -138,7 +145,9 @@ int run(const QStringList& words) {
 
 Command simulateCommand() {
     return {QStringLiteral("simulate"),
-            QStringLiteral("kompletten Hörtest mit simuliertem Hörer durchführen"), kUsage, run};
+            QCoreApplication::translate("CmdSimulate",
+                                        "kompletten Hörtest mit simuliertem Hörer durchführen"),
+            usage(), run};
 }
 
 } // namespace tavo::cli

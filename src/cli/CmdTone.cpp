@@ -5,6 +5,8 @@
 #include "engine/ToneSynthesis.h"
 #include "engine/WavFile.h"
 
+#include <QCoreApplication>
+
 namespace tavo::cli {
 
 namespace {
@@ -14,7 +16,8 @@ int runTone(const QStringList& words) {
                      QStringLiteral("gap"), QStringLiteral("ear"), QStringLiteral("out")},
                     {QStringLiteral("second-run-offset")});
     if (!args.positional().isEmpty()) {
-        throw UsageError("Unerwartetes Argument: " + args.positional().first().toStdString());
+        throw UsageError(QCoreApplication::translate("CmdTone", "Unerwartetes Argument: %1")
+                             .arg(args.positional().first()));
     }
     args.require({QStringLiteral("frequency"), QStringLiteral("level"), QStringLiteral("pulse"),
                   QStringLiteral("gap"), QStringLiteral("ear"), QStringLiteral("out")});
@@ -32,15 +35,18 @@ int runTone(const QStringList& words) {
     engine::CreateSound(engine::ChannelGains::forEar(tone.ear), offset, tone.frequency, buffer,
                         tone.level, pulse, gap);
     if (const QString failure = engine::writeWavFile(outFile, buffer); !failure.isEmpty()) {
-        throw Failure{QStringLiteral("%1 kann nicht geschrieben werden: %2").arg(outFile, failure)};
+        throw Failure{QCoreApplication::translate("CmdTone", "%1 kann nicht geschrieben werden: %2")
+                          .arg(outFile, failure)};
     }
     return 0;
 }
 } // namespace
 
 Command toneCommand() {
-    return {QStringLiteral("tone"), QStringLiteral("einen Tonimpuls als WAV-Datei schreiben"),
-            QStringLiteral(
+    return {QStringLiteral("tone"),
+            QCoreApplication::translate("CmdTone", "einen Tonimpuls als WAV-Datei schreiben"),
+            QCoreApplication::translate(
+                "CmdTone",
                 "tavo tone --frequency HZ --level DB --pulse S --gap S --ear left|right\n"
                 "          [--second-run-offset] --out FILE.wav\n"
                 "\n"

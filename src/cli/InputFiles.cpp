@@ -4,6 +4,7 @@
 #include "platform/regfile/RegFile.h"
 #include "storage/FileOutput.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -13,8 +14,8 @@ namespace tavo::cli {
 namespace {
 
 QString kindText(FileKind kind) {
-    return kind == FileKind::Test ? QStringLiteral("Testdatei")
-                                  : QStringLiteral("Kalibrierungsdatei");
+    return kind == FileKind::Test ? QCoreApplication::translate("InputFiles", "Testdatei")
+                                  : QCoreApplication::translate("InputFiles", "Kalibrierungsdatei");
 }
 
 // Whether the bytes are a good file of `kind`.
@@ -56,22 +57,24 @@ QString damagedMessage(const QString& fileName, QByteArrayView bytes, FileKind e
     const FileKind signature = kindBySignature(bytes);
     if (signature != FileKind::Unknown && signature != expected && expected != FileKind::Unknown &&
         decodes(bytes, signature)) {
-        return QStringLiteral("%1 ist eine %2, keine %3")
+        return QCoreApplication::translate("InputFiles", "%1 ist eine %2, keine %3")
             .arg(fileName, kindText(signature), kindText(expected));
     }
     const FileKind kind = signature != FileKind::Unknown ? signature : expected;
     if (kind == FileKind::Unknown) {
-        return QStringLiteral("%1: weder eine Testdatei noch eine Kalibrierungsdatei")
+        return QCoreApplication::translate("InputFiles",
+                                           "%1: weder eine Testdatei noch eine Kalibrierungsdatei")
             .arg(fileName);
     }
     // The readers' general texts say no more than this line; a particular
     // one (a mark that is no boolean) tells where the file is damaged.
     const bool particular = kind == expected && !reason.isEmpty() &&
-                            reason != storage::kTestFileFormatMessage &&
-                            reason != storage::kCalibrationFormatMessage;
-    return particular
-               ? QStringLiteral("%1: keine gültige %2 (%3)").arg(fileName, kindText(kind), reason)
-               : QStringLiteral("%1: keine gültige %2").arg(fileName, kindText(kind));
+                            reason != storage::testFileFormatMessage() &&
+                            reason != storage::calibrationFormatMessage();
+    return particular ? QCoreApplication::translate("InputFiles", "%1: keine gültige %2 (%3)")
+                            .arg(fileName, kindText(kind), reason)
+                      : QCoreApplication::translate("InputFiles", "%1: keine gültige %2")
+                            .arg(fileName, kindText(kind));
 }
 
 storage::TestFileContents readTestFile(const QString& fileName) {
@@ -101,10 +104,13 @@ void checkSettingsFile(const QString& path) {
     // apart from a damaged one.
     const QByteArray bytes = readInput(path, platform::regfile::kMaxFileSize + 1);
     if (bytes.isEmpty()) {
-        throw Failure{QStringLiteral("%1 ist leer, keine Einstellungsdatei").arg(path)};
+        throw Failure{
+            QCoreApplication::translate("InputFiles", "%1 ist leer, keine Einstellungsdatei")
+                .arg(path)};
     }
     if (bytes.size() > platform::regfile::kMaxFileSize) {
-        throw Failure{QStringLiteral("%1 ist zu groß für eine Einstellungsdatei (über %2 Bytes)")
+        throw Failure{QCoreApplication::translate(
+                          "InputFiles", "%1 ist zu groß für eine Einstellungsdatei (über %2 Bytes)")
                           .arg(path)
                           .arg(platform::regfile::kMaxFileSize)};
     }
@@ -122,12 +128,14 @@ void checkSettingsFile(const QString& path) {
     }
     if (start.startsWith(QLatin1String("REGEDIT4")) ||
         start.startsWith(QLatin1String("Windows Registry Editor"))) {
-        throw Failure{QStringLiteral("%1 ist keine gültige Einstellungsdatei (das Programm kann "
-                                     "sie nicht lesen)")
+        throw Failure{QCoreApplication::translate(
+                          "InputFiles", "%1 ist keine gültige Einstellungsdatei (das Programm kann "
+                                        "sie nicht lesen)")
                           .arg(path)};
     }
     throw Failure{
-        QStringLiteral("%1 ist keine Einstellungsdatei (sie beginnt nicht mit \"REGEDIT4\")")
+        QCoreApplication::translate(
+            "InputFiles", "%1 ist keine Einstellungsdatei (sie beginnt nicht mit \"REGEDIT4\")")
             .arg(path)};
 }
 

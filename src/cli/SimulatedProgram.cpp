@@ -15,6 +15,7 @@
 #include "ui/MixerDeviceList.h"
 #include "ui/Startup.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cmath>
@@ -26,11 +27,13 @@ SimulatedProgram::SimulatedProgram(
     std::optional<std::vector<platform::SimMixerDeviceDescription>> mixer) {
     const QString copy = folder_.filePath(QStringLiteral("settings.reg"));
     if (!folder_.isValid()) {
-        throw Failure{QStringLiteral("Es konnte kein temporärer Ordner angelegt werden.")};
+        throw Failure{QCoreApplication::translate(
+            "SimulatedProgram", "Es konnte kein temporärer Ordner angelegt werden.")};
     }
     if (!settingsFile.isEmpty()) {
         if (!QFile::copy(settingsFile, copy)) {
-            throw Failure{QStringLiteral("Die Einstellungen konnten nicht kopiert werden.")};
+            throw Failure{QCoreApplication::translate(
+                "SimulatedProgram", "Die Einstellungen konnten nicht kopiert werden.")};
         }
         QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
     }
@@ -40,7 +43,9 @@ SimulatedProgram::SimulatedProgram(
         QString error;
         if (!storage::seedSettingsStore(*store_, &error) || !store_->openKey(false)) {
             throw Failure{
-                QStringLiteral("Die Einstellungen konnten nicht angelegt werden: %1").arg(error)};
+                QCoreApplication::translate("SimulatedProgram",
+                                            "Die Einstellungen konnten nicht angelegt werden: %1")
+                    .arg(error)};
         }
         store_->writeInteger(QStringLiteral("FirstRun"), 0);
         store_->closeKey();
@@ -74,8 +79,9 @@ void SimulatedProgram::loadCalibration(const QString& fileName) {
     // box; checked here, the user gets the tool's line.
     readCalibrationFile(fileName);
     if (!windows_->calibrationInfo->ReadCal(fileName)) {
-        throw Failure{
-            QStringLiteral("Die Kalibrierung %1 konnte nicht geladen werden.").arg(fileName)};
+        throw Failure{QCoreApplication::translate(
+                          "SimulatedProgram", "Die Kalibrierung %1 konnte nicht geladen werden.")
+                          .arg(fileName)};
     }
 }
 
@@ -98,7 +104,9 @@ QString signedDecibels(double db) {
 std::vector<platform::SimMixerDeviceDescription> readMixerDescription(const QString& fileName) {
     QFile in;
     if (QString reason; !platform::openFile(fileName, QIODevice::ReadOnly, in, &reason)) {
-        throw Failure{QStringLiteral("%1 kann nicht gelesen werden: %2").arg(fileName, reason)};
+        throw Failure{
+            QCoreApplication::translate("SimulatedProgram", "%1 kann nicht gelesen werden: %2")
+                .arg(fileName, reason)};
     }
     std::string error;
     // A description is a few kilobytes; anything far larger is not one.

@@ -3,6 +3,8 @@
 #include "cli/Command.h"
 #include "engine/AppState.h"
 
+#include <QCoreApplication>
+
 namespace tavo::cli {
 
 ToneOptions readToneOptions(const Args& args) {
@@ -15,7 +17,9 @@ ToneOptions readToneOptions(const Args& args) {
     } else if (ear == QLatin1String("right")) {
         tone.ear = engine::kRightEar;
     } else {
-        throw UsageError(QStringLiteral("--ear: \"%1\" ist weder left noch right").arg(ear));
+        throw UsageError(
+            QCoreApplication::translate("ToneOptions", "--ear: \"%1\" ist weder left noch right")
+                .arg(ear));
     }
     return tone;
 }
@@ -23,7 +27,9 @@ ToneOptions readToneOptions(const Args& args) {
 void warnIfClipping(const QString& command, double level) {
     // 0 dB is a peak of exactly 32767; anything above is cut off.
     if (level > 0.0) {
-        err(QStringLiteral("tavo %1: Pegel übersteuert: Spitzen werden begrenzt").arg(command));
+        err(QCoreApplication::translate("ToneOptions",
+                                        "tavo %1: Pegel übersteuert: Spitzen werden begrenzt")
+                .arg(command));
     }
 }
 

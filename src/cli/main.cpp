@@ -3,6 +3,8 @@
 #include "cli/Args.h"
 #include "cli/Command.h"
 #include "platform/FileNames.h"
+#include "platform/Language.h"
+#include "ui/ProgramLanguage.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -10,7 +12,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -42,7 +43,9 @@ std::vector<tavo::cli::Command> commands() {
 // line was empty (a refused call).
 void printOverview(bool refused) {
     const auto print = refused ? tavo::cli::err : tavo::cli::out;
-    print(QStringLiteral("tavo BEFEHL [OPTIONEN]   (tavo BEFEHL --help zeigt die Optionen)"));
+    print(QCoreApplication::translate(
+        "tavo", "tavo [--lang de|en|source] BEFEHL [OPTIONEN]   (tavo BEFEHL --help zeigt die "
+                "Optionen)"));
     print(QString());
     for (const auto& command : commands()) {
         print(QStringLiteral("  %1  %2").arg(command.name, -13).arg(command.summary));
@@ -56,10 +59,15 @@ int main(int argc, char* argv[]) {
     // calibration and the accuracy run use the program's own windows; neither
     // ever needs a display. `simulate` runs the test without any window, on
     // a plain core application.
+    // File names keep every byte, UTF-8 or not. --lang may stand anywhere
+    // before "--"; the command is the first word besides it.
+    QStringList words = tavo::platform::argumentsFromNative(argc, argv);
+    const tavo::platform::LanguageOption languageOption = tavo::platform::takeLanguageOption(words);
+    const QString commandWord = words.value(0);
     const bool drawing =
-        argc > 1 && (std::strcmp(argv[1], "render") == 0 || std::strcmp(argv[1], "report") == 0);
-    const bool windows = argc > 1 && (std::strcmp(argv[1], "calibrate-sim") == 0 ||
-                                      std::strcmp(argv[1], "accuracy") == 0);
+        commandWord == QLatin1String("render") || commandWord == QLatin1String("report");
+    const bool windows =
+        commandWord == QLatin1String("calibrate-sim") || commandWord == QLatin1String("accuracy");
     if ((drawing || windows) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
@@ -74,8 +82,14 @@ int main(int argc, char* argv[]) {
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    // File names keep every byte, UTF-8 or not.
-    const QStringList words = tavo::platform::argumentsFromNative(argc, argv);
+    // The tool speaks what --lang or else the locale asks for (not the
+    // program's setting: a script gets the same words on every station).
+    tavo::ui::useLanguage(
+        languageOption.language.value_or(tavo::platform::languageFromEnvironment()));
+    if (languageOption.given && !languageOption.language) {
+        tavo::cli::err(QStringLiteral("tavo: ") + tavo::platform::languageRefusal(languageOption));
+        return 2;
+    }
     if (words.isEmpty() || words.first() == QLatin1String("--help") ||
         words.first() == QLatin1String("-h") || words.first() == QLatin1String("help")) {
         printOverview(words.isEmpty());
@@ -94,9 +108,9 @@ int main(int argc, char* argv[]) {
             const int status = command.run(rest);
             // Output that did not arrive (a full disk, a closed pipe) is a failure.
             if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
-                tavo::cli::err(
-                    QStringLiteral("tavo %1: die Ausgabe konnte nicht geschrieben werden.")
-                        .arg(command.name));
+                tavo::cli::err(QCoreApplication::translate(
+                                   "tavo", "tavo %1: die Ausgabe konnte nicht geschrieben werden.")
+                                   .arg(command.name));
                 return status == 0 ? 1 : status;
             }
             return status;
@@ -107,7 +121,8 @@ int main(int argc, char* argv[]) {
                 message.chop(1);
             }
             tavo::cli::err(
-                QStringLiteral("tavo %1: %2 (Hilfe: tavo %1 --help)").arg(command.name, message));
+                QCoreApplication::translate("tavo", "tavo %1: %2 (Hilfe: tavo %1 --help)")
+                    .arg(command.name, message));
             return 2;
         } catch (const tavo::cli::Failure& failure) {
             tavo::cli::err(QStringLiteral("tavo %1: %2").arg(command.name, failure.message));
@@ -115,6 +130,7 @@ int main(int argc, char* argv[]) {
         }
     }
     tavo::cli::err(
-        QStringLiteral("tavo: unbekannter Befehl \"%1\". Hilfe: tavo --help").arg(words.first()));
+        QCoreApplication::translate("tavo", "tavo: unbekannter Befehl \"%1\". Hilfe: tavo --help")
+            .arg(words.first()));
     return 2;
 }

@@ -2,10 +2,17 @@
 
 #include "platform/WaveOutput.h"
 
+#include <QCoreApplication>
+
 namespace tavo::engine {
 
 QString driverVersionText(std::uint32_t versionWord) {
     return QStringLiteral("%1.%2").arg((versionWord >> 8) & 0xFF).arg(versionWord & 0xFF);
+}
+
+QString deviceEntry(const QString& productName, const QString& driverVersion) {
+    return productName + QCoreApplication::translate("DeviceList", " Driver Version ") +
+           driverVersion;
 }
 
 QStringList waveOutDeviceEntries(platform::WaveOutput& wave) {
@@ -16,8 +23,8 @@ QStringList waveOutDeviceEntries(platform::WaveOutput& wave) {
         if (wave.deviceCaps(device, caps) != platform::WaveResult::Ok) {
             caps = {};
         }
-        entries << QString::fromStdString(caps.productName) + QStringLiteral(" Driver Version ") +
-                       driverVersionText(caps.driverVersion);
+        entries << deviceEntry(QString::fromStdString(caps.productName),
+                               driverVersionText(caps.driverVersion));
     }
     return entries;
 }
@@ -26,7 +33,8 @@ namespace {
 QString quoted(const std::vector<std::string>& names) {
     QStringList parts;
     for (const auto& name : names) {
-        parts << QStringLiteral("„%1“").arg(QString::fromStdString(name));
+        parts
+            << QCoreApplication::translate("DeviceList", "„%1“").arg(QString::fromStdString(name));
     }
     return parts.join(QStringLiteral(", "));
 }
@@ -36,12 +44,14 @@ QString unreachableDevicesText(const std::vector<std::string>& playback,
                                const std::vector<std::string>& mixers) {
     QStringList parts;
     if (!playback.empty()) {
-        parts << (playback.size() == 1 ? QStringLiteral("Wiedergabegerät ")
-                                       : QStringLiteral("Wiedergabegeräte ")) +
-                     quoted(playback);
+        // Named as a list, not counted: one form for one device, one for more.
+        parts << (playback.size() == 1
+                      ? QCoreApplication::translate("DeviceList", "Wiedergabegerät %1")
+                      : QCoreApplication::translate("DeviceList", "Wiedergabegeräte %1"))
+                     .arg(quoted(playback));
     }
     if (!mixers.empty()) {
-        parts << QStringLiteral("Mischpult ") + quoted(mixers);
+        parts << QCoreApplication::translate("DeviceList", "Mischpult %1").arg(quoted(mixers));
     }
     return parts.join(QStringLiteral("; "));
 }
@@ -52,8 +62,9 @@ QString serverSilentMessage(const std::vector<std::string>& playback,
     if (missing.isEmpty()) {
         return {};
     }
-    return QStringLiteral("Der Soundserver (PulseAudio oder PipeWire) antwortet nicht. Nicht "
-                          "erreichbar: %1.")
+    return QCoreApplication::translate(
+               "DeviceList",
+               "Der Soundserver (PulseAudio oder PipeWire) antwortet nicht. Nicht erreichbar: %1.")
         .arg(missing);
 }
 

@@ -2,6 +2,8 @@
 
 #include "engine/Evaluation.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -101,56 +103,82 @@ FitCheckBand bandOf(const std::vector<FitCheckCell>& cells, int band) {
             centre->atLeast || neighbour->atLeast};
 }
 
-void caution(FitCheckReport& report, const QString& text) {
-    report.cautions << text;
+// A text of the report in the wording asked for.
+QString worded(const char* text, Wording wording) {
+    return wording == Wording::Shown ? QCoreApplication::translate("FitCheck", text)
+                                     : QString::fromUtf8(text);
+}
+
+// A caution in both wordings.
+template <typename Text> void caution(FitCheckReport& report, const Text& text) {
+    report.cautions << text(Wording::Shown);
+    report.storedCautions << text(Wording::Stored);
 }
 
 void addCautions(FitCheckReport& report) {
     for (int ear = 0; ear < kEars; ++ear) {
         const auto& low = report.bands[ear][0];
         if (low.attenuation && shown(*low.attenuation) < 10.0) {
-            caution(report, QStringLiteral("Dämpfung bei 125 Hz unter 10 dB (%1: %2 dB): der "
-                                           "Stöpsel sitzt womöglich nicht dicht.")
-                                .arg(earName(ear), decibels(*low.attenuation)));
+            caution(report, [&](Wording w) {
+                return worded(QT_TRANSLATE_NOOP("FitCheck",
+                                                "Dämpfung bei 125 Hz unter 10 dB (%1: %2 dB): der "
+                                                "Stöpsel sitzt womöglich nicht dicht."),
+                              w)
+                    .arg(earName(ear, w), decibels(*low.attenuation));
+            });
         }
     }
     const auto& left = report.ears[kLeftEar].par;
     const auto& right = report.ears[kRightEar].par;
     if (left && right && std::abs(shown(*left) - shown(*right)) >= 15.0) {
-        caution(report,
-                QStringLiteral("Die PAR beider Ohren liegen %1 dB auseinander "
-                               "(links %2 dB, rechts %3 dB).")
-                    .arg(decibels(std::abs(*left - *right)), decibels(*left), decibels(*right)));
+        caution(report, [&](Wording w) {
+            return worded(QT_TRANSLATE_NOOP("FitCheck",
+                                            "Die PAR beider Ohren liegen %1 dB auseinander "
+                                            "(links %2 dB, rechts %3 dB)."),
+                          w)
+                .arg(decibels(std::abs(*left - *right)), decibels(*left), decibels(*right));
+        });
     }
     for (int ear = 0; ear < kEars; ++ear) {
         for (const int centre : report.ears[ear].missingBands) {
-            caution(report,
-                    QStringLiteral("Das Band %1 Hz fehlt (%2): dort ist keine Dämpfung gemessen.")
-                        .arg(centre)
-                        .arg(earName(ear)));
+            caution(report, [&](Wording w) {
+                return worded(QT_TRANSLATE_NOOP("FitCheck", "Das Band %1 Hz fehlt (%2): dort ist "
+                                                            "keine Dämpfung gemessen."),
+                              w)
+                    .arg(centre)
+                    .arg(earName(ear, w));
+            });
         }
         for (const auto& cell : report.cells[ear]) {
             for (int run = 0; run < 2; ++run) {
                 if (cell.flags[run] != 0) {
-                    caution(report, QStringLiteral("%1, %2 Hz, Durchlauf %3: %4")
-                                        .arg(earName(ear))
-                                        .arg(cell.frequency)
-                                        .arg(run + 1)
-                                        .arg(flagTexts(cell.flags[run])));
+                    caution(report, [&](Wording w) {
+                        return worded(QT_TRANSLATE_NOOP("FitCheck", "%1, %2 Hz, Durchlauf %3: %4"),
+                                      w)
+                            .arg(earName(ear, w))
+                            .arg(cell.frequency)
+                            .arg(run + 1)
+                            .arg(flagTexts(cell.flags[run], w));
+                    });
                 }
             }
         }
     }
     for (const auto& retest : report.retests) {
         if (retest.level != RetestCheck::Fine) {
-            caution(report, QStringLiteral("Die Wiederholung bei 1000 Hz weicht um %1 dB ab (%2, "
-                                           "Durchlauf %3)%4")
-                                .arg(retest.difference)
-                                .arg(earName(retest.ear))
-                                .arg(retest.run)
-                                .arg(retest.level == RetestCheck::Fail
-                                         ? QStringLiteral(": nicht verwertbar (10 dB oder mehr).")
-                                         : QStringLiteral(": mehr als 5 dB.")));
+            caution(report, [&](Wording w) {
+                return worded(QT_TRANSLATE_NOOP("FitCheck", "Die Wiederholung bei 1000 Hz weicht "
+                                                            "um %1 dB ab (%2, Durchlauf %3)%4"),
+                              w)
+                    .arg(retest.difference)
+                    .arg(earName(retest.ear, w))
+                    .arg(retest.run)
+                    .arg(retest.level == RetestCheck::Fail
+                             ? worded(QT_TRANSLATE_NOOP("FitCheck",
+                                                        ": nicht verwertbar (10 dB oder mehr)."),
+                                      w)
+                             : worded(QT_TRANSLATE_NOOP("FitCheck", ": mehr als 5 dB."), w));
+            });
         }
     }
 }
@@ -270,37 +298,40 @@ FitCheckReport evaluateFitCheck(const TestRecord& record, const FitCheckParamete
     return report;
 }
 
-QString verdictText(Verdict verdict) {
+QString verdictText(Verdict verdict, Wording wording) {
     switch (verdict) {
     case Verdict::Sufficient:
-        return QStringLiteral("Ausreichend");
+        return worded(QT_TRANSLATE_NOOP("FitCheck", "Ausreichend"), wording);
     case Verdict::Insufficient:
-        return QStringLiteral("Nicht ausreichend");
+        return worded(QT_TRANSLATE_NOOP("FitCheck", "Nicht ausreichend"), wording);
     case Verdict::NoRating:
         break;
     }
-    return QStringLiteral("Keine Bewertung");
+    return worded(QT_TRANSLATE_NOOP("FitCheck", "Keine Bewertung"), wording);
 }
 
-QString flagTexts(unsigned flags) {
+QString flagTexts(unsigned flags, Wording wording) {
     QStringList texts;
     if ((flags & NoThreshold) != 0) {
-        texts << QStringLiteral("keine Hörschwelle");
+        texts << worded(QT_TRANSLATE_NOOP("FitCheck", "keine Hörschwelle"), wording);
     }
     if ((flags & FewReversals) != 0) {
-        texts << QStringLiteral("weniger Richtungswechsel als verlangt (Zeit abgelaufen)");
+        texts << worded(QT_TRANSLATE_NOOP(
+                            "FitCheck", "weniger Richtungswechsel als verlangt (Zeit abgelaufen)"),
+                        wording);
     }
     if ((flags & WideSpread) != 0) {
-        texts << QStringLiteral("Streuung über 10 dB");
+        texts << worded(QT_TRANSLATE_NOOP("FitCheck", "Streuung über 10 dB"), wording);
     }
     if ((flags & AtTop) != 0) {
-        texts << QStringLiteral("keine Reaktion unter 100 dB HL");
+        texts << worded(QT_TRANSLATE_NOOP("FitCheck", "keine Reaktion unter 100 dB HL"), wording);
     }
     return texts.join(QStringLiteral(", "));
 }
 
-QString earName(int ear) {
-    return ear == kLeftEar ? QStringLiteral("links") : QStringLiteral("rechts");
+QString earName(int ear, Wording wording) {
+    return ear == kLeftEar ? worded(QT_TRANSLATE_NOOP("FitCheck", "links"), wording)
+                           : worded(QT_TRANSLATE_NOOP("FitCheck", "rechts"), wording);
 }
 
 QString decibels(double value) {

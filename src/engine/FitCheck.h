@@ -103,15 +103,20 @@ struct FitCheckReport {
     Verdict verdict = Verdict::NoRating;
     bool overprotection = false; // level at the ear below 70 dB(A)
     std::vector<RetestCheck> retests;
-    QStringList cautions; // German, each with its reason
+    QStringList cautions;       // each with its reason, in the program's language
+    QStringList storedCautions; // the same as the JSON keeps them: German
 };
 
 FitCheckReport evaluateFitCheck(const TestRecord& record, const FitCheckParameters& parameters);
 
-// German texts of the report's words.
-QString verdictText(Verdict verdict);
-QString flagTexts(unsigned flags);
-QString earName(int ear); // "links", "rechts"
+// The report's words as the program shows them (in its language) or as
+// files keep them (German whatever the language, so a file reads the same
+// on every station).
+enum class Wording { Shown, Stored };
+
+QString verdictText(Verdict verdict, Wording wording = Wording::Shown);
+QString flagTexts(unsigned flags, Wording wording = Wording::Shown);
+QString earName(int ear, Wording wording = Wording::Shown); // "links", "rechts"
 // One decimal with a comma: "23,4".
 QString decibels(double value);
 

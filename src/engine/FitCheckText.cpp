@@ -3,6 +3,7 @@
 #include "engine/TestParameters.h"
 #include "storage/Settings.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QLocale>
 
@@ -22,11 +23,23 @@ QString figure(const std::optional<double>& value, bool atLeast = false) {
 
 QString ratingLine(const QString& name, const Rating& rating) {
     if (!rating.par) {
-        return QStringLiteral("PAR %1: keine (weniger als %2 Bänder)").arg(name).arg(kMinimumBands);
+        return QCoreApplication::translate("FitCheckText", "PAR %1: keine (weniger als %n Bänder)",
+                                           nullptr, kMinimumBands)
+            .arg(name);
     }
     return QStringLiteral("PAR %1: %2 dB (U %3 dB; PAR₈₄ %4 dB; PAR₉₅ %5 dB)")
         .arg(name, figure(rating.par, rating.atLeast), decibels(rating.uncertainty),
              figure(rating.par84(), rating.atLeast), figure(rating.par95(), rating.atLeast));
+}
+
+// The ear as the JSON names it: a code, the same in every language.
+QString earCode(int ear) {
+    return ear == kLeftEar ? QStringLiteral("links") : QStringLiteral("rechts");
+}
+
+QString earText(int ear) {
+    return ear == kLeftEar ? QCoreApplication::translate("FitCheckText", "links")
+                           : QCoreApplication::translate("FitCheckText", "rechts");
 }
 
 QJsonValue number(const std::optional<double>& value) {
@@ -98,15 +111,21 @@ FitCheckDocument fitCheckDocument(const TestRecord& record, const FitCheckParame
     return {record, evaluateFitCheck(record, parameters), calibration};
 }
 
-QString fitCheckMethodText(bool practiceDeviation) {
-    return QStringLiteral(
+QString fitCheckMethodText(bool practiceDeviation, Wording wording) {
+    const auto worded = [wording](const char* text) {
+        return wording == Wording::Shown ? QCoreApplication::translate("FitCheckText", text)
+                                         : QString::fromUtf8(text);
+    };
+    return worded(QT_TRANSLATE_NOOP(
+               "FitCheckText",
                "Verfahren: Dämpfung = Hörschwelle des 2. minus des 1. Durchlaufs; Oktavbänder "
                "125 bis 8000 Hz (4000 und 8000 Hz mit 3000 und 6000 Hz gemittelt, wo getestet) "
                "mit rosa Bezugsrauschen von 100 dB je Band, A-bewertet, in der Art der "
-               "ISO 4869-2. Keine Zulassung nach einer Norm für Dichtsitzprüfungen.") +
+               "ISO 4869-2. Keine Zulassung nach einer Norm für Dichtsitzprüfungen.")) +
            (practiceDeviation
-                ? QStringLiteral(" Die Schwellen wie gespeichert: mit „Praxisabweichung“ "
-                                 "spielte der 2. Durchlauf 5 dB lauter.")
+                ? worded(QT_TRANSLATE_NOOP("FitCheckText", " Die Schwellen wie gespeichert: mit "
+                                                           "„Praxisabweichung“ spielte der 2. "
+                                                           "Durchlauf 5 dB lauter."))
                 : QString());
 }
 
@@ -114,16 +133,19 @@ QStringList fitCheckText(const FitCheckDocument& document) {
     const auto& record = document.record;
     const auto& report = document.report;
     QStringList lines;
-    lines << QStringLiteral("Prüfbericht Gehörschutz");
-    lines << QStringLiteral("Testperson: %1").arg(record.data.person);
-    lines << QStringLiteral("Testort: %1").arg(record.data.location);
-    lines << QStringLiteral("1. Durchlauf: %1 %2   2. Durchlauf: %3 %4")
+    lines << QCoreApplication::translate("FitCheckText", "Prüfbericht Gehörschutz");
+    lines << QCoreApplication::translate("FitCheckText", "Testperson: %1").arg(record.data.person);
+    lines << QCoreApplication::translate("FitCheckText", "Testort: %1").arg(record.data.location);
+    lines << QCoreApplication::translate("FitCheckText",
+                                         "1. Durchlauf: %1 %2   2. Durchlauf: %3 %4")
                  .arg(record.Test1Result.TestDate, record.Test1Result.TestTime,
                       record.Test2Result.TestDate, record.Test2Result.TestTime);
     if (!document.calibration.isEmpty()) {
-        lines << QStringLiteral("Kalibrierung: %1").arg(document.calibration);
+        lines << QCoreApplication::translate("FitCheckText", "Kalibrierung: %1")
+                     .arg(document.calibration);
     }
-    lines << QString() << QStringLiteral("Dämpfung (dB)   links   rechts");
+    lines << QString()
+          << QCoreApplication::translate("FitCheckText", "Dämpfung (dB)   links   rechts");
     std::map<int, std::array<const FitCheckCell*, kEars>> rows;
     for (int ear = 0; ear < kEars; ++ear) {
         for (const auto& cell : report.cells[ear]) {
@@ -144,29 +166,33 @@ QStringList fitCheckText(const FitCheckDocument& document) {
         lines << line;
     }
     lines << QString();
-    lines << ratingLine(QStringLiteral("links"), report.ears[kLeftEar]);
-    lines << ratingLine(QStringLiteral("rechts"), report.ears[kRightEar]);
-    lines << ratingLine(QStringLiteral("beidohrig"), report.binaural);
+    lines << ratingLine(earText(kLeftEar), report.ears[kLeftEar]);
+    lines << ratingLine(earText(kRightEar), report.ears[kRightEar]);
+    lines << ratingLine(QCoreApplication::translate("FitCheckText", "beidohrig"), report.binaural);
     lines << QString();
     const auto& p = report.parameters;
     if (p.exposure) {
-        lines << QStringLiteral("Lärmexposition L_EX: %1 dB(A); Zielpegel am Ohr: %2 dB(A); "
-                                "benötigte Dämpfung: %3 dB")
+        lines << QCoreApplication::translate("FitCheckText",
+                                             "Lärmexposition L_EX: %1 dB(A); Zielpegel am Ohr: "
+                                             "%2 dB(A); benötigte Dämpfung: %3 dB")
                      .arg(decibels(*p.exposure), decibels(p.wantedAtEar),
                           decibels(*report.required));
         if (report.levelAtEar) {
-            lines << QStringLiteral("Geschätzter Pegel am Ohr: %1 dB(A)")
+            lines << QCoreApplication::translate("FitCheckText",
+                                                 "Geschätzter Pegel am Ohr: %1 dB(A)")
                          .arg(decibels(*report.levelAtEar));
         }
     } else {
-        lines << QStringLiteral("Lärmexposition L_EX: keine angegeben");
+        lines << QCoreApplication::translate("FitCheckText",
+                                             "Lärmexposition L_EX: keine angegeben");
     }
-    lines << QStringLiteral("Bewertung: %1%2")
-                 .arg(verdictText(report.verdict), report.overprotection
-                                                       ? QStringLiteral(" – Überprotektion möglich")
-                                                       : QString());
+    lines << QCoreApplication::translate("FitCheckText", "Bewertung: %1%2")
+                 .arg(verdictText(report.verdict),
+                      report.overprotection
+                          ? QCoreApplication::translate("FitCheckText", " – Überprotektion möglich")
+                          : QString());
     if (!report.cautions.isEmpty()) {
-        lines << QStringLiteral("Hinweise:");
+        lines << QCoreApplication::translate("FitCheckText", "Hinweise:");
         for (const QString& caution : report.cautions) {
             lines << QStringLiteral("- ") + caution;
         }
@@ -204,7 +230,7 @@ QJsonObject fitCheckJson(const FitCheckDocument& document) {
             bands.append(number(report.bands[ear][b].attenuation));
         }
         QJsonObject entry = ratingJson(report.ears[ear]);
-        entry.insert(QStringLiteral("ear"), earName(ear));
+        entry.insert(QStringLiteral("ear"), earCode(ear));
         entry.insert(QStringLiteral("cells"), cells);
         entry.insert(QStringLiteral("bands"), bands);
         ears.append(entry);
@@ -214,7 +240,7 @@ QJsonObject fitCheckJson(const FitCheckDocument& document) {
         const char* level = retest.level == RetestCheck::Fail      ? "fail"
                             : retest.level == RetestCheck::Caution ? "caution"
                                                                    : "fine";
-        retests.append(QJsonObject{{QStringLiteral("ear"), earName(retest.ear)},
+        retests.append(QJsonObject{{QStringLiteral("ear"), earCode(retest.ear)},
                                    {QStringLiteral("run"), retest.run},
                                    {QStringLiteral("difference"), retest.difference},
                                    {QStringLiteral("level"), QString::fromLatin1(level)}});
@@ -239,8 +265,9 @@ QJsonObject fitCheckJson(const FitCheckDocument& document) {
             {QStringLiteral("verdict"), QString::fromLatin1(verdict)},
             {QStringLiteral("overprotection"), report.overprotection},
             {QStringLiteral("retests"), retests},
-            {QStringLiteral("cautions"), QJsonArray::fromStringList(report.cautions)},
-            {QStringLiteral("method"), fitCheckMethodText(report.parameters.practiceDeviation)}};
+            {QStringLiteral("cautions"), QJsonArray::fromStringList(report.storedCautions)},
+            {QStringLiteral("method"),
+             fitCheckMethodText(report.parameters.practiceDeviation, Wording::Stored)}};
 }
 
 } // namespace tavo::engine

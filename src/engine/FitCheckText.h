@@ -32,12 +32,13 @@ std::optional<double> exposureOf(const QString& text);
 FitCheckDocument fitCheckDocument(const TestRecord& record, const FitCheckParameters& parameters,
                                   const QString& calibration = {});
 
-// The report as German text, one line each.
+// The report as text in the program's language, one line each.
 QStringList fitCheckText(const FitCheckDocument& document);
-// The same numbers as JSON (docs/fit-check-json.md).
+// The same numbers as JSON (docs/fit-check-json.md); its texts are German
+// whatever the language.
 QJsonObject fitCheckJson(const FitCheckDocument& document);
 
 // How the figures are made, as the report names it.
-QString fitCheckMethodText(bool practiceDeviation);
+QString fitCheckMethodText(bool practiceDeviation, Wording wording = Wording::Shown);
 
 } // namespace tavo::engine

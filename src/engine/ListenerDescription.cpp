@@ -2,6 +2,7 @@
 
 #include "platform/FileNames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,8 +19,8 @@ namespace {
 constexpr std::array<int, 11> kTestFrequencies = {125,  250,  500,  750,  1000, 1500,
                                                   2000, 3000, 4000, 6000, 8000};
 
-// Reading fails by throwing the German reason; parseListener turns it into
-// its result.
+// Reading fails by throwing the reason; parseListener turns it into its
+// result.
 struct Refused {
     QString reason;
 };
@@ -37,20 +38,22 @@ void onlyKnownKeys(const QJsonObject& object, const QString& place,
         }
         if (!found) {
             refuse(place.isEmpty() ? it.key() : place + QLatin1Char('.') + it.key(),
-                   QStringLiteral("unbekannter Eintrag"));
+                   QCoreApplication::translate("ListenerDescription", "unbekannter Eintrag"));
         }
     }
 }
 
 double number(const QJsonValue& value, const QString& place, double minimum, double maximum) {
     if (!value.isDouble() || !std::isfinite(value.toDouble())) {
-        refuse(place, QStringLiteral("eine Zahl erwartet"));
+        refuse(place, QCoreApplication::translate("ListenerDescription", "eine Zahl erwartet"));
     }
     const double x = value.toDouble();
     if (x < minimum || x > maximum) {
-        refuse(
-            place,
-            QStringLiteral("%1 liegt nicht zwischen %2 und %3").arg(x).arg(minimum).arg(maximum));
+        refuse(place, QCoreApplication::translate("ListenerDescription",
+                                                  "%1 liegt nicht zwischen %2 und %3")
+                          .arg(x)
+                          .arg(minimum)
+                          .arg(maximum));
     }
     return x;
 }
@@ -58,14 +61,15 @@ double number(const QJsonValue& value, const QString& place, double minimum, dou
 int integer(const QJsonValue& value, const QString& place, int minimum, int maximum) {
     const double x = number(value, place, minimum, maximum);
     if (x != std::floor(x)) {
-        refuse(place, QStringLiteral("eine ganze Zahl erwartet"));
+        refuse(place,
+               QCoreApplication::translate("ListenerDescription", "eine ganze Zahl erwartet"));
     }
     return static_cast<int>(x);
 }
 
 QJsonObject object(const QJsonValue& value, const QString& place) {
     if (!value.isObject()) {
-        refuse(place, QStringLiteral("ein Objekt erwartet"));
+        refuse(place, QCoreApplication::translate("ListenerDescription", "ein Objekt erwartet"));
     }
     return value.toObject();
 }
@@ -77,7 +81,8 @@ int ear(const QJsonValue& value, const QString& place) {
     if (value == QJsonValue(QStringLiteral("right"))) {
         return 1;
     }
-    refuse(place, QStringLiteral("\"left\" oder \"right\" erwartet"));
+    refuse(place,
+           QCoreApplication::translate("ListenerDescription", "\"left\" oder \"right\" erwartet"));
 }
 
 // {"left": [11 numbers], "right": [11 numbers]}
@@ -90,11 +95,13 @@ perEar(const QJsonValue& value, const QString& place, double minimum, double max
         const QString key = e == 0 ? QStringLiteral("left") : QStringLiteral("right");
         const QString at = place + QLatin1Char('.') + key;
         if (!ears.contains(key)) {
-            refuse(at, QStringLiteral("fehlt"));
+            refuse(at, QCoreApplication::translate("ListenerDescription", "fehlt"));
         }
         const QJsonValue list = ears.value(key);
         if (!list.isArray() || list.toArray().size() != 11) {
-            refuse(at, QStringLiteral("eine Liste von 11 Zahlen erwartet (125 bis 8000 Hz)"));
+            refuse(at, QCoreApplication::translate(
+                           "ListenerDescription",
+                           "eine Liste von 11 Zahlen erwartet (125 bis 8000 Hz)"));
         }
         for (int i = 0; i < 11; ++i) {
             result[static_cast<std::size_t>(e)][static_cast<std::size_t>(i)] =
@@ -106,7 +113,8 @@ perEar(const QJsonValue& value, const QString& place, double minimum, double max
 
 bool boolean(const QJsonValue& value, const QString& place) {
     if (!value.isBool()) {
-        refuse(place, QStringLiteral("true oder false erwartet"));
+        refuse(place,
+               QCoreApplication::translate("ListenerDescription", "true oder false erwartet"));
     }
     return value.toBool();
 }
@@ -116,7 +124,8 @@ ListenerPulse pulse(const QJsonObject& entry, const QString& place,
     onlyKnownKeys(entry, place, known);
     for (const char* key : {"run", "ear", "frequency", "pulse"}) {
         if (!entry.contains(QLatin1String(key))) {
-            refuse(place + QLatin1Char('.') + QLatin1String(key), QStringLiteral("fehlt"));
+            refuse(place + QLatin1Char('.') + QLatin1String(key),
+                   QCoreApplication::translate("ListenerDescription", "fehlt"));
         }
     }
     ListenerPulse at;
@@ -126,7 +135,8 @@ ListenerPulse pulse(const QJsonObject& entry, const QString& place,
                            place + QStringLiteral(".frequency"), 1, 100000);
     if (!testFrequencyIndex(at.frequency)) {
         refuse(place + QStringLiteral(".frequency"),
-               QStringLiteral("%1 Hz ist keine Testfrequenz").arg(at.frequency));
+               QCoreApplication::translate("ListenerDescription", "%1 Hz ist keine Testfrequenz")
+                   .arg(at.frequency));
     }
     at.pulse =
         integer(entry.value(QStringLiteral("pulse")), place + QStringLiteral(".pulse"), 1, 100000);
@@ -151,13 +161,16 @@ void readScale(const QJsonObject& root, ListenerDescription& d) {
             d.scale = ListenerScale::HearingLevel;
         } else if (scale != QJsonValue(QStringLiteral("shown"))) {
             refuse(QStringLiteral("scale"),
-                   QStringLiteral("\"shown\" oder \"hearing-level\" erwartet"));
+                   QCoreApplication::translate("ListenerDescription",
+                                               "\"shown\" oder \"hearing-level\" erwartet"));
         }
     }
     if (root.contains(QStringLiteral("headphones"))) {
         if (d.scale != ListenerScale::HearingLevel) {
-            refuse(QStringLiteral("headphones"),
-                   QStringLiteral("nur für einen Hörer mit \"scale\": \"hearing-level\""));
+            refuse(
+                QStringLiteral("headphones"),
+                QCoreApplication::translate(
+                    "ListenerDescription", "nur für einen Hörer mit \"scale\": \"hearing-level\""));
         }
         d.headphones = perEar(root.value(QStringLiteral("headphones")),
                               QStringLiteral("headphones"), 0.0, 160.0);
@@ -185,7 +198,9 @@ void readHumanOptions(const QJsonObject& root, ListenerDescription& d) {
     if (root.contains(QStringLiteral("name"))) {
         const QJsonValue name = root.value(QStringLiteral("name"));
         if (!name.isString() || name.toString().size() > 255) {
-            refuse(QStringLiteral("name"), QStringLiteral("ein Text bis 255 Zeichen erwartet"));
+            refuse(QStringLiteral("name"),
+                   QCoreApplication::translate("ListenerDescription",
+                                               "ein Text bis 255 Zeichen erwartet"));
         }
         d.name = name.toString();
     }
@@ -200,7 +215,8 @@ ListenerDescription read(const QJsonObject& root, const QString& folder) {
     readScale(root, d);
     readHumanOptions(root, d);
     if (!root.contains(QStringLiteral("thresholds"))) {
-        refuse(QStringLiteral("thresholds"), QStringLiteral("fehlt"));
+        refuse(QStringLiteral("thresholds"),
+               QCoreApplication::translate("ListenerDescription", "fehlt"));
     }
     d.thresholds = perEar(root.value(QStringLiteral("thresholds")), QStringLiteral("thresholds"),
                           -20.0, 200.0);
@@ -219,7 +235,8 @@ ListenerDescription read(const QJsonObject& root, const QString& folder) {
     if (root.contains(QStringLiteral("responses"))) {
         const QJsonValue list = root.value(QStringLiteral("responses"));
         if (!list.isArray()) {
-            refuse(QStringLiteral("responses"), QStringLiteral("eine Liste erwartet"));
+            refuse(QStringLiteral("responses"),
+                   QCoreApplication::translate("ListenerDescription", "eine Liste erwartet"));
         }
         for (qsizetype i = 0; i < list.toArray().size(); ++i) {
             const QString place = QStringLiteral("responses[%1]").arg(i);
@@ -228,7 +245,8 @@ ListenerDescription read(const QJsonObject& root, const QString& folder) {
             response.at =
                 pulse(entry, place, {"run", "ear", "frequency", "pulse", "trial", "pressed"});
             if (!entry.contains(QStringLiteral("pressed"))) {
-                refuse(place + QStringLiteral(".pressed"), QStringLiteral("fehlt"));
+                refuse(place + QStringLiteral(".pressed"),
+                       QCoreApplication::translate("ListenerDescription", "fehlt"));
             }
             response.pressed =
                 pressed(entry.value(QStringLiteral("pressed")), place + QStringLiteral(".pressed"));
@@ -238,7 +256,8 @@ ListenerDescription read(const QJsonObject& root, const QString& folder) {
     if (root.contains(QStringLiteral("calibration"))) {
         const QJsonValue file = root.value(QStringLiteral("calibration"));
         if (!file.isString() || file.toString().isEmpty()) {
-            refuse(QStringLiteral("calibration"), QStringLiteral("ein Dateiname erwartet"));
+            refuse(QStringLiteral("calibration"),
+                   QCoreApplication::translate("ListenerDescription", "ein Dateiname erwartet"));
         }
         d.calibration = QDir(folder).absoluteFilePath(file.toString());
     }
@@ -261,11 +280,13 @@ std::optional<ListenerDescription> parseListener(const QByteArray& json, const Q
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        error = QStringLiteral("kein gültiges JSON (Fehler bei Zeichen %1)").arg(parseError.offset);
+        error = QCoreApplication::translate("ListenerDescription",
+                                            "kein gültiges JSON (Fehler bei Zeichen %1)")
+                    .arg(parseError.offset);
         return std::nullopt;
     }
     if (!document.isObject()) {
-        error = QStringLiteral("ein JSON-Objekt erwartet");
+        error = QCoreApplication::translate("ListenerDescription", "ein JSON-Objekt erwartet");
         return std::nullopt;
     }
     try {
@@ -279,7 +300,9 @@ std::optional<ListenerDescription> parseListener(const QByteArray& json, const Q
 std::optional<ListenerDescription> loadListener(const QString& fileName, QString& error) {
     QFile file;
     if (!platform::openFile(fileName, QIODevice::ReadOnly, file, nullptr)) {
-        error = QStringLiteral("Die Hörerdatei \"%1\" kann nicht gelesen werden.").arg(fileName);
+        error = QCoreApplication::translate("ListenerDescription",
+                                            "Die Hörerdatei \"%1\" kann nicht gelesen werden.")
+                    .arg(fileName);
         return std::nullopt;
     }
     // A listener file is a few hundred bytes; anything far larger is not one.
@@ -287,7 +310,9 @@ std::optional<ListenerDescription> loadListener(const QString& fileName, QString
     QString reason;
     auto description = parseListener(bytes, QFileInfo(fileName).absolutePath(), reason);
     if (!description) {
-        error = QStringLiteral("Die Hörerdatei \"%1\" ist ungültig: %2").arg(fileName, reason);
+        error = QCoreApplication::translate("ListenerDescription",
+                                            "Die Hörerdatei \"%1\" ist ungültig: %2")
+                    .arg(fileName, reason);
     }
     return description;
 }

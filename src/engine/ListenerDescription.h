@@ -77,8 +77,8 @@ std::optional<int> testFrequencyIndex(int frequency);
 
 // Parses a description. Relative file names in it are taken relative to
 // `folder`. Bad JSON, unknown keys, missing thresholds, lists that do not
-// have eleven numbers and out-of-range values give nothing and a German
-// reason naming the place.
+// have eleven numbers and out-of-range values give nothing and a reason
+// naming the place, in the program's language.
 std::optional<ListenerDescription> parseListener(const QByteArray& json, const QString& folder,
                                                  QString& error);
 // Reads and parses a listener file.

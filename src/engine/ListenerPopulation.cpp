@@ -4,6 +4,8 @@
 #include "engine/SimRandom.h"
 #include "engine/ToneSynthesis.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace tavo::engine {
@@ -17,7 +19,7 @@ ListenerDescription populationListener(const PopulationOptions& options, int ind
     SimRandom random(SimRandom::derive(options.seed, static_cast<std::uint64_t>(index)));
     ListenerDescription listener;
     listener.scale = ListenerScale::HearingLevel;
-    listener.name = QStringLiteral("Hörer %1").arg(index + 1);
+    listener.name = QCoreApplication::translate("ListenerPopulation", "Hörer %1").arg(index + 1);
     const double own = random.uniform(kBestHearing, kWorstHearing);
     for (auto& ear : listener.thresholds) {
         const double earLevel = own + random.uniform(-3.0, 3.0);
@@ -50,7 +52,8 @@ ListenerDescription populationListener(const PopulationOptions& options, int ind
 ListenerDescription normalHearingListener() {
     ListenerDescription listener;
     listener.scale = ListenerScale::HearingLevel;
-    listener.name = QStringLiteral("Normalhörende Person (0 dB HL)");
+    listener.name =
+        QCoreApplication::translate("ListenerPopulation", "Normalhörende Person (0 dB HL)");
     return listener;
 }
 

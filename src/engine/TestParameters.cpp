@@ -2,6 +2,7 @@
 
 #include "storage/SettingsTable.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <array>
@@ -24,18 +25,25 @@ std::optional<double> integer(const QString& text) {
     return ok ? std::optional<double>(value) : std::nullopt;
 }
 
+// A field's label and unit as the settings dialog names them.
+QString settingText(const char* text) {
+    return QCoreApplication::translate("SettingsTable", text);
+}
+
 QString refusal(const storage::SettingRow& row) {
     const auto& range = row.range;
     const QString unit =
-        *range.unit != '\0' ? QLatin1Char(' ') + QString::fromUtf8(range.unit) : QString();
+        *range.unit != '\0' ? QLatin1Char(' ') + settingText(range.unit) : QString();
     const QString allowed =
-        (range.wholeNumber ? QStringLiteral("ist eine ganze Zahl von %1 bis %2%3")
-                           : QStringLiteral("sind %1 bis %2%3"))
+        (range.wholeNumber
+             ? QCoreApplication::translate("TestParameters", "ist eine ganze Zahl von %1 bis %2%3")
+             : QCoreApplication::translate("TestParameters", "sind %1 bis %2%3"))
             .arg(QString::number(range.minimum), QString::number(range.maximum), unit);
-    return QStringLiteral("Die Einstellung \u201E%1\u201C ist ungültig. Erlaubt %2. "
-                          "Bitte korrigieren Sie sie in den Einstellungen; "
-                          "der Test wird nicht gestartet.")
-        .arg(QString::fromUtf8(range.label), allowed);
+    return QCoreApplication::translate("TestParameters",
+                                       "Die Einstellung „%1“ ist ungültig. Erlaubt %2. "
+                                       "Bitte korrigieren Sie sie in den Einstellungen; "
+                                       "der Test wird nicht gestartet.")
+        .arg(settingText(range.label), allowed);
 }
 
 // A field's number within the range its row gives, or nothing.
@@ -95,11 +103,11 @@ Result<TestParameters> readTestParameters(const storage::Settings& settings) {
     // A pulse period of 0 would play empty buffers as fast as the device
     // takes them, without ever reaching the time limit.
     if (p.pulsePeriod() <= 0.0) {
-        return Fail::failure(
-            QStringLiteral("Die Einstellung \u201ESignaldauer\u201C ist ungültig. Erlaubt sind "
-                           "Signal- und Lückendauer zusammen mehr als 0 Sekunden. Bitte "
-                           "korrigieren Sie sie in den Einstellungen; der Test wird nicht "
-                           "gestartet."));
+        return Fail::failure(QCoreApplication::translate(
+            "TestParameters",
+            "Die Einstellung „Signaldauer“ ist ungültig. Erlaubt sind Signal- und "
+            "Lückendauer zusammen mehr als 0 Sekunden. Bitte korrigieren Sie sie in den "
+            "Einstellungen; der Test wird nicht gestartet."));
     }
 
     p.trial = settings.trialRun;

@@ -40,9 +40,9 @@ struct TestParameters {
 
 // Reads and checks the test parameters. A field outside the range the
 // settings table gives it (start level, level step, maximum time, reversals,
-// pulse, gap; pulse and gap together more than 0) gives a German message
-// naming the field instead. Decimal fields are read with the locale's decimal
-// separator, as the settings dialog writes them.
+// pulse, gap; pulse and gap together more than 0) gives a message in the
+// program's language naming the field instead. Decimal fields are read with
+// the locale's decimal separator, as the settings dialog writes them.
 Result<TestParameters> readTestParameters(const storage::Settings& settings);
 
 } // namespace tavo::engine

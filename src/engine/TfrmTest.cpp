@@ -52,7 +52,7 @@ TfrmTest::TfrmTest(AppState& state, const storage::Settings& settings, QWidget* 
                           Qt::MSWindowsFixedSizeDialogHint),
       state_(state), settings_(settings), graph_(kGraphWidth, kGraphHeight, QImage::Format_RGB32) {
     setObjectName(QStringLiteral("frmTest"));
-    setWindowTitle(QStringLiteral("Real Time Audiogram"));
+    setWindowTitle(tr("Real Time Audiogram"));
     setFixedSize(371, 419);
     // Not moved by the program, so every show centres it on the screen.
 
@@ -92,9 +92,9 @@ TfrmTest::TfrmTest(AppState& state, const storage::Settings& settings, QWidget* 
 }
 
 void TfrmTest::FormCreate() {
-    Label1->setText(QStringLiteral("Status Reaktionstaster"));
+    Label1->setText(tr("Status Reaktionstaster"));
     Label1->adjustSize();
-    Next->setText(QStringLiteral("Weiter ->"));
+    Next->setText(tr("Weiter ->"));
 }
 
 void TfrmTest::showTestWindow() {

@@ -7,6 +7,8 @@
 #include "platform/EventPump.h"
 #include "storage/Settings.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace tavo::engine {
@@ -15,22 +17,9 @@ using platform::MessageAnswer;
 using platform::MessageButtons;
 using platform::MessageType;
 
-const QString TrackingTest::kNeedsCalibration =
-    QStringLiteral("Das Audiometer muß zunächst kalibriert werden.");
-const QString TrackingTest::kFirstRun = QStringLiteral("Erster Testdurchlauf");
-const QString TrackingTest::kSecondRun = QStringLiteral("Zweiter Messdurchlauf");
-const QString TrackingTest::kTestFinished = QStringLiteral("Kompletten Test beendet");
-const QString TrackingTest::kTestCancelled = QStringLiteral("Test wurde abgebrochen.");
-const QString TrackingTest::kPrepareTrial =
-    QStringLiteral("Bitte bereiten Sie die Testperson vor und starten die Übungsphase mit OK");
-const QString TrackingTest::kPrepareTest = QStringLiteral(
-    "Bitte bereiten Sie die Testperson vor und starten den Test mit OK. Falls Sie sich selbst "
-    "testen, drücken Sie bitte jetzt den Reaktionstaster. Beim Loslassen startet der "
-    "eigentliche Test sofort.");
-const QString TrackingTest::kRunInterrupted = QStringLiteral("Testprozedur unterbrochen!");
-const QString TrackingTest::kDeviceFailed =
-    QStringLiteral("Die Soundkarte antwortet nicht. Der Test wurde abgebrochen.");
-const QString TrackingTest::kStopCaption = QStringLiteral("Abbrechen");
+QString TrackingTest::shown(const char* text) {
+    return QCoreApplication::translate("TrackingTest", text);
+}
 
 TrackingTest::TrackingTest(TrackingTestContext context) : context_(std::move(context)) {}
 
@@ -70,8 +59,8 @@ void TrackingTest::NewTest1Click() {
     auto& state = context_.state;
     // Nothing can be tested before the audiometer is calibrated.
     if (!state.CalibrationLoaded) {
-        say(kNeedsCalibration, MessageType::Plain, MessageButtons::Ok,
-            QStringLiteral("Information"));
+        say(shown(kNeedsCalibration), MessageType::Plain, MessageButtons::Ok,
+            QCoreApplication::translate("TrackingTest", "Information"));
         return;
     }
     // Settings no run can work with are refused before anything changes;
@@ -107,7 +96,7 @@ void TrackingTest::NewTest1Click() {
         flags[12] = context_.settings.retest1000;
     }
 
-    say(kFirstRun, MessageType::Warning, MessageButtons::Ok);
+    say(shown(kFirstRun), MessageType::Warning, MessageButtons::Ok);
     bool cancelled = runWith(state.Record.Test1Result, enable, params);
     outcomes_[0] = cancelled ? RunOutcome::Interrupted : RunOutcome::Completed;
     runFinished(1, cancelled);
@@ -116,17 +105,17 @@ void TrackingTest::NewTest1Click() {
     if (!cancelled) {
         enable[0][0] = false;
         enable[1][0] = false;
-        say(kSecondRun, MessageType::Plain, MessageButtons::Ok);
+        say(shown(kSecondRun), MessageType::Plain, MessageButtons::Ok);
         cancelled = runWith(state.Record.Test2Result, enable, params, params.practiceDeviation);
         outcomes_[1] = cancelled ? RunOutcome::Interrupted : RunOutcome::Completed;
         runFinished(2, cancelled);
         if (!cancelled) {
             context_.host.CalcAVP();
         }
-        say(kTestFinished, MessageType::Plain, MessageButtons::Ok);
+        say(shown(kTestFinished), MessageType::Plain, MessageButtons::Ok);
     }
     if (cancelled) {
-        say(kTestCancelled, MessageType::Plain, MessageButtons::Ok);
+        say(shown(kTestCancelled), MessageType::Plain, MessageButtons::Ok);
     }
     // The runs replaced the record's results: a finished test's are worth
     // asking about before closing, an interrupted one left none.
@@ -212,11 +201,11 @@ bool TrackingTest::setUpRun(Run& run, ToneOutput& tone) {
         }
     }
     if (run.enable[0][0]) {
-        say(kPrepareTrial, MessageType::Plain, MessageButtons::Ok);
+        say(shown(kPrepareTrial), MessageType::Plain, MessageButtons::Ok);
     } else {
-        say(kPrepareTest, MessageType::Plain, MessageButtons::Ok);
+        say(shown(kPrepareTest), MessageType::Plain, MessageButtons::Ok);
         waitForRelease(run);
-        window.setButtonCaption(kStopCaption);
+        window.setButtonCaption(shown(kStopCaption));
     }
     // Closed while the messages or the wait for release were up.
     if (quitting_) {
@@ -307,7 +296,7 @@ void TrackingTest::endRun(Run& run) {
     // A device that failed ends the run like a stop, at whatever slot. A
     // stop during the trial whose dialog was cancelled ends it quietly.
     if (deviceFailed_ || (run.slot >= 1 && state.StopRequested)) {
-        say(deviceFailed_ ? kDeviceFailed : kRunInterrupted,
+        say(shown(deviceFailed_ ? kDeviceFailed : kRunInterrupted),
             deviceFailed_ ? MessageType::Error : MessageType::Plain, MessageButtons::Ok);
         state.Record.ResultsValid = false;
         clearTestedCells(run);

@@ -98,17 +98,33 @@ public:
     // The response button: the test window feeds it with its keys.
     ResponseButton& responseButton() { return button_; }
 
-    // Texts the procedure shows.
-    static const QString kNeedsCalibration;
-    static const QString kFirstRun;
-    static const QString kSecondRun;
-    static const QString kTestFinished;
-    static const QString kTestCancelled;
-    static const QString kPrepareTrial;
-    static const QString kPrepareTest;
-    static const QString kRunInterrupted;
-    static const QString kDeviceFailed;
-    static const QString kStopCaption;
+    // Texts the procedure shows, as written in the code: the messages it
+    // says are these in the program's language (`shown`), so with no
+    // catalogue installed they are these texts themselves.
+    static constexpr const char kNeedsCalibration[] =
+        QT_TRANSLATE_NOOP("TrackingTest", "Das Audiometer muß zunächst kalibriert werden.");
+    static constexpr const char kFirstRun[] =
+        QT_TRANSLATE_NOOP("TrackingTest", "Erster Testdurchlauf");
+    static constexpr const char kSecondRun[] =
+        QT_TRANSLATE_NOOP("TrackingTest", "Zweiter Messdurchlauf");
+    static constexpr const char kTestFinished[] =
+        QT_TRANSLATE_NOOP("TrackingTest", "Kompletten Test beendet");
+    static constexpr const char kTestCancelled[] =
+        QT_TRANSLATE_NOOP("TrackingTest", "Test wurde abgebrochen.");
+    static constexpr const char kPrepareTrial[] = QT_TRANSLATE_NOOP(
+        "TrackingTest", "Bitte bereiten Sie die Testperson vor und starten die Übungsphase mit OK");
+    static constexpr const char kPrepareTest[] = QT_TRANSLATE_NOOP(
+        "TrackingTest",
+        "Bitte bereiten Sie die Testperson vor und starten den Test mit OK. Falls Sie sich "
+        "selbst testen, drücken Sie bitte jetzt den Reaktionstaster. Beim Loslassen startet "
+        "der eigentliche Test sofort.");
+    static constexpr const char kRunInterrupted[] =
+        QT_TRANSLATE_NOOP("TrackingTest", "Testprozedur unterbrochen!");
+    static constexpr const char kDeviceFailed[] = QT_TRANSLATE_NOOP(
+        "TrackingTest", "Die Soundkarte antwortet nicht. Der Test wurde abgebrochen.");
+    static constexpr const char kStopCaption[] = QT_TRANSLATE_NOOP("TrackingTest", "Abbrechen");
+    // One of the texts above in the program's language.
+    static QString shown(const char* text);
 
 private:
     // The working values of one run.

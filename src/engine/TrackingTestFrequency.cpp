@@ -9,6 +9,8 @@
 #include "engine/TrackingTest.h"
 #include "platform/EventPump.h"
 
+#include <QCoreApplication>
+
 namespace tavo::engine {
 
 using platform::MessageAnswer;
@@ -19,17 +21,20 @@ namespace {
 
 // The test window's caption for a frequency.
 QString frequencyCaption(int ear, int slot, std::int32_t frequency) {
-    const QString f = QString::number(frequency);
     if (slot == 0) {
-        return QStringLiteral("Audiogramm - Probelauf linkes Ohr bei ") + f +
-               QStringLiteral(" Hz ");
+        return QCoreApplication::translate("TrackingTest",
+                                           "Audiogramm - Probelauf linkes Ohr bei %1 Hz ")
+            .arg(frequency);
     }
     if (slot == 12) {
-        return QStringLiteral("Audiogramm - Testwiederholung bei 1000 Hz ");
+        return QCoreApplication::translate("TrackingTest",
+                                           "Audiogramm - Testwiederholung bei 1000 Hz ");
     }
-    return (ear == kLeftEar ? QStringLiteral("Audiogramm - Hörtest linkes Ohr bei ")
-                            : QStringLiteral("Audiogramm - Hörtest rechtes Ohr bei ")) +
-           f + QStringLiteral(" Hz ");
+    return (ear == kLeftEar ? QCoreApplication::translate(
+                                  "TrackingTest", "Audiogramm - Hörtest linkes Ohr bei %1 Hz ")
+                            : QCoreApplication::translate(
+                                  "TrackingTest", "Audiogramm - Hörtest rechtes Ohr bei %1 Hz "))
+        .arg(frequency);
 }
 
 } // namespace
@@ -179,11 +184,11 @@ void TrackingTest::endFrequency(Run& run) {
             return;
         }
         // Cancel leaves StopRequested as it is.
-        if (say(kPrepareTest, MessageType::Warning, MessageButtons::OkCancel) ==
+        if (say(shown(kPrepareTest), MessageType::Warning, MessageButtons::OkCancel) ==
             MessageAnswer::Ok) {
             clearStop();
             waitForRelease(run);
-            context_.window.setButtonCaption(kStopCaption);
+            context_.window.setButtonCaption(shown(kStopCaption));
         }
         return;
     }

@@ -1,6 +1,8 @@
 #include "engine/WavFile.h"
 
 #include "platform/AtomicFile.h"
+
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <limits>
@@ -40,7 +42,7 @@ QByteArray wavHeader(std::uint32_t dataBytes) {
 
 QString writeWavFile(const QString& fileName, const ToneBuffer& buffer) {
     if (buffer.size() > std::numeric_limits<std::uint32_t>::max() - 36) {
-        return QStringLiteral("Der Ton ist zu lang für eine WAV-Datei.");
+        return QCoreApplication::translate("WavFile", "Der Ton ist zu lang für eine WAV-Datei.");
     }
     const QByteArray header = wavHeader(static_cast<std::uint32_t>(buffer.size()));
     const auto size = static_cast<qint64>(buffer.size());

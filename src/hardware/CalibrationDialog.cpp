@@ -23,10 +23,21 @@ namespace {
 
 constexpr int kEndpointMaximum = 1000;
 
+constexpr char kOnText[] = QT_TRANSLATE_NOOP("tavo::hardware::CalibrationDialog", "Ein");
+constexpr char kOffText[] = QT_TRANSLATE_NOOP("tavo::hardware::CalibrationDialog", "Aus");
+
 } // namespace
 
-const QString CalibrationDialog::kOn = QStringLiteral("Ein");
-const QString CalibrationDialog::kOff = QStringLiteral("Aus");
+const QString CalibrationDialog::kOn = QString::fromUtf8(kOnText);
+const QString CalibrationDialog::kOff = QString::fromUtf8(kOffText);
+
+QString CalibrationDialog::onText() {
+    return tr(kOnText);
+}
+
+QString CalibrationDialog::offText() {
+    return tr(kOffText);
+}
 
 CalibrationDialog::CalibrationDialog(CalibrationDialogContext context, const char* objectName,
                                      const QString& layoutCaption, QSize size)
@@ -47,30 +58,28 @@ void CalibrationDialog::buildLevelSliders(int waveLeft, int masterLeft, QWidget*
                                           int gainLeft, int top) {
     const int sliderTop = top + 20;
     const int valueTop = sliderTop + 174;
-    lblWaveOut =
-        makeLabel(this, "lblWaveOut", QStringLiteral("Wave Out"), QRect(waveLeft, top, 90, 16));
+    lblWaveOut = makeLabel(this, "lblWaveOut", tr("Wave Out"), QRect(waveLeft, top, 90, 16));
     WaveOutSlider = makeLevelSlider(this, "WaveOutSlider", QRect(waveLeft + 18, sliderTop, 40, 170),
-                                    32, 4, QStringLiteral("Soundcard Output Wave Volume"));
+                                    32, 4, tr("Soundcard Output Wave Volume"));
     WaveLabel =
         makeLabel(this, "WaveLabel", QStringLiteral("0"), QRect(waveLeft, valueTop, 90, 16));
     lblWaveNote =
         makeLabel(this, "lblWaveNote", QString(), QRect(waveLeft - 4, valueTop + 18, 104, 46));
 
-    lblMasterOut = makeLabel(this, "lblMasterOut", QStringLiteral("Master Out"),
-                             QRect(masterLeft, top, 90, 16));
+    lblMasterOut =
+        makeLabel(this, "lblMasterOut", tr("Master Out"), QRect(masterLeft, top, 90, 16));
     MasterSlider = makeLevelSlider(this, "MasterSlider", QRect(masterLeft + 18, sliderTop, 40, 170),
-                                   1000, 100, QStringLiteral("Soundcard Output Master Volume"));
+                                   1000, 100, tr("Soundcard Output Master Volume"));
     MasterLabel =
         makeLabel(this, "MasterLabel", QStringLiteral("0"), QRect(masterLeft, valueTop, 90, 16));
     lblMasterNote =
         makeLabel(this, "lblMasterNote", QString(), QRect(masterLeft - 4, valueTop + 18, 104, 46));
 
     const int gainTop = gainParent == this ? top : 4;
-    Label4 = makeLabel(gainParent, "Label4", QStringLiteral("Gain Factor"),
-                       QRect(gainLeft, gainTop, 90, 16));
+    Label4 = makeLabel(gainParent, "Label4", tr("Gain Factor"), QRect(gainLeft, gainTop, 90, 16));
     GainSlider =
         makeLevelSlider(gainParent, "GainSlider", QRect(gainLeft + 18, gainTop + 20, 40, 170),
-                        65535, 8192, QStringLiteral("Output Gain"));
+                        65535, 8192, tr("Output Gain"));
     GainLabel = makeLabel(gainParent, "GainLabel", QStringLiteral("0"),
                           QRect(gainLeft, gainTop + 194, 90, 16));
 
@@ -101,7 +110,7 @@ void CalibrationDialog::buildToneControls(const QRect& field, const QPoint& butt
     Threshold->setObjectName(QStringLiteral("Threshold"));
     Threshold->setGeometry(field);
     Threshold->setStyleSheet(QStringLiteral("background-color: yellow"));
-    OnButton = new QPushButton(kOn, this);
+    OnButton = new QPushButton(onText(), this);
     OnButton->setObjectName(QStringLiteral("OnButton"));
     OnButton->setGeometry(QRect(button, QSize(70, 28)));
     OnButton->setAutoDefault(false);
@@ -122,10 +131,9 @@ void CalibrationDialog::setUpSlider(QSlider* slider, QLabel* note, TMixUnsignedC
     const bool usable = usableForSlider(control);
     slider->setEnabled(usable);
     if (note != nullptr) {
-        note->setText(usable ? QString()
-                      : control.Present
-                          ? QStringLiteral("Der Regler meldet 0 Stufen.")
-                          : QStringLiteral("Die Soundkarte hat diesen Regler nicht."));
+        note->setText(usable            ? QString()
+                      : control.Present ? tr("Der Regler meldet 0 Stufen.")
+                                        : tr("Die Soundkarte hat diesen Regler nicht."));
     }
     if (!usable) {
         setSliderRange(slider, 0);
@@ -175,13 +183,13 @@ bool CalibrationDialog::startTone(std::int32_t frequency, double level) {
     if (!tone_.start(toneChannels_, frequency, level, device)) {
         stopTone();
         context_.platform.messages->show(
-            QStringLiteral("Der Testton kann nicht abgespielt werden: die Soundkarte ist nicht "
-                           "verfügbar."),
+            tr("Der Testton kann nicht abgespielt werden: die Soundkarte ist nicht "
+               "verfügbar."),
             {}, platform::MessageType::Error);
         return false;
     }
     shpLED->setOn(true);
-    OnButton->setText(kOff);
+    OnButton->setText(offText());
     toneWatch_->start();
     return true;
 }
@@ -192,7 +200,7 @@ void CalibrationDialog::watchTone() {
     }
     toneLost();
     context_.platform.messages->show(
-        QStringLiteral("Die Soundkarte antwortet nicht mehr. Der Testton wurde angehalten."), {},
+        tr("Die Soundkarte antwortet nicht mehr. Der Testton wurde angehalten."), {},
         platform::MessageType::Error);
 }
 
@@ -200,7 +208,7 @@ void CalibrationDialog::stopTone() {
     toneWatch_->stop();
     tone_.stop();
     shpLED->setOn(false);
-    OnButton->setText(kOn);
+    OnButton->setText(onText());
 }
 
 void CalibrationDialog::enableMainWindow() {

@@ -46,8 +46,13 @@ public:
     QPushButton* OnButton = nullptr;
     ToneLed* shpLED = nullptr;
 
+    // The tone button's captions: the constants as written here, the
+    // functions as shown. The button's state is read by comparing its
+    // caption with onText().
     static const QString kOn;  // "Ein"
     static const QString kOff; // "Aus"
+    static QString onText();
+    static QString offText();
 
 protected:
     CalibrationDialog(CalibrationDialogContext context, const char* objectName,

@@ -3,6 +3,8 @@
 #include "engine/DeviceList.h"
 #include "platform/Messages.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <vector>
 
@@ -67,7 +69,8 @@ QString mixerStatusText(pm::MixerResult result) {
     case pm::MixerResult::InvalidControl:
         return QStringLiteral("MixerControlDetails INVALCONTROL");
     default:
-        return QStringLiteral("MixerControlDetails unbekannter Rückgabecode");
+        return QCoreApplication::translate("MIXER_e",
+                                           "MixerControlDetails unbekannter Rückgabecode");
     }
 }
 
@@ -107,8 +110,10 @@ void MIXER_e::ReadMixerCaps(std::uint32_t index) {
     MixerCaps = TMixerCapsExtended();
     pm::MixerCaps caps;
     if (call(service_.deviceCaps(index, caps)) != pm::MixerResult::Ok) {
-        messages_.show(QStringLiteral("Mixereigenschaften konnten nicht ermittelt werden "),
-                       QStringLiteral("Soundkarten Treiber Problem"), pm::MessageType::Error);
+        messages_.show(QCoreApplication::translate(
+                           "MIXER_e", "Mixereigenschaften konnten nicht ermittelt werden "),
+                       QCoreApplication::translate("MIXER_e", "Soundkarten Treiber Problem"),
+                       pm::MessageType::Error);
         return;
     }
     // The product name field holds 31 characters and its terminator.
@@ -118,7 +123,8 @@ void MIXER_e::ReadMixerCaps(std::uint32_t index) {
     MixerCaps.DestinationCount = static_cast<std::int32_t>(caps.destinations);
     MixerCaps.DestinationsText = QString::number(MixerCaps.DestinationCount);
     MixerListing << MixerCaps.ProductName << MixerCaps.DriverVersion
-                 << QStringLiteral("Mixerleitungen : ") + MixerCaps.DestinationsText;
+                 << QCoreApplication::translate("MIXER_e", "Mixerleitungen : %1")
+                        .arg(MixerCaps.DestinationsText);
 }
 
 void MIXER_e::resetDirectory() {
@@ -136,15 +142,17 @@ void MIXER_e::OpenMixerDevice(std::uint32_t index) {
     openedIndex_.reset();
 
     if (index >= MixerDeviceCount) {
-        messages_.show(QStringLiteral("Invalid Device Number !"),
-                       QStringLiteral("Sound card driver problem"), pm::MessageType::Error);
+        messages_.show(QCoreApplication::translate("MIXER_e", "Invalid Device Number !"),
+                       QCoreApplication::translate("MIXER_e", "Sound card driver problem"),
+                       pm::MessageType::Error);
         return;
     }
     openedIndex_ = index;
     std::unique_ptr<pm::MixerDevice> opened;
     if (call(service_.open(index, opened)) != pm::MixerResult::Ok || opened == nullptr) {
-        messages_.show(QStringLiteral("Mixer Opening Procedure failed "),
-                       QStringLiteral("Sound card driver problem"), pm::MessageType::Error);
+        messages_.show(QCoreApplication::translate("MIXER_e", "Mixer Opening Procedure failed "),
+                       QCoreApplication::translate("MIXER_e", "Sound card driver problem"),
+                       pm::MessageType::Error);
         return;
     }
     handle_ = std::move(opened);
@@ -247,31 +255,35 @@ void MIXER_e::listLine(const pm::MixerLine& line) {
     for (const auto& c : controls) {
         const bool uniform = (c.flags & pm::control::FlagUniform) != 0;
         const bool active = (c.flags & pm::control::FlagDisabled) == 0;
-        MixerListing << QStringLiteral("Leitung : %1 (%2)")
-                            .arg(typeText(pm::componentTypeName(line.componentType),
-                                          line.componentType),
-                                 QString::fromStdString(line.name))
-                     << QStringLiteral("Leitungs-ID : %1   Leitungs-Flags : %2")
-                            .arg(hex(line.lineId), hex(line.flags))
-                     << QStringLiteral("Steuerelemente : %1   Verbindungen : %2")
-                            .arg(line.controls)
-                            .arg(line.connections)
-                     << QStringLiteral("Steuerelement-Typ : %1")
-                            .arg(typeText(pm::controlTypeName(c.type), c.type))
-                     << QStringLiteral("Steuerelement-ID : %1").arg(c.controlId)
-                     << QStringLiteral("Kurzname : ") + QString::fromStdString(c.shortName)
-                     << QStringLiteral("Name : ") + QString::fromStdString(c.name)
-                     << QStringLiteral("Minimum : %1   Maximum : %2   Schritte : %3")
-                            .arg(c.minimum)
-                            .arg(c.maximum)
-                            .arg(c.steps)
-                     << QStringLiteral("Kanäle : %1").arg(line.channels)
-                     << (uniform ? QStringLiteral("Summenregler für beide Kanäle (Uniform)")
-                                 : QStringLiteral("Getrennte Regler für jeden Kanal"))
-                     << QStringLiteral("Einträge pro Kanal : %1").arg(c.items)
-                     << (active ? QStringLiteral("Steuerelement Active")
-                                : QStringLiteral("Steuerelement nicht Active "))
-                     << kListingRule;
+        MixerListing
+            << QCoreApplication::translate("MIXER_e", "Leitung : %1 (%2)")
+                   .arg(typeText(pm::componentTypeName(line.componentType), line.componentType),
+                        QString::fromStdString(line.name))
+            << QCoreApplication::translate("MIXER_e", "Leitungs-ID : %1   Leitungs-Flags : %2")
+                   .arg(hex(line.lineId), hex(line.flags))
+            << QCoreApplication::translate("MIXER_e", "Steuerelemente : %1   Verbindungen : %2")
+                   .arg(line.controls)
+                   .arg(line.connections)
+            << QCoreApplication::translate("MIXER_e", "Steuerelement-Typ : %1")
+                   .arg(typeText(pm::controlTypeName(c.type), c.type))
+            << QCoreApplication::translate("MIXER_e", "Steuerelement-ID : %1").arg(c.controlId)
+            << QCoreApplication::translate("MIXER_e", "Kurzname : %1")
+                   .arg(QString::fromStdString(c.shortName))
+            << QCoreApplication::translate("MIXER_e", "Name : %1")
+                   .arg(QString::fromStdString(c.name))
+            << QCoreApplication::translate("MIXER_e", "Minimum : %1   Maximum : %2   Schritte : %3")
+                   .arg(c.minimum)
+                   .arg(c.maximum)
+                   .arg(c.steps)
+            << QCoreApplication::translate("MIXER_e", "Kanäle : %1").arg(line.channels)
+            << (uniform
+                    ? QCoreApplication::translate("MIXER_e",
+                                                  "Summenregler für beide Kanäle (Uniform)")
+                    : QCoreApplication::translate("MIXER_e", "Getrennte Regler für jeden Kanal"))
+            << QCoreApplication::translate("MIXER_e", "Einträge pro Kanal : %1").arg(c.items)
+            << (active ? QCoreApplication::translate("MIXER_e", "Steuerelement Active")
+                       : QCoreApplication::translate("MIXER_e", "Steuerelement nicht Active "))
+            << kListingRule;
     }
 }
 
@@ -284,11 +296,12 @@ std::uint32_t MIXER_e::requestChannels(const TMixControl& control) {
 bool MIXER_e::SetUnsignedLevel(TMixUnsignedControl& control, std::int64_t left,
                                std::int64_t right) {
     if (!control.Present) {
-        MixerStatusText = QStringLiteral("Level control not supported by sound card driver!");
+        MixerStatusText = QCoreApplication::translate(
+            "MIXER_e", "Level control not supported by sound card driver!");
         return true;
     }
     if (!control.Active) {
-        MixerStatusText = QStringLiteral("Control inactive!");
+        MixerStatusText = QCoreApplication::translate("MIXER_e", "Control inactive!");
         return true;
     }
     auto clamp = [&control](std::int64_t value) {
@@ -306,16 +319,18 @@ bool MIXER_e::SetUnsignedLevel(TMixUnsignedControl& control, std::int64_t left,
 
 bool MIXER_e::GetUnsignedLevel(TMixUnsignedControl& control, std::uint32_t& left,
                                std::uint32_t& right) {
-    return readValues(control, control.Value, left, right,
-                      QStringLiteral("Level control not supported by sound card driver!"),
-                      QStringLiteral("Regler ist nicht Activeiert"));
+    return readValues(
+        control, control.Value, left, right,
+        QCoreApplication::translate("MIXER_e", "Level control not supported by sound card driver!"),
+        QCoreApplication::translate("MIXER_e", "Regler ist nicht Activeiert"));
 }
 
 bool MIXER_e::GetSwitchState(TMixSwitchControl& control, std::uint32_t& left,
                              std::uint32_t& right) {
-    return readValues(control, control.Value, left, right,
-                      QStringLiteral("Switch not supported by Sound card driver!"),
-                      QStringLiteral("Control is inactive!"));
+    return readValues(
+        control, control.Value, left, right,
+        QCoreApplication::translate("MIXER_e", "Switch not supported by Sound card driver!"),
+        QCoreApplication::translate("MIXER_e", "Control is inactive!"));
 }
 
 bool MIXER_e::readValues(const TMixControl& control, std::array<std::uint32_t, 2>& held,
@@ -350,11 +365,12 @@ bool MIXER_e::readValues(const TMixControl& control, std::array<std::uint32_t, 2
 
 bool MIXER_e::SetSwitchState(TMixSwitchControl& control, std::int32_t left, std::int32_t right) {
     if (!control.Present) {
-        MixerStatusText = QStringLiteral("Switch not supported by Sound card driver!");
+        MixerStatusText =
+            QCoreApplication::translate("MIXER_e", "Switch not supported by Sound card driver!");
         return true;
     }
     if (!control.Active) {
-        MixerStatusText = QStringLiteral("Control is inactive!");
+        MixerStatusText = QCoreApplication::translate("MIXER_e", "Control is inactive!");
         return true;
     }
     control.Value = {left == 1 ? 1u : 0u, right == 1 ? 1u : 0u};
@@ -371,8 +387,7 @@ QStringList mixerDeviceEntries(MIXER_e& mixer) {
     mixer.CountMixerDevices();
     for (std::uint32_t i = 0; i < mixer.MixerDeviceCount; ++i) {
         mixer.OpenMixerDevice(i);
-        entries << mixer.MixerCaps.ProductName + QStringLiteral(" Driver Version ") +
-                       mixer.MixerCaps.DriverVersion;
+        entries << engine::deviceEntry(mixer.MixerCaps.ProductName, mixer.MixerCaps.DriverVersion);
     }
     return entries;
 }

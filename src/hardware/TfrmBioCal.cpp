@@ -19,41 +19,9 @@
 
 namespace tavo::hardware {
 
-namespace {
-
-const QString kAsk = QStringLiteral(
-    "Haben Sie ein Audiogramm von einem aktuellen Hörtest (z.B. von einem Hörtest bei einem "
-    "Ohrenarzt), den Sie als Referenz benutzen können? Ist dies nicht der Fall, ist es zu "
-    "empfehlen das gesunde Gehör einer jungen Person als Referenz zu verwenden.");
-const QString kDirectionsAtCreation = QStringLiteral(
-    "Geben Sie Ihre bekannte Hörschwelle im gelben Feld ein, starten Sie den Testton und "
-    "stellen Sie die Lautstärke mit den Schiebereglers genau auf Ihre Hörschwelle zwischen "
-    "hörbar und unhörbar ein. Der Gain-Faktor (falls bei Ihrer Soundkarte vorhanden) sollte "
-    "dabei so niedrig wie möglich sein, um das Eigenrauschen der Karte zu minimieren.");
-
-QString directions(bool knownThreshold, bool gain) {
-    const QString start = knownThreshold
-                              ? QStringLiteral("Geben Sie Ihre bekannte Hörschwelle im gelben Feld "
-                                               "ein, starten Sie den Tongenerator")
-                              : QStringLiteral("Starten Sie den Tongenerator");
-    const QString rest = QStringLiteral(" und stellen Sie die Lautstärke mit den Schiebereglers "
-                                        "genau auf Ihre Hörschwelle zwischen hörbar und unhörbar "
-                                        "ein.");
-    if (!gain) {
-        return start + rest;
-    }
-    // The other mode's text has always begun with a blank.
-    return (knownThreshold ? QString() : QStringLiteral(" ")) + start + rest +
-           QStringLiteral(" Der Gain-Faktor sollte dabei so niedrig wie möglich sein, um den "
-                          "Rauschabstand zu verbessern.");
-}
-
-} // namespace
-
 TfrmBioCal::TfrmBioCal(CalibrationDialogContext context,
                        std::function<void(const QString& comment)> handOver)
-    : CalibrationDialog(std::move(context), "frmBioCal", QStringLiteral("Calibration by Ear"),
-                        QSize(560, 480)),
+    : CalibrationDialog(std::move(context), "frmBioCal", tr("Calibration by Ear"), QSize(560, 480)),
       handOver_(std::move(handOver)) {
     buildControls();
     FormCreate();
@@ -62,16 +30,16 @@ TfrmBioCal::TfrmBioCal(CalibrationDialogContext context,
 TfrmBioCal::~TfrmBioCal() = default;
 
 void TfrmBioCal::buildControls() {
-    Label7 = makeLabel(this, "Label7", QStringLiteral("Windows Volume Control (Soundcard)"),
-                       QRect(12, 4, 360, 18));
+    Label7 =
+        makeLabel(this, "Label7", tr("Windows Volume Control (Soundcard)"), QRect(12, 4, 360, 18));
     GainBox = named(new QFrame(this), "GainBox");
     GainBox->setGeometry(250, 20, 110, 230);
     GainBox->setFrameShape(QFrame::Box);
     buildLevelSliders(12, 130, GainBox, 8, 24);
 
-    Label5 = makeLabel(this, "Label5", QStringLiteral("Tone Generator"), QRect(380, 200, 168, 18));
+    Label5 = makeLabel(this, "Label5", tr("Tone Generator"), QRect(380, 200, 168, 18));
     buildToneControls(QRect(380, 222, 60, 24), QPoint(380, 252),
-                      QStringLiteral("Switches Test Tone On and Off"));
+                      tr("Switches Test Tone On and Off"));
     Threshold->installEventFilter(this);
     Label6 = makeLabel(this, "Label6", QStringLiteral("dB"), QRect(446, 226, 30, 16));
     lblFreqSide = makeLabel(this, "lblFreqSide", QString(), QRect(380, 282, 168, 18));
@@ -79,46 +47,49 @@ void TfrmBioCal::buildControls() {
     Image1->setGeometry(380, 23, 161, 168);
 
     lblInstructions =
-        makeLabel(this, "lblInstructions", QStringLiteral("Instructions"), QRect(12, 300, 300, 18));
+        makeLabel(this, "lblInstructions", tr("Instructions"), QRect(12, 300, 300, 18));
     QFont bold = lblInstructions->font();
     bold.setBold(true);
     lblInstructions->setFont(bold);
-    Directions =
-        makeLabel(this, "Directions", QStringLiteral("Directions"), QRect(12, 320, 536, 48));
+    Directions = makeLabel(this, "Directions", tr("Directions"), QRect(12, 320, 536, 48));
     Directions->setWordWrap(true);
     Directions->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label9 =
-        makeLabel(this, "Label9",
-                  QStringLiteral("When you have found the hearing threshold, click on 'next' to "
-                                 "proceed to the next frequency."),
-                  QRect(12, 368, 536, 48));
+    Label9 = makeLabel(this, "Label9",
+                       tr("When you have found the hearing threshold, click on 'next' to "
+                          "proceed to the next frequency."),
+                       QRect(12, 368, 536, 48));
     Label9->setWordWrap(true);
     Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     for (QLabel* l : {Directions, Label9}) {
-        l->setToolTip(QStringLiteral("Brief Instructions. For furter Information read your "
-                                     "Manual."));
+        l->setToolTip(tr("Brief Instructions. For furter Information read your "
+                         "Manual."));
     }
 
-    Previous = named(new QPushButton(QStringLiteral("<- Previous"), this), "Previous");
+    Previous = named(new QPushButton(tr("<- Previous"), this), "Previous");
     Previous->setGeometry(12, 440, 100, 28);
     Previous->setAutoDefault(false);
-    Next = named(new QPushButton(QStringLiteral("Next ->"), this), "Next");
+    Next = named(new QPushButton(tr("Next ->"), this), "Next");
     Next->setGeometry(448, 440, 100, 28);
     Next->setAutoDefault(false);
-    Next->setToolTip(QStringLiteral("Click here when you are satisfied with the mixer settings"));
+    Next->setToolTip(tr("Click here when you are satisfied with the mixer settings"));
     connect(Previous, &QPushButton::clicked, this, [this] { PreviousClick(); });
     connect(Next, &QPushButton::clicked, this, [this] { NextClick(); });
 }
 
 void TfrmBioCal::FormCreate() {
-    OnButton->setText(kOn);
-    lblInstructions->setText(QStringLiteral("Anleitung"));
-    Label5->setText(QStringLiteral("Tongenerator"));
-    Label7->setText(QStringLiteral("Windows Lautstärkeregler (Soundkarte)"));
-    Previous->setText(QStringLiteral("<- Zurück"));
-    Next->setText(QStringLiteral("Weiter ->"));
-    setWindowTitle(QStringLiteral("Kalibrierung nach Gehör"));
-    Directions->setText(kDirectionsAtCreation);
+    OnButton->setText(onText());
+    lblInstructions->setText(tr("Anleitung"));
+    Label5->setText(tr("Tongenerator"));
+    Label7->setText(tr("Windows Lautstärkeregler (Soundkarte)"));
+    Previous->setText(tr("<- Zurück"));
+    Next->setText(tr("Weiter ->"));
+    setWindowTitle(tr("Kalibrierung nach Gehör"));
+    Directions->setText(
+        tr("Geben Sie Ihre bekannte Hörschwelle im gelben Feld ein, starten Sie den Testton und "
+           "stellen Sie die Lautstärke mit den Schiebereglers genau auf Ihre Hörschwelle "
+           "zwischen hörbar und unhörbar ein. Der Gain-Faktor (falls bei Ihrer Soundkarte "
+           "vorhanden) sollte dabei so niedrig wie möglich sein, um das Eigenrauschen der Karte "
+           "zu minimieren."));
 }
 
 // Each showing starts the procedure afresh.
@@ -126,7 +97,13 @@ void TfrmBioCal::FormActivate() {
     auto& state = context_.state;
     auto& mixer = context_.mixer;
     platform::Message ask{
-        kAsk, {}, platform::MessageType::Confirmation, platform::MessageButtons::YesNo, 11};
+        tr("Haben Sie ein Audiogramm von einem aktuellen Hörtest (z.B. von einem Hörtest bei einem "
+           "Ohrenarzt), den Sie als Referenz benutzen können? Ist dies nicht der Fall, ist es zu "
+           "empfehlen das gesunde Gehör einer jungen Person als Referenz zu verwenden."),
+        {},
+        platform::MessageType::Confirmation,
+        platform::MessageButtons::YesNo,
+        11};
     KnownThresholdMode = context_.platform.messages->show(ask) == platform::MessageAnswer::Yes;
     Threshold->setText(QStringLiteral("0"));
     Threshold->setVisible(KnownThresholdMode);
@@ -134,10 +111,32 @@ void TfrmBioCal::FormActivate() {
 
     CalibrationEar = engine::kLeftEar;
     CalibrationSlot = 1;
-    setWindowTitle(QStringLiteral("Kalibrierung per Gehör - Linker Kanal ") +
-                   QString::number(state.TestFrequencies[1]) + QStringLiteral(" Hz"));
+    setWindowTitle(tr("Kalibrierung per Gehör - Linker Kanal %1 Hz")
+                       .arg(QString::number(state.TestFrequencies[1])));
 
     setUpSliders();
+    // The directions for the mode and the card. The text without a known
+    // threshold but with a gain control has always begun with a blank.
+    const auto directions = [](bool knownThreshold, bool gain) -> QString {
+        if (!gain) {
+            return knownThreshold ? tr("Geben Sie Ihre bekannte Hörschwelle im gelben Feld ein, "
+                                       "starten Sie den Tongenerator und stellen Sie die "
+                                       "Lautstärke mit den Schiebereglers genau auf Ihre "
+                                       "Hörschwelle zwischen hörbar und unhörbar ein.")
+                                  : tr("Starten Sie den Tongenerator und stellen Sie die "
+                                       "Lautstärke mit den Schiebereglers genau auf Ihre "
+                                       "Hörschwelle zwischen hörbar und unhörbar ein.");
+        }
+        return knownThreshold ? tr("Geben Sie Ihre bekannte Hörschwelle im gelben Feld ein, "
+                                   "starten Sie den Tongenerator und stellen Sie die Lautstärke "
+                                   "mit den Schiebereglers genau auf Ihre Hörschwelle zwischen "
+                                   "hörbar und unhörbar ein. Der Gain-Faktor sollte dabei so "
+                                   "niedrig wie möglich sein, um den Rauschabstand zu verbessern.")
+                              : tr(" Starten Sie den Tongenerator und stellen Sie die Lautstärke "
+                                   "mit den Schiebereglers genau auf Ihre Hörschwelle zwischen "
+                                   "hörbar und unhörbar ein. Der Gain-Faktor sollte dabei so "
+                                   "niedrig wie möglich sein, um den Rauschabstand zu verbessern.");
+    };
     Directions->setText(directions(KnownThresholdMode, gainShown_));
     Directions->adjustSize();
     Directions->resize(536, Directions->heightForWidth(536));
@@ -221,15 +220,13 @@ void TfrmBioCal::setSliderValues(const engine::TCalibrationPoint& point) {
 void TfrmBioCal::Preparepage() {
     auto& state = context_.state;
     const QString frequency =
-        QString::number(state.TestFrequencies[static_cast<std::size_t>(CalibrationSlot)]) +
-        QStringLiteral(" Hz");
+        QString::number(state.TestFrequencies[static_cast<std::size_t>(CalibrationSlot)]);
     const bool left = CalibrationEar == engine::kLeftEar;
     setToneChannels(engine::ChannelGains::forEar(CalibrationEar));
-    setWindowTitle((left ? QStringLiteral("Kalibrierung per Gehör- Linkes Ohr ")
-                         : QStringLiteral("Kalibrierung per Gehör- Rechtes Ohr ")) +
-                   frequency);
-    lblFreqSide->setText((left ? QStringLiteral("Linkes Ohr ") : QStringLiteral("Rechtes Ohr ")) +
-                         frequency);
+    setWindowTitle((left ? tr("Kalibrierung per Gehör- Linkes Ohr %1 Hz")
+                         : tr("Kalibrierung per Gehör- Rechtes Ohr %1 Hz"))
+                       .arg(frequency));
+    lblFreqSide->setText((left ? tr("Linkes Ohr %1 Hz") : tr("Rechtes Ohr %1 Hz")).arg(frequency));
 
     // Copied first: the chosen point may be the page's own, which the
     // handlers below write.
@@ -240,9 +237,9 @@ void TfrmBioCal::Preparepage() {
     GainSliderChange();
 
     const bool first = left && CalibrationSlot == 1;
-    Previous->setText(first ? QStringLiteral("Abbrechen") : QStringLiteral("<- Zurück"));
-    Previous->setToolTip(first ? QStringLiteral("Kalibrierung abbrechen")
-                               : QStringLiteral("Zurück zur vorherigen Frequenz"));
+    Previous->setText(first ? tr("Abbrechen") : tr("<- Zurück"));
+    Previous->setToolTip(first ? tr("Kalibrierung abbrechen")
+                               : tr("Zurück zur vorherigen Frequenz"));
 }
 
 void TfrmBioCal::WaveOutSliderChange() {
@@ -272,7 +269,7 @@ void TfrmBioCal::GainSliderChange() {
 }
 
 void TfrmBioCal::OnButtonClick() {
-    if (OnButton->text() != kOn) {
+    if (OnButton->text() != onText()) {
         stopTone();
         return;
     }
@@ -286,7 +283,7 @@ void TfrmBioCal::OnButtonClick() {
 
 void TfrmBioCal::ThresholdKeyDown(int key) {
     // Enter while the tone plays: the new threshold is heard at once.
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && OnButton->text() != kOn) {
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && OnButton->text() != onText()) {
         OnButtonClick();
         OnButtonClick();
     }
@@ -336,6 +333,8 @@ void TfrmBioCal::finish() {
     // the information dialog that follows.
     close();
     if (handOver_) {
+        // The comment goes into the calibration file: it stays as written,
+        // whatever language the program shows.
         handOver_(QStringLiteral("Calibration by Ear"));
     }
 }

@@ -22,22 +22,30 @@ namespace {
 
 constexpr int kQuietest = -60;
 
-} // namespace
-
-const QString TfrmCompatibilityTest::kWarning = QStringLiteral(
+// The messages as written here; they are shown translated.
+constexpr char kWarningText[] = QT_TRANSLATE_NOOP(
+    "tavo::hardware::TfrmCompatibilityTest",
     "Je nach Hardware kann dieser Test sehr laute Töne im Kopfhörer erzeugen.\nBITTE NEHMEN SIE "
     "DEN KOPFHÖRER AB, wenn sie den Testton einschalten, und setzen Sie ihn DANN wieder auf und "
     "erhöhen falls nötig langsam den Pegel.");
-const QString TfrmCompatibilityTest::kWaveZeroSteps = QStringLiteral(
+constexpr char kWaveZeroStepsText[] = QT_TRANSLATE_NOOP(
+    "tavo::hardware::TfrmCompatibilityTest",
     "Your soundcard is reporting zero possible levels on the wave volume control and is "
     "therefore not compatible with this program, sorry. Please try another sound card.");
-const QString TfrmCompatibilityTest::kMasterZeroSteps = QStringLiteral(
+constexpr char kMasterZeroStepsText[] = QT_TRANSLATE_NOOP(
+    "tavo::hardware::TfrmCompatibilityTest",
     "Your soundcard is reporting zero possible levels on the master volume control and is "
     "therefore not compatible with this program, sorry. Please try another sound card.");
 
+} // namespace
+
+const QString TfrmCompatibilityTest::kWarning = QString::fromUtf8(kWarningText);
+const QString TfrmCompatibilityTest::kWaveZeroSteps = QString::fromUtf8(kWaveZeroStepsText);
+const QString TfrmCompatibilityTest::kMasterZeroSteps = QString::fromUtf8(kMasterZeroStepsText);
+
 TfrmCompatibilityTest::TfrmCompatibilityTest(CalibrationDialogContext context)
     : CalibrationDialog(std::move(context), "frmCompatibilityTest",
-                        QStringLiteral("Hardware Compatibility Test"), QSize(560, 400)) {
+                        tr("Hardware Compatibility Test"), QSize(560, 400)) {
     buildControls();
     FormCreate();
 }
@@ -48,7 +56,7 @@ void TfrmCompatibilityTest::buildControls() {
     Label9 = makeLabel(this, "Label9", QString(), QRect(12, 6, 536, 18));
     buildLevelSliders(12, 110, this, 208, 30);
 
-    Label7 = makeLabel(this, "Label7", QStringLiteral("Frequency"), QRect(306, 30, 90, 16));
+    Label7 = makeLabel(this, "Label7", tr("Frequency"), QRect(306, 30, 90, 16));
     tbrFrequency = named(new QSlider(Qt::Vertical, this), "tbrFrequency");
     tbrFrequency->setGeometry(324, 50, 40, 170);
     // Position 1 (8000 Hz) at the top, 11 (125 Hz) at the bottom.
@@ -59,25 +67,25 @@ void TfrmCompatibilityTest::buildControls() {
     tbrFrequency->setTickInterval(2);
     tbrFrequency->setPageStep(1);
     tbrFrequency->setValue(11);
-    tbrFrequency->setToolTip(QStringLiteral("Test frequency"));
+    tbrFrequency->setToolTip(tr("Test frequency"));
     Label8 = makeLabel(this, "Label8", QStringLiteral("125"), QRect(306, 224, 76, 16));
     Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    Label5 = makeLabel(this, "Label5", QStringLiteral("Level"), QRect(400, 30, 150, 32));
+    Label5 = makeLabel(this, "Label5", tr("Level"), QRect(400, 30, 150, 32));
     Label5->setWordWrap(true);
     buildToneControls(QRect(400, 66, 60, 24), QPoint(400, 198),
-                      QStringLiteral("Take care and your headphones off when pressing this "
-                                     "button."));
-    Threshold->setToolTip(QStringLiteral("Output level, relative to digital full scale."));
+                      tr("Take care and your headphones off when pressing this "
+                         "button."));
+    Threshold->setToolTip(tr("Output level, relative to digital full scale."));
     Threshold->installEventFilter(this);
     lblThresholdUnit =
         makeLabel(this, "lblThresholdUnit", QStringLiteral("dB"), QRect(466, 70, 30, 16));
-    rdoLeftEar = named(new QRadioButton(QStringLiteral("Links"), this), "rdoLeftEar");
+    rdoLeftEar = named(new QRadioButton(tr("Links"), this), "rdoLeftEar");
     rdoLeftEar->setGeometry(400, 98, 140, 20);
     rdoLeftEar->setChecked(true);
-    rdoRightEar = named(new QRadioButton(QStringLiteral("Rechts"), this), "rdoRightEar");
+    rdoRightEar = named(new QRadioButton(tr("Rechts"), this), "rdoRightEar");
     rdoRightEar->setGeometry(400, 120, 140, 20);
-    Label1 = makeLabel(this, "Label1", QStringLiteral("Play"), QRect(400, 146, 150, 48));
+    Label1 = makeLabel(this, "Label1", tr("Play"), QRect(400, 146, 150, 48));
     Label1->setWordWrap(true);
     lblSoundLeft = makeLabel(this, "lblSoundLeft", QString(), QRect(400, 232, 150, 56));
     lblSoundLeft->setWordWrap(true);
@@ -86,12 +94,11 @@ void TfrmCompatibilityTest::buildControls() {
     Directions = makeLabel(this, "Directions", QString(), QRect(12, 296, 536, 48));
     Directions->setWordWrap(true);
     Directions->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Directions->setToolTip(
-        QStringLiteral("Brief Instructions. For furter Information read your Manual."));
-    btnClose = named(new QPushButton(QStringLiteral("Close"), this), "btnClose");
+    Directions->setToolTip(tr("Brief Instructions. For furter Information read your Manual."));
+    btnClose = named(new QPushButton(tr("Close"), this), "btnClose");
     btnClose->setGeometry(448, 360, 100, 28);
     btnClose->setAutoDefault(false);
-    btnClose->setToolTip(QStringLiteral("Ends this test and closes the window."));
+    btnClose->setToolTip(tr("Ends this test and closes the window."));
 
     connect(tbrFrequency, &QSlider::valueChanged, this, [this] { tbrFrequencyChange(); });
     connect(rdoRightEar, &QRadioButton::toggled, this, [this] { showChannelHint(); });
@@ -99,24 +106,23 @@ void TfrmCompatibilityTest::buildControls() {
 }
 
 void TfrmCompatibilityTest::FormCreate() {
-    Label7->setText(QStringLiteral("Frequenz"));
-    Label5->setText(QStringLiteral("Tonpegel, relativ zum Maximalpegel"));
-    Label1->setText(QStringLiteral("Testton auf Hörschwellenpegel abspielen"));
-    Directions->setText(
-        QStringLiteral("Geben Sie Werte von 0 bis -60 in das gelbe Feld ein, um Soundkarte und "
-                       "Kopfhörer zu testen. Selbst bei -60dB sollten alle Frequenzen in einem "
-                       "ruhigen Raum noch hörbar sein."));
+    Label7->setText(tr("Frequenz"));
+    Label5->setText(tr("Tonpegel, relativ zum Maximalpegel"));
+    Label1->setText(tr("Testton auf Hörschwellenpegel abspielen"));
+    Directions->setText(tr("Geben Sie Werte von 0 bis -60 in das gelbe Feld ein, um Soundkarte und "
+                           "Kopfhörer zu testen. Selbst bei -60dB sollten alle Frequenzen in einem "
+                           "ruhigen Raum noch hörbar sein."));
     showChannelHint();
-    btnClose->setText(QStringLiteral("Schließen"));
-    OnButton->setText(kOn);
+    btnClose->setText(tr("Schließen"));
+    OnButton->setText(onText());
 }
 
 // The hint names the channel chosen: it said "left" also while the right
 // one played, a plainly wrong instruction.
 void TfrmCompatibilityTest::showChannelHint() {
     lblSoundLeft->setText(rdoRightEar->isChecked()
-                              ? QStringLiteral("Der Ton sollte nur aus dem rechten Kanal kommen.")
-                              : QStringLiteral("Der Ton sollte nur aus dem linken Kanal kommen."));
+                              ? tr("Der Ton sollte nur aus dem rechten Kanal kommen.")
+                              : tr("Der Ton sollte nur aus dem linken Kanal kommen."));
 }
 
 int TfrmCompatibilityTest::selectedSlot() const {
@@ -137,22 +143,22 @@ void TfrmCompatibilityTest::showBesideMainWindow() {
 void TfrmCompatibilityTest::FormShow() {
     auto& mixer = context_.mixer;
     auto& messages = *context_.platform.messages;
-    messages.show(kWarning, {}, platform::MessageType::Warning);
+    messages.show(tr(kWarningText), {}, platform::MessageType::Warning);
     // The wave-output device's entry as the settings list shows it.
     const int device = context_.settings != nullptr ? context_.settings->waveOutDevice : 0;
     const QStringList entries = context_.platform.wave != nullptr
                                     ? engine::waveOutDeviceEntries(*context_.platform.wave)
                                     : QStringList();
-    Label9->setText(QStringLiteral("Aktive Soundkarte: ") + entries.value(device));
+    Label9->setText(tr("Aktive Soundkarte: %1").arg(entries.value(device)));
     if (mixer.WaveOutVolume.Steps == 0) {
-        messages.show(kWaveZeroSteps);
+        messages.show(tr(kWaveZeroStepsText));
     }
     setUpSlider(WaveOutSlider, lblWaveNote, mixer.WaveOutVolume, true);
     if (endpointPath()) {
         setUpEndpointMaster();
     } else {
         if (mixer.MasterVolume.Steps == 0) {
-            messages.show(kMasterZeroSteps);
+            messages.show(tr(kMasterZeroStepsText));
         }
         setUpSlider(MasterSlider, lblMasterNote, mixer.MasterVolume, true);
     }
@@ -194,7 +200,7 @@ void TfrmCompatibilityTest::tbrFrequencyChange() {
     const auto& state = context_.state;
     Label8->setText(
         QString::number(state.TestFrequencies[static_cast<std::size_t>(selectedSlot())]));
-    if (OnButton->text() == kOff) {
+    if (OnButton->text() == offText()) {
         playSelected();
     }
 }
@@ -221,7 +227,7 @@ void TfrmCompatibilityTest::toneOff() {
 }
 
 void TfrmCompatibilityTest::OnButtonClick() {
-    if (OnButton->text() != kOn) {
+    if (OnButton->text() != onText()) {
         toneOff();
         return;
     }

@@ -3,6 +3,7 @@
 #include "platform/FileNames.h"
 #include "platform/SystemErrors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -38,7 +39,9 @@ bool AtomicFile::open(const QString& target) {
     QByteArray pattern = folder + "/." + base + ".tmp-XXXXXX";
     fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd_ < 0) {
-        return fail(QStringLiteral("Die Datei kann nicht angelegt werden."), errno);
+        return fail(
+            QCoreApplication::translate("AtomicFile", "Die Datei kann nicht angelegt werden."),
+            errno);
     }
     temporary_ = pattern;
     // An existing target keeps its permissions; a new file gets the usual
@@ -58,7 +61,7 @@ bool AtomicFile::open(const QString& target) {
 
 qint64 AtomicFile::write(const char* data, qint64 size) {
     if (fd_ < 0) {
-        error_ = QStringLiteral("Die Datei ist nicht geöffnet.");
+        error_ = QCoreApplication::translate("AtomicFile", "Die Datei ist nicht geöffnet.");
         return -1;
     }
     qint64 done = 0;
@@ -68,7 +71,9 @@ qint64 AtomicFile::write(const char* data, qint64 size) {
             continue;
         }
         if (n <= 0) {
-            fail(QStringLiteral("Die Datei kann nicht geschrieben werden."), n < 0 ? errno : EIO);
+            fail(QCoreApplication::translate("AtomicFile",
+                                             "Die Datei kann nicht geschrieben werden."),
+                 n < 0 ? errno : EIO);
             return -1;
         }
         done += n;
@@ -79,16 +84,18 @@ qint64 AtomicFile::write(const char* data, qint64 size) {
 
 bool AtomicFile::commit() {
     if (fd_ < 0) {
-        error_ = QStringLiteral("Die Datei ist nicht geöffnet.");
+        error_ = QCoreApplication::translate("AtomicFile", "Die Datei ist nicht geöffnet.");
         return false;
     }
     // Every byte on the disk, and all of them, before the target is touched.
     if (::fsync(fd_) != 0) {
-        return fail(QStringLiteral("Die Datei kann nicht gesichert werden."), errno);
+        return fail(
+            QCoreApplication::translate("AtomicFile", "Die Datei kann nicht gesichert werden."),
+            errno);
     }
     struct stat info {};
     if (::fstat(fd_, &info) != 0 || info.st_size != written_) {
-        return fail(QStringLiteral("Die Datei ist unvollständig."), EIO);
+        return fail(QCoreApplication::translate("AtomicFile", "Die Datei ist unvollständig."), EIO);
     }
     const int fd = fd_;
     fd_ = -1;
@@ -96,13 +103,17 @@ bool AtomicFile::commit() {
         const int error = errno;
         ::unlink(temporary_.constData());
         temporary_.clear();
-        return fail(QStringLiteral("Die Datei kann nicht geschlossen werden."), error);
+        return fail(
+            QCoreApplication::translate("AtomicFile", "Die Datei kann nicht geschlossen werden."),
+            error);
     }
     if (::rename(temporary_.constData(), nativeFileName(target_).constData()) != 0) {
         const int error = errno;
         ::unlink(temporary_.constData());
         temporary_.clear();
-        return fail(QStringLiteral("Die Datei kann nicht ersetzt werden."), error);
+        return fail(
+            QCoreApplication::translate("AtomicFile", "Die Datei kann nicht ersetzt werden."),
+            error);
     }
     temporary_.clear();
     return true;

@@ -18,7 +18,7 @@ public:
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
-    // Creates the new file beside `target`. False with a German reason.
+    // Creates the new file beside `target`. False with a reason for the user.
     bool open(const QString& target);
     // Writes all of `size` bytes or fails (-1); the file is then unusable.
     qint64 write(const char* data, qint64 size);
@@ -26,7 +26,7 @@ public:
     bool commit();
     // Drops the new file; the target stays as it was.
     void cancel();
-    // Why the last step failed, in German.
+    // Why the last step failed, in the program's language.
     QString errorString() const { return error_; }
 
 private:
@@ -40,7 +40,7 @@ private:
 };
 
 // Writes `bytes` as the new content of `target` through an AtomicFile.
-// Returns the German reason of a failure, empty when saved.
+// Returns the reason of a failure (for the user), empty when saved.
 QString writeAtomically(const QString& target, const QByteArray& bytes);
 
 } // namespace tavo::platform

@@ -1,5 +1,6 @@
 #include "platform/DesktopOpen.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 
 namespace tavo::platform {
@@ -33,13 +34,16 @@ exit 0
 QString reasonFor(int status) {
     switch (status) {
     case 127:
-        return QStringLiteral("xdg-open ist nicht installiert (Paket xdg-utils).");
+        return QCoreApplication::translate("DesktopOpen",
+                                           "xdg-open ist nicht installiert (Paket xdg-utils).");
     case 2:
-        return QStringLiteral("Die Datei gibt es nicht.");
+        return QCoreApplication::translate("DesktopOpen", "Die Datei gibt es nicht.");
     case 3:
-        return QStringLiteral("Kein Programm gefunden, das sie anzeigen kann (kein Browser).");
+        return QCoreApplication::translate(
+            "DesktopOpen", "Kein Programm gefunden, das sie anzeigen kann (kein Browser).");
     default:
-        return QStringLiteral("xdg-open meldet den Fehler %1.").arg(status);
+        return QCoreApplication::translate("DesktopOpen", "xdg-open meldet den Fehler %1.")
+            .arg(status);
     }
 }
 
@@ -48,18 +52,21 @@ QString reasonFor(int status) {
 void openWithDesktop(const QUrl& url, QObject* context,
                      std::function<void(const QString& reason)> failed) {
     auto* shell = new QProcess(context);
-    QObject::connect(
-        shell, &QProcess::finished, shell, [shell, failed](int status, QProcess::ExitStatus how) {
-            if (how != QProcess::NormalExit || status != 0) {
-                failed(how == QProcess::NormalExit ? reasonFor(status)
-                                                   : QStringLiteral("xdg-open ist abgestürzt."));
-            }
-            shell->deleteLater();
-        });
+    QObject::connect(shell, &QProcess::finished, shell,
+                     [shell, failed](int status, QProcess::ExitStatus how) {
+                         if (how != QProcess::NormalExit || status != 0) {
+                             failed(how == QProcess::NormalExit
+                                        ? reasonFor(status)
+                                        : QCoreApplication::translate("DesktopOpen",
+                                                                      "xdg-open ist abgestürzt."));
+                         }
+                         shell->deleteLater();
+                     });
     QObject::connect(shell, &QProcess::errorOccurred, shell,
                      [shell, failed](QProcess::ProcessError error) {
                          if (error == QProcess::FailedToStart) {
-                             failed(QStringLiteral("Die Shell /bin/sh lässt sich nicht starten."));
+                             failed(QCoreApplication::translate(
+                                 "DesktopOpen", "Die Shell /bin/sh lässt sich nicht starten."));
                              shell->deleteLater();
                          }
                      });

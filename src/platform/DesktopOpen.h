@@ -12,7 +12,7 @@ namespace tavo::platform {
 // Opens a file or page in the desktop's program for it (xdg-open). Returns
 // at once; when it turns out that it could not be opened (no xdg-open, or
 // xdg-open found no program for it), `failed` runs from the event loop with
-// a German reason. A program that opens it stays open after ours ends.
+// a reason for the user. A program that opens it stays open after ours ends.
 // `context` owns what runs meanwhile.
 void openWithDesktop(const QUrl& url, QObject* context,
                      std::function<void(const QString& reason)> failed);

@@ -2,6 +2,7 @@
 
 #include "platform/SystemErrors.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <cerrno>
@@ -136,7 +137,8 @@ bool openFile(const QString& name, QIODevice::OpenMode mode, QFile& file, QStrin
     if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         if (error != nullptr) {
-            *error = QStringLiteral("Die Datei kann nicht geöffnet werden.");
+            *error =
+                QCoreApplication::translate("FileNames", "Die Datei kann nicht geöffnet werden.");
         }
         return false;
     }

@@ -17,8 +17,8 @@ QByteArray nativeFileName(const QString& name);
 // The program's arguments (without the program's name) read that way.
 QStringList argumentsFromNative(int argc, char** argv);
 
-// Opens a file by its (possibly non-UTF-8) name. False with a German reason
-// in `error` when it cannot be opened.
+// Opens a file by its (possibly non-UTF-8) name. False with a reason for the
+// user in `error` when it cannot be opened.
 bool openFile(const QString& name, QIODevice::OpenMode mode, QFile& file, QString* error);
 
 // Whether a name is an existing regular file.

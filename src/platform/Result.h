@@ -8,8 +8,8 @@
 
 namespace tavo {
 
-// What an operation gives back: a value, or the German message that says why
-// there is none (ready to be shown as it is). The program's logic uses this
+// What an operation gives back: a value, or the message that says why there
+// is none (ready to be shown as it is). The program's logic uses this
 // one type for "result or message"; `Result<void>` is success or a message.
 //
 //     Result<TestParameters> read = readTestParameters(settings);

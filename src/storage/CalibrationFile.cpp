@@ -2,6 +2,7 @@
 
 #include "storage/StringRecord.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 
 #include <algorithm>
@@ -11,6 +12,22 @@ namespace tavo::storage {
 namespace {
 const QByteArray kSignature = QByteArrayLiteral("Calibration Data");
 } // namespace
+
+QString calibrationFormatMessage() {
+    return QCoreApplication::translate("CalibrationFile", kCalibrationFormatText);
+}
+
+QString calibrationFilter() {
+    return QCoreApplication::translate("CalibrationFile", kCalibrationFilterText);
+}
+
+QString openCalibrationTitle() {
+    return QCoreApplication::translate("CalibrationFile", kOpenCalibrationTitleText);
+}
+
+QString saveCalibrationTitle() {
+    return QCoreApplication::translate("CalibrationFile", kSaveCalibrationTitleText);
+}
 
 QByteArray encodeCalibrationFile(const CalibrationFileContents& contents) {
     ByteWriter out;
@@ -43,14 +60,14 @@ Decoded<CalibrationFileContents> decodeCalibrationFile(QByteArrayView bytes) {
     ByteReader in(bytes);
     const auto signature = ReadStringRecordBytes(in);
     if (!signature || *signature != kSignature) {
-        return Result::failure(kCalibrationFormatMessage);
+        return Result::failure(calibrationFormatMessage());
     }
     CalibrationFileContents contents;
     for (QString* text : {&contents.person, &contents.headphones, &contents.soundcard,
                           &contents.comment, &contents.date, &contents.time}) {
         const auto record = ReadStringRecord(in);
         if (!record) {
-            return Result::failure(kCalibrationFormatMessage);
+            return Result::failure(calibrationFormatMessage());
         }
         *text = *record;
     }
@@ -62,7 +79,7 @@ Decoded<CalibrationFileContents> decodeCalibrationFile(QByteArrayView bytes) {
             const auto reserved = in.int32();
             const auto reference = in.float64();
             if (!wave || !master || !gain || !reserved || !reference) {
-                return Result::failure(kCalibrationFormatMessage);
+                return Result::failure(calibrationFormatMessage());
             }
             point = engine::TCalibrationPoint{*wave, *master, *gain, *reserved, *reference};
         }

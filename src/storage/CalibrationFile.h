@@ -26,14 +26,26 @@ struct CalibrationFileContents {
     std::array<std::array<engine::TCalibrationPoint, kCalibratedSlots>, engine::kEars> points{};
 };
 
-inline const QString kCalibrationFormatMessage =
-    QStringLiteral("Not a valid Calibration Data File");
+// The refusal of a damaged calibration file. The constant holds the text as
+// written here; calibrationFormatMessage() is the text the readers give and
+// the user sees (translated when a catalogue is installed), so compare a
+// reader's error with that.
+inline constexpr char kCalibrationFormatText[] =
+    QT_TRANSLATE_NOOP("CalibrationFile", "Not a valid Calibration Data File");
+inline const QString kCalibrationFormatMessage = QString::fromUtf8(kCalibrationFormatText);
+QString calibrationFormatMessage();
 
-// File dialogs for calibration files.
-inline const QString kCalibrationFilter = QStringLiteral("Vorlandt Klarovent Kalibrierung (*.vkk)");
+// File dialogs for calibration files, their texts as shown.
+inline constexpr char kCalibrationFilterText[] =
+    QT_TRANSLATE_NOOP("CalibrationFile", "Vorlandt Klarovent Kalibrierung (*.vkk)");
+inline constexpr char kOpenCalibrationTitleText[] =
+    QT_TRANSLATE_NOOP("CalibrationFile", "Open Calibration Data File");
+inline constexpr char kSaveCalibrationTitleText[] =
+    QT_TRANSLATE_NOOP("CalibrationFile", "Save Calibration Data File");
 inline const QString kCalibrationSuffix = QStringLiteral("vkk");
-inline const QString kOpenCalibrationTitle = QStringLiteral("Open Calibration Data File");
-inline const QString kSaveCalibrationTitle = QStringLiteral("Save Calibration Data File");
+QString calibrationFilter();
+QString openCalibrationTitle();
+QString saveCalibrationTitle();
 
 inline constexpr qsizetype kCalibrationPointsSize = 2 * kCalibratedSlots * 24;
 // The signature is a counted record too, and a reader takes any count up to

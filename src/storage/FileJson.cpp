@@ -2,6 +2,7 @@
 
 #include "platform/SystemErrors.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -36,7 +37,8 @@ public:
     Field member(const QString& key) const {
         const QJsonObject object = asObject();
         if (!object.contains(key)) {
-            throw Refused(QStringLiteral("Feld „%1“ fehlt").arg(join(key)));
+            throw Refused(
+                QCoreApplication::translate("FileJson", "Feld „%1“ fehlt").arg(join(key)));
         }
         return Field(object.value(key), join(key));
     }
@@ -44,7 +46,8 @@ public:
         const QJsonObject object = asObject();
         for (auto it = object.begin(); it != object.end(); ++it) {
             if (std::find(keys.begin(), keys.end(), it.key()) == keys.end()) {
-                throw Refused(QStringLiteral("Unbekanntes Feld „%1“").arg(join(it.key())));
+                throw Refused(QCoreApplication::translate("FileJson", "Unbekanntes Feld „%1“")
+                                  .arg(join(it.key())));
             }
         }
         for (const QString& key : keys) {
@@ -54,7 +57,8 @@ public:
     // An array of exactly `size` elements.
     std::vector<Field> elements(qsizetype size) const {
         if (!value_.isArray() || value_.toArray().size() != size) {
-            throw wrongShape(QStringLiteral("Liste mit %1 Einträgen").arg(size));
+            throw wrongShape(
+                QCoreApplication::translate("FileJson", "Liste mit %1 Einträgen").arg(size));
         }
         std::vector<Field> list;
         const QJsonArray array = value_.toArray();
@@ -65,13 +69,13 @@ public:
     }
     QString text() const {
         if (!value_.isString()) {
-            throw wrongShape(QStringLiteral("Text"));
+            throw wrongShape(QCoreApplication::translate("FileJson", "Text"));
         }
         return value_.toString();
     }
     bool boolean() const {
         if (!value_.isBool()) {
-            throw wrongShape(QStringLiteral("true oder false"));
+            throw wrongShape(QCoreApplication::translate("FileJson", "true oder false"));
         }
         return value_.toBool();
     }
@@ -80,13 +84,15 @@ public:
         const double number = value_.toDouble();
         if (!value_.isDouble() || std::trunc(number) != number || number < minimum ||
             number > maximum) {
-            throw wrongShape(QStringLiteral("ganze Zahl von %1 bis %2").arg(minimum).arg(maximum));
+            throw wrongShape(QCoreApplication::translate("FileJson", "ganze Zahl von %1 bis %2")
+                                 .arg(minimum)
+                                 .arg(maximum));
         }
         return static_cast<std::int32_t>(number);
     }
     double number() const {
         if (!value_.isDouble()) {
-            throw wrongShape(QStringLiteral("Zahl"));
+            throw wrongShape(QCoreApplication::translate("FileJson", "Zahl"));
         }
         return value_.toDouble();
     }
@@ -94,7 +100,7 @@ public:
 private:
     QJsonObject asObject() const {
         if (!value_.isObject()) {
-            throw wrongShape(QStringLiteral("Objekt"));
+            throw wrongShape(QCoreApplication::translate("FileJson", "Objekt"));
         }
         return value_.toObject();
     }
@@ -102,8 +108,11 @@ private:
         return path_.isEmpty() ? key : path_ + QLatin1Char('.') + key;
     }
     Refused wrongShape(const QString& expected) const {
-        return Refused(QStringLiteral("Feld „%1“ hat die falsche Form (erwartet: %2)")
-                           .arg(path_.isEmpty() ? QStringLiteral("(Dokument)") : path_, expected));
+        return Refused(
+            QCoreApplication::translate("FileJson", "Feld „%1“ hat die falsche Form (erwartet: %2)")
+                .arg(path_.isEmpty() ? QCoreApplication::translate("FileJson", "(Dokument)")
+                                     : path_,
+                     expected));
     }
 
     QJsonValue value_;
@@ -112,7 +121,8 @@ private:
 
 void expectFormat(const Field& root, const QString& format) {
     if (root.member(QStringLiteral("format")).text() != format) {
-        throw Refused(QStringLiteral("Feld „format“ muss „%1“ sein").arg(format));
+        throw Refused(
+            QCoreApplication::translate("FileJson", "Feld „format“ muss „%1“ sein").arg(format));
     }
 }
 
@@ -243,8 +253,9 @@ Decoded<QJsonObject> calibrationFileToJson(const CalibrationFileContents& conten
             const auto& point = contents.points[ear][slot];
             if (!std::isfinite(point.Reference)) {
                 return Decoded<QJsonObject>::failure(
-                    QStringLiteral("Der Bezugswert von %1[%2] ist keine endliche Zahl und hat in "
-                                   "JSON keine Form")
+                    QCoreApplication::translate(
+                        "FileJson", "Der Bezugswert von %1[%2] ist keine endliche Zahl und hat in "
+                                    "JSON keine Form")
                         .arg(kEarKeys[ear])
                         .arg(slot));
             }
@@ -286,13 +297,14 @@ Decoded<QJsonObject> parseJsonObject(QByteArrayView text) {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(text.toByteArray(), &error);
     if (error.error != QJsonParseError::NoError) {
-        return Decoded<QJsonObject>::failure(QStringLiteral("Kein gültiges JSON (Zeichen %1): %2")
-                                                 .arg(error.offset)
-                                                 .arg(platform::jsonErrorText(error.error)));
+        return Decoded<QJsonObject>::failure(
+            QCoreApplication::translate("FileJson", "Kein gültiges JSON (Zeichen %1): %2")
+                .arg(error.offset)
+                .arg(platform::jsonErrorText(error.error)));
     }
     if (!document.isObject()) {
         return Decoded<QJsonObject>::failure(
-            QStringLiteral("Das JSON-Dokument muss ein Objekt sein"));
+            QCoreApplication::translate("FileJson", "Das JSON-Dokument muss ein Objekt sein"));
     }
     return Decoded<QJsonObject>::success(document.object());
 }

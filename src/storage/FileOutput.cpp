@@ -3,6 +3,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/FileNames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -42,19 +43,24 @@ std::unique_ptr<FileOutput> makeFileOutput() {
 
 QString saveBytes(const QString& target, const QByteArray& bytes, FileOutput& output) {
     if (!output.open(target)) {
-        return QStringLiteral("Die Datei „%1“ kann nicht angelegt werden: %2")
+        return QCoreApplication::translate("FileOutput",
+                                           "Die Datei „%1“ kann nicht angelegt werden: %2")
             .arg(shown(target), output.errorString());
     }
     for (qint64 done = 0; done < bytes.size();) {
         const qint64 piece = std::min(kPieceSize, bytes.size() - done);
         const qint64 written = output.write(bytes.constData() + done, piece);
         if (written != piece) {
-            const QString reason = written < 0 ? output.errorString()
-                                               : QStringLiteral("nur %1 von %2 Bytes geschrieben")
-                                                     .arg(done + std::max<qint64>(written, 0))
-                                                     .arg(bytes.size());
+            const QString reason =
+                written < 0
+                    ? output.errorString()
+                    : QCoreApplication::translate("FileOutput", "nur %1 von %2 Bytes geschrieben")
+                          .arg(done + std::max<qint64>(written, 0))
+                          .arg(bytes.size());
             output.cancel();
-            return QStringLiteral("Die Datei „%1“ konnte nicht vollständig geschrieben werden: %2")
+            return QCoreApplication::translate(
+                       "FileOutput",
+                       "Die Datei „%1“ konnte nicht vollständig geschrieben werden: %2")
                 .arg(shown(target), reason);
         }
         done += piece;
@@ -62,7 +68,8 @@ QString saveBytes(const QString& target, const QByteArray& bytes, FileOutput& ou
     if (!output.commit()) {
         const QString reason = output.errorString();
         output.cancel();
-        return QStringLiteral("Die Datei „%1“ konnte nicht gespeichert werden: %2")
+        return QCoreApplication::translate("FileOutput",
+                                           "Die Datei „%1“ konnte nicht gespeichert werden: %2")
             .arg(shown(target), reason);
     }
     return {};
@@ -79,13 +86,15 @@ Decoded<QByteArray> readFileHead(const QString& fileName, qsizetype maxBytes) {
     QString reason;
     if (!platform::openFile(fileName, QIODevice::ReadOnly, file, &reason)) {
         return Decoded<QByteArray>::failure(
-            QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden: %2")
+            QCoreApplication::translate("FileOutput",
+                                        "Die Datei „%1“ kann nicht geöffnet werden: %2")
                 .arg(shown(fileName), reason));
     }
     QByteArray bytes = file.read(maxBytes);
     if (file.error() != QFileDevice::NoError) {
         return Decoded<QByteArray>::failure(
-            QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.").arg(shown(fileName)));
+            QCoreApplication::translate("FileOutput", "Die Datei „%1“ kann nicht gelesen werden.")
+                .arg(shown(fileName)));
     }
     return Decoded<QByteArray>::success(std::move(bytes));
 }

@@ -4,6 +4,8 @@
 #include "platform/SettingsStore.h"
 #include "storage/SettingsTable.h"
 
+#include <QCoreApplication>
+
 namespace tavo::storage {
 
 namespace {
@@ -81,7 +83,8 @@ void writeRow(const SettingRow& row, platform::SettingsStore& store, const Setti
 } // namespace
 
 QString registryReadFailedText() {
-    return QStringLiteral("Fehler beim Lesen der Registry! Benutze Standardwerte.");
+    return QCoreApplication::translate("Registry",
+                                       "Fehler beim Lesen der Registry! Benutze Standardwerte.");
 }
 
 RegistryRead readStoredSettings(platform::SettingsStore& store, Settings& settings,
@@ -119,7 +122,8 @@ RegistryRead ReadRegistry(platform::SettingsStore& store, Settings& settings,
     store.openKey(false);
     const auto firstRun = store.readInteger(QString::fromLatin1(kFirstRunValue));
     if (firstRun && *firstRun == 1) {
-        messages.show(QStringLiteral(
+        messages.show(QCoreApplication::translate(
+            "Registry",
             "Da Sie das Programm zum ersten mal starten, überprüfen und bestätigen Sie bitte "
             "auch die Einstellungen für Soundkarte und Joystick."));
         store.writeInteger(QString::fromLatin1(kFirstRunValue), 0);
@@ -156,6 +160,17 @@ bool seedSettingsStore(platform::SettingsStore& store, QString* error) {
     }
     store.writeInteger(QString::fromLatin1(kFirstRunValue), 1);
     return store.closeKey(error);
+}
+
+QString storedLanguage(platform::SettingsStore& store) {
+    const SettingRow* row = findSetting(QStringLiteral("Language"));
+    const QString design = QString::fromUtf8(row->designText);
+    if (!store.exists() || !store.openKey(false)) {
+        return design;
+    }
+    const std::optional<QString> value = store.readText(nameOf(*row));
+    store.closeKey();
+    return value.value_or(design);
 }
 
 } // namespace tavo::storage

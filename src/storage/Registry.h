@@ -42,6 +42,11 @@ bool WriteRegistry(platform::SettingsStore& store, const Settings& settings, QSt
 // numbers 0, and "FirstRun" = 1.
 bool seedSettingsStore(platform::SettingsStore& store, QString* error);
 
+// The language the settings choose ("system", "de", "en", "source" or a
+// value this program does not know), read on its own before any window is
+// built; the design value when the store lacks it.
+QString storedLanguage(platform::SettingsStore& store);
+
 // The message of a failed read.
 QString registryReadFailedText();
 

@@ -70,6 +70,10 @@ struct Settings {
     QString defaultExposure;
     QString wantedLevelAtEar;
 
+    // The language of the windows from the next start: "system" (the
+    // desktop's locale), "de", "en" or "source" (the texts as written).
+    QString language;
+
     // Not stored: the dialog starts them at their design values.
     bool practiceDeviation = false;  // the second run plays 5 dB louder
     bool disableScreenSaver = false; // no screen saver while no stop is requested

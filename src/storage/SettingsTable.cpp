@@ -55,17 +55,20 @@ constexpr std::array kTable{
     boolean("Trial Run", "Trial", true, &S::trialRun),
     boolean("First Ear", "FirstEar", true, &S::leftEarFirst),
     number("Pulse Duration(s)", "BeepTimeEdit", "1", &S::pulseDuration,
-           {0, 5, false, "Signaldauer", "Sekunden"}),
+           {0, 5, false, QT_TRANSLATE_NOOP("SettingsTable", "Signaldauer"),
+            QT_TRANSLATE_NOOP("SettingsTable", "Sekunden")}),
     number("Pause Duration(s)", "PauseTimeEdit", "1", &S::pauseDuration,
-           {0, 5, false, "Lückendauer", "Sekunden"}),
+           {0, 5, false, QT_TRANSLATE_NOOP("SettingsTable", "Lückendauer"),
+            QT_TRANSLATE_NOOP("SettingsTable", "Sekunden")}),
     number("Level Steps (dB)", "LevelStep", "3", &S::levelStep,
-           {1, 10, false, "Pegelschritt", "dB"}),
+           {1, 10, false, QT_TRANSLATE_NOOP("SettingsTable", "Pegelschritt"), "dB"}),
     number("Start Level (dB HL)", "LevelStart", "40", &S::levelStart,
-           {-10, 100, true, "Anfangspegel", "dB HL"}),
+           {-10, 100, true, QT_TRANSLATE_NOOP("SettingsTable", "Anfangspegel"), "dB HL"}),
     number("Max. Test time(s)", "TestTimeEdit", "30", &S::maxTestTime,
-           {10, 60, false, "Testdauer pro Frequenz", "Sekunden"}),
+           {10, 60, false, QT_TRANSLATE_NOOP("SettingsTable", "Testdauer pro Frequenz"),
+            QT_TRANSLATE_NOOP("SettingsTable", "Sekunden")}),
     number("Min. Reversals", "ReverseEdit", "6", &S::minReversals,
-           {2, 10, true, "Richtungswechsel", ""}),
+           {2, 10, true, QT_TRANSLATE_NOOP("SettingsTable", "Richtungswechsel"), ""}),
     boolean("NewSideReset", "cboNewSide0dB", false, &S::resetOnNewSide),
     boolean("NewFreqReset", "cboNewFreq0dB", false, &S::resetOnNewFrequency),
     device("Wave Out Device Number", "WaveOutDevice", &S::waveOutDevice),
@@ -86,7 +89,10 @@ constexpr std::array kTable{
     colour("Colour Audiogram Thresholds Right", 6, 0x0000FF),
     boolean("Reload Cal File", "chkLoadCal", false, &S::reloadCalibration),
     boolean("Print Cal File", "chkPrintCal", false, &S::printCalibrationFileName),
-    text("Cal Filename", "Label24", "Keine Datei ausgewählt", &S::calibrationFileName),
+    // The design text is stored as it is; only the dialog's label shows it
+    // translated.
+    text("Cal Filename", "Label24", QT_TRANSLATE_NOOP("SettingsTable", "Keine Datei ausgewählt"),
+         &S::calibrationFileName),
 };
 
 constexpr std::array kUnstored{
@@ -104,9 +110,10 @@ constexpr std::array kAdded{
     text("Archive SSL Mode", "cbxArchiveSslMode", "prefer", &S::archiveSslMode),
     boolean("Retest 1000Hz", "chkRetest1000", false, &S::retest1000),
     number("Default Exposure (dB(A))", "edtDefaultExposure", "", &S::defaultExposure,
-           {70, 130, false, "Lärmexposition", "dB(A)"}),
+           {70, 130, false, QT_TRANSLATE_NOOP("SettingsTable", "Lärmexposition"), "dB(A)"}),
     number("Wanted Level At Ear (dB(A))", "edtWantedLevel", "80", &S::wantedLevelAtEar,
-           {60, 85, false, "Zielpegel am Ohr", "dB(A)"}),
+           {60, 85, false, QT_TRANSLATE_NOOP("SettingsTable", "Zielpegel am Ohr"), "dB(A)"}),
+    text("Language", "cbxLanguage", "system", &S::language),
 };
 
 constexpr std::size_t kRows = kTable.size();

@@ -18,6 +18,8 @@ enum class SettingKind {
 
 // The values a test parameter's field may hold. `wholeNumber`: only whole
 // numbers; `label` names the field in a message, `unit` follows the range.
+// Both are marked for translation in the context "SettingsTable": a message
+// shows them through QCoreApplication::translate("SettingsTable", ...).
 struct SettingRange {
     double minimum = 0.0;
     double maximum = 0.0;

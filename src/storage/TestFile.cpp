@@ -3,6 +3,8 @@
 #include "storage/BooleanText.h"
 #include "storage/StringRecord.h"
 
+#include <QCoreApplication>
+
 namespace tavo::storage {
 
 namespace {
@@ -68,10 +70,16 @@ bool readArrays(ByteReader& in, TTestResult& run) {
 }
 
 QString booleanMessage(const QString& text) {
-    return QStringLiteral("Die Datei enthält keinen gültigen Wahrheitswert: „%1“").arg(text);
+    return QCoreApplication::translate("TestFile",
+                                       "Die Datei enthält keinen gültigen Wahrheitswert: „%1“")
+        .arg(text);
 }
 
 } // namespace
+
+QString testFileFormatMessage() {
+    return QCoreApplication::translate("TestFile", kTestFileFormatText);
+}
 
 QByteArray encodeTestFile(const TestFileContents& contents) {
     ByteWriter out;
@@ -103,14 +111,14 @@ Decoded<TestFileContents> decodeTestFile(QByteArrayView bytes) {
     // The pad byte after the signature is not compared.
     if (!header || static_cast<unsigned char>(header->front()) != kSignatureLength ||
         header->sliced(1, kSignatureLength) != QByteArrayView(kSignature)) {
-        return Result::failure(kTestFileFormatMessage);
+        return Result::failure(testFileFormatMessage());
     }
 
     std::array<QString, 10> texts;
     for (auto& text : texts) {
         const auto record = ReadStringRecord(in);
         if (!record) {
-            return Result::failure(kTestFileFormatMessage);
+            return Result::failure(testFileFormatMessage());
         }
         text = *record;
     }
@@ -131,7 +139,7 @@ Decoded<TestFileContents> decodeTestFile(QByteArrayView bytes) {
     contents.run2.TestDate = texts[8];
     contents.run2.TestTime = texts[9];
     if (!readArrays(in, contents.run1) || !readArrays(in, contents.run2)) {
-        return Result::failure(kTestFileFormatMessage);
+        return Result::failure(testFileFormatMessage());
     }
     return Result::success(std::move(contents));
 }

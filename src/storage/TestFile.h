@@ -26,7 +26,14 @@ struct TestFileContents {
 TestFileContents fileContentsOf(const engine::TestRecord& record);
 engine::TestRecord recordFrom(TestFileContents contents);
 
-inline const QString kTestFileFormatMessage = QStringLiteral("Dateiformat nicht erkannt");
+// The refusal of a damaged test file. The constant holds the text as written
+// here; testFileFormatMessage() is the text the readers give and the user
+// sees (translated when a catalogue is installed), so compare a reader's
+// error with that.
+inline constexpr char kTestFileFormatText[] =
+    QT_TRANSLATE_NOOP("TestFile", "Dateiformat nicht erkannt");
+inline const QString kTestFileFormatMessage = QString::fromUtf8(kTestFileFormatText);
+QString testFileFormatMessage();
 
 // Size of the fixed part (header, ten empty string records, the four
 // arrays) and of the largest file the layout allows.

@@ -22,16 +22,12 @@ template <typename T> T* named(T* object, const char* name) {
     return object;
 }
 
-QString finishedText(const QString& date, const QString& time) {
-    return QStringLiteral("Calibration finished on ") + date + QStringLiteral(" at ") + time;
-}
-
 } // namespace
 
 TfrmCalibrationInfo::TfrmCalibrationInfo(CalibrationInfoContext context, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), context_(std::move(context)) {
     setObjectName(QStringLiteral("frmCalibrationInfo"));
-    setWindowTitle(QStringLiteral("Calibration Information"));
+    setWindowTitle(tr("Calibration Information"));
     setModal(false);
     buildControls();
     FormCreate();
@@ -41,41 +37,41 @@ TfrmCalibrationInfo::~TfrmCalibrationInfo() = default;
 
 void TfrmCalibrationInfo::buildControls() {
     setFixedSize(440, 250);
-    const auto field = [this](const char* name, const char* labelName, const char* caption,
-                              const char* hint, int top) {
-        auto* label = named(new QLabel(QString::fromUtf8(caption), this), labelName);
+    const auto field = [this](const char* name, const char* labelName, const QString& caption,
+                              const QString& hint, int top) {
+        auto* label = named(new QLabel(caption, this), labelName);
         label->setGeometry(16, top + 4, 130, 16);
         auto* edit = named(new QLineEdit(this), name);
         edit->setGeometry(150, top, 270, 24);
-        edit->setToolTip(QString::fromUtf8(hint));
+        edit->setToolTip(hint);
         return edit;
     };
-    Person = field("Person", "lblPerson", "Calibration done by:", "Enter your Name here", 16);
-    Headphones = field("Headphones", "lblHeadphones",
-                       "Headphones used:", "Enter the type of headphones used here", 48);
-    Soundcard = field("Soundcard", "lblSoundcard",
-                      "Soundcard used:", "Enter the type of soundcard used here", 80);
+    Person =
+        field("Person", "lblPerson", tr("Calibration done by:"), tr("Enter your Name here"), 16);
+    Headphones = field("Headphones", "lblHeadphones", tr("Headphones used:"),
+                       tr("Enter the type of headphones used here"), 48);
+    Soundcard = field("Soundcard", "lblSoundcard", tr("Soundcard used:"),
+                      tr("Enter the type of soundcard used here"), 80);
     Soundcard->setEnabled(false);
-    Comment = field("Comment", "lblComment", "Comment:", "Add your comments here!", 112);
+    Comment = field("Comment", "lblComment", tr("Comment:"), tr("Add your comments here!"), 112);
 
     DateStamp = named(new QLabel(this), "DateStamp");
     DateStamp->setGeometry(16, 150, 404, 18);
-    DateStamp->setToolTip(
-        QStringLiteral("System date and time. If wrong, correct in Windows Conrol Panel."));
+    DateStamp->setToolTip(tr("System date and time. If wrong, correct in Windows Conrol Panel."));
 
-    OKSave = named(new QPushButton(QStringLiteral("OK"), this), "OKSave");
+    OKSave = named(new QPushButton(tr("OK"), this), "OKSave");
     OKSave->setGeometry(230, 200, 90, 28);
-    Cancel = named(new QPushButton(QStringLiteral("Cancel"), this), "Cancel");
+    Cancel = named(new QPushButton(tr("Cancel"), this), "Cancel");
     Cancel->setGeometry(330, 200, 90, 28);
     connect(OKSave, &QPushButton::clicked, this, [this] { OKSaveClick(); });
     connect(Cancel, &QPushButton::clicked, this, [this] { CancelClick(); });
 
     // An existing file is replaced without asking.
-    CalSave = named(new QFileDialog(this, kSaveCalibrationTitle), "CalSave");
+    CalSave = named(new QFileDialog(this, saveCalibrationTitle()), "CalSave");
     CalSave->setAcceptMode(QFileDialog::AcceptSave);
     CalSave->setFileMode(QFileDialog::AnyFile);
     CalSave->setDefaultSuffix(kCalibrationSuffix);
-    CalSave->setNameFilter(kCalibrationFilter);
+    CalSave->setNameFilter(calibrationFilter());
     CalSave->setOption(QFileDialog::DontConfirmOverwrite, true);
 }
 
@@ -122,6 +118,9 @@ void TfrmCalibrationInfo::FormActivate() {
         setMainWindowEnabled(false);
     }
     const auto& state = context_.state;
+    const auto finishedText = [](const QString& date, const QString& time) {
+        return tr("Calibration finished on %1 at %2").arg(date, time);
+    };
     const bool pending = state.NewCalibrationPending;
     for (QLineEdit* edit : {Person, Headphones, Comment}) {
         edit->setEnabled(pending);
@@ -150,7 +149,7 @@ void TfrmCalibrationInfo::OKSaveClick() {
             if (!error.isEmpty()) {
                 // The dialog stays open, so the user can try another place.
                 context_.messages.show(
-                    QStringLiteral("Beim Speichern ist ein Fehler aufgetreten\n") + error, {},
+                    tr("Beim Speichern ist ein Fehler aufgetreten\n%1").arg(error), {},
                     platform::MessageType::Error);
                 return;
             }

@@ -55,7 +55,7 @@ TfrmSettings::TfrmSettings(engine::AppState& state, Settings& settings,
       state_(state), settings_(settings), platform_(platform), store_(store), host_(host),
       mixer_(mixer) {
     setObjectName(QStringLiteral("frmSettings"));
-    setWindowTitle(QStringLiteral("Tavo Audiometer Settings"));
+    setWindowTitle(tr("Tavo Audiometer Settings"));
     setModal(false);
 
     SettingsPages = named(new QTabWidget(this), "SettingsPages");
@@ -69,9 +69,9 @@ TfrmSettings::TfrmSettings(engine::AppState& state, Settings& settings,
     buildArchivePage();
     buildReportPage();
 
-    OK = named(new QPushButton(QStringLiteral("OK"), this), "OK");
+    OK = named(new QPushButton(tr("OK"), this), "OK");
     OK->setDefault(true);
-    Cancel = named(new QPushButton(QStringLiteral("Cancel"), this), "Cancel");
+    Cancel = named(new QPushButton(tr("Cancel"), this), "Cancel");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(OK);
@@ -160,8 +160,8 @@ void TfrmSettings::FormCreate() {
     if (chosen < MixerDevice->count()) {
         openMixer(chosen);
     } else {
-        platform_.messages->show(QStringLiteral(
-            "Previously used Sound Device no longer present. Please select new Device!"));
+        platform_.messages->show(
+            tr("Previously used Sound Device no longer present. Please select new Device!"));
         selectPage(SoundCard);
         host_.setMainWindowEnabled(false);
         show();
@@ -178,7 +178,7 @@ void TfrmSettings::FormActivate() {
         for (auto* list : {WaveOutDevice, MixerDevice}) {
             list->setEnabled(false);
             list->setCurrentIndex(-1);
-            list->setPlaceholderText(QStringLiteral("No Devices present"));
+            list->setPlaceholderText(tr("No Devices present"));
         }
     }
 }
@@ -187,7 +187,7 @@ void TfrmSettings::OKClick() {
     QString error;
     if (!WriteRegistry(store_, settings_, &error)) {
         platform_.messages->show(
-            QStringLiteral("Die Einstellungen konnten nicht gespeichert werden.\n") + error, {},
+            tr("Die Einstellungen konnten nicht gespeichert werden.\n%1").arg(error), {},
             platform::MessageType::Error);
         return;
     }
@@ -257,38 +257,37 @@ void TfrmSettings::startProgram(const QString& purpose, const QList<ToolProgram>
     for (const auto& candidate : candidates) {
         const QString program = QStandardPaths::findExecutable(candidate.name);
         if (program.isEmpty()) {
-            tried << QStringLiteral("„%1“").arg(candidate.name);
+            tried << tr("„%1“").arg(candidate.name);
             continue;
         }
         if (!QProcess::startDetached(program, candidate.arguments)) {
             platform_.messages->show(
-                QStringLiteral("%1 können nicht geöffnet werden: Das Programm „%2“ ließ sich "
-                               "nicht starten.")
+                tr("%1 können nicht geöffnet werden: Das Programm „%2“ ließ sich "
+                   "nicht starten.")
                     .arg(purpose, program),
                 {}, platform::MessageType::Error);
         }
         return;
     }
     platform_.messages->show(
-        QStringLiteral("%1 können nicht geöffnet werden: %2")
-            .arg(purpose,
-                 tried.size() == 1
-                     ? QStringLiteral("Das Programm %1 ist nicht installiert.").arg(tried.first())
-                     : QStringLiteral("Keines der Programme %1 und %2 ist installiert.")
-                           .arg(QStringList(tried.mid(0, tried.size() - 1))
-                                    .join(QStringLiteral(", ")),
-                                tried.last())),
+        tr("%1 können nicht geöffnet werden: %2")
+            .arg(purpose, tried.size() == 1
+                              ? tr("Das Programm %1 ist nicht installiert.").arg(tried.first())
+                              : tr("Keines der Programme %1 und %2 ist installiert.")
+                                    .arg(QStringList(tried.mid(0, tried.size() - 1))
+                                             .join(QStringLiteral(", ")),
+                                         tried.last())),
         {}, platform::MessageType::Warning);
 }
 
 void TfrmSettings::Button2Click() {
-    startProgram(QStringLiteral("Die Audio-Einstellungen des Systems"),
+    startProgram(tr("Die Audio-Einstellungen des Systems"),
                  {{QStringLiteral("pavucontrol"), {}},
                   {QStringLiteral("gnome-control-center"), {QStringLiteral("sound")}}});
 }
 
 void TfrmSettings::Button1Click() {
-    startProgram(QStringLiteral("Die Joystick-Einstellungen des Systems"),
+    startProgram(tr("Die Joystick-Einstellungen des Systems"),
                  {{QStringLiteral("jstest-gtk"), {}}});
 }
 

@@ -108,6 +108,10 @@ public:
     QCheckBox* chkPraxisabweichung = nullptr;
     QCheckBox* chkDisableSS = nullptr;
     QCheckBox* chkShowLevel = nullptr;
+    // The windows' language from the next start (item data: the stored code).
+    QLabel* lblLanguage = nullptr;
+    QComboBox* cbxLanguage = nullptr;
+    QLabel* lblLanguageNote = nullptr;
 
     QGroupBox* GroupBox2 = nullptr;
     QComboBox* WaveOutDevice = nullptr;

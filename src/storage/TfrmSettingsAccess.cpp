@@ -7,8 +7,11 @@
 #include "storage/SettingsHost.h"
 #include "storage/SettingsTable.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,9 +58,22 @@ void TfrmSettings::loadControl(const SettingRow& row) {
         if (auto* edit = findChild<QLineEdit*>(name)) {
             edit->setText(textOf(settings_, row));
         } else if (auto* label = findChild<QLabel*>(name)) {
-            label->setText(textOf(settings_, row));
+            // A label only shows the value: its design text ("no file
+            // chosen") is shown translated, the value stays as stored.
+            const QString text = textOf(settings_, row);
+            const bool design =
+                *row.designText != '\0' && text == QString::fromUtf8(row.designText);
+            label->setText(design ? QCoreApplication::translate("SettingsTable", row.designText)
+                                  : text);
         } else if (auto* choice = findChild<QComboBox*>(name)) {
-            choice->setCurrentText(textOf(settings_, row));
+            // A list whose items carry codes shows the item of the stored
+            // code; an unknown code shows the first item (the default).
+            const QString value = textOf(settings_, row);
+            if (choice->itemData(0).isValid()) {
+                choice->setCurrentIndex(std::max(0, choice->findData(value)));
+            } else {
+                choice->setCurrentText(value);
+            }
         }
         break;
     case SettingKind::Device:
@@ -100,8 +116,12 @@ void TfrmSettings::connectWriteBack() {
                     connect(edit, &QLineEdit::textChanged, this,
                             [this, &row](const QString& text) { setText(settings_, row, text); });
                 } else if (auto* choice = findChild<QComboBox*>(name)) {
-                    connect(choice, &QComboBox::currentTextChanged, this,
-                            [this, &row](const QString& text) { setText(settings_, row, text); });
+                    connect(choice, &QComboBox::currentIndexChanged, this,
+                            [this, &row, choice](int) {
+                                const QVariant code = choice->currentData();
+                                setText(settings_, row,
+                                        code.isValid() ? code.toString() : choice->currentText());
+                            });
                 }
             } else if (row.kind == SettingKind::Device) {
                 if (auto* combo = findChild<QComboBox*>(name)) {

@@ -30,19 +30,17 @@ template <typename T> T* named(T* widget, const char* name) {
 
 void TfrmSettings::buildArchivePage() {
     ArchivePage = named(new QWidget, "ArchivePage");
-    SettingsPages->addTab(ArchivePage, QStringLiteral("Archiv"));
+    SettingsPages->addTab(ArchivePage, tr("Archiv"));
     auto* layout = new QVBoxLayout(ArchivePage);
 
-    rdoArchiveLocal =
-        named(new QRadioButton(QStringLiteral("Auf diesem Platz (SQLite-Datei)"), ArchivePage),
-              "rdoArchiveLocal");
+    rdoArchiveLocal = named(new QRadioButton(tr("Auf diesem Platz (SQLite-Datei)"), ArchivePage),
+                            "rdoArchiveLocal");
     lblArchivePath = named(new QLabel(archive::ArchiveLocation::defaultSqlite().path, ArchivePage),
                            "lblArchivePath");
     lblArchivePath->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblArchivePath->setIndent(20);
     rdoArchiveServer =
-        named(new QRadioButton(QStringLiteral("Auf einem PostgreSQL-Server (mehrere Plätze)"),
-                               ArchivePage),
+        named(new QRadioButton(tr("Auf einem PostgreSQL-Server (mehrere Plätze)"), ArchivePage),
               "rdoArchiveServer");
     layout->addWidget(rdoArchiveLocal);
     layout->addWidget(lblArchivePath);
@@ -51,36 +49,34 @@ void TfrmSettings::buildArchivePage() {
     auto* server = new QFormLayout;
     server->setContentsMargins(20, 0, 0, 0);
     edtArchiveHost = named(new QLineEdit(ArchivePage), "edtArchiveHost");
-    edtArchiveHost->setPlaceholderText(QStringLiteral("Standard von libpq (PGHOST)"));
+    edtArchiveHost->setPlaceholderText(tr("Standard von libpq (PGHOST)"));
     edtArchivePort = named(new QLineEdit(ArchivePage), "edtArchivePort");
     edtArchiveDatabase = named(new QLineEdit(ArchivePage), "edtArchiveDatabase");
     edtArchiveUser = named(new QLineEdit(ArchivePage), "edtArchiveUser");
-    edtArchiveUser->setPlaceholderText(QStringLiteral("Anmeldename (PGUSER)"));
+    edtArchiveUser->setPlaceholderText(tr("Anmeldename (PGUSER)"));
     cbxArchiveSslMode = named(new QComboBox(ArchivePage), "cbxArchiveSslMode");
     cbxArchiveSslMode->addItems({QStringLiteral("disable"), QStringLiteral("allow"),
                                  QStringLiteral("prefer"), QStringLiteral("require"),
                                  QStringLiteral("verify-ca"), QStringLiteral("verify-full")});
-    server->addRow(QStringLiteral("Server:"), edtArchiveHost);
-    server->addRow(QStringLiteral("Port:"), edtArchivePort);
-    server->addRow(QStringLiteral("Datenbank:"), edtArchiveDatabase);
-    server->addRow(QStringLiteral("Benutzer:"), edtArchiveUser);
-    server->addRow(QStringLiteral("SSL-Modus:"), cbxArchiveSslMode);
+    server->addRow(tr("Server:"), edtArchiveHost);
+    server->addRow(tr("Port:"), edtArchivePort);
+    server->addRow(tr("Datenbank:"), edtArchiveDatabase);
+    server->addRow(tr("Benutzer:"), edtArchiveUser);
+    server->addRow(tr("SSL-Modus:"), cbxArchiveSslMode);
     layout->addLayout(server);
 
-    lblArchiveNote =
-        named(new QLabel(
-                  QStringLiteral(
-                      "Ein Passwort speichert dieses Programm nie. Die Verbindung findet es wie "
+    lblArchiveNote = named(
+        new QLabel(tr("Ein Passwort speichert dieses Programm nie. Die Verbindung findet es wie "
                       "jedes PostgreSQL-Programm: in ~/.pgpass, in einer Dienstdatei "
                       "(~/.pg_service.conf, PGSERVICE) oder in den Umgebungsvariablen (PGPASSFILE, "
                       "PGSSLMODE, …). Ist das Archiv nicht erreichbar, warten die Tests auf diesem "
                       "Platz und werden nachgesendet."),
-                  ArchivePage),
-              "lblArchiveNote");
+                   ArchivePage),
+        "lblArchiveNote");
     lblArchiveNote->setWordWrap(true);
     layout->addWidget(lblArchiveNote);
     btnArchiveCheck =
-        named(new QPushButton(QStringLiteral("Verbindung prüfen"), ArchivePage), "btnArchiveCheck");
+        named(new QPushButton(tr("Verbindung prüfen"), ArchivePage), "btnArchiveCheck");
     layout->addWidget(btnArchiveCheck, 0, Qt::AlignLeft);
     layout->addStretch();
 
@@ -90,21 +86,21 @@ void TfrmSettings::buildArchivePage() {
 
 void TfrmSettings::buildReportPage() {
     ReportPage = named(new QWidget, "ReportPage");
-    SettingsPages->addTab(ReportPage, QStringLiteral("Prüfbericht"));
+    SettingsPages->addTab(ReportPage, tr("Prüfbericht"));
     auto* layout = new QVBoxLayout(ReportPage);
     auto* fields = new QFormLayout;
     edtDefaultExposure = named(new QLineEdit(ReportPage), "edtDefaultExposure");
-    edtDefaultExposure->setPlaceholderText(QStringLiteral("keine"));
+    edtDefaultExposure->setPlaceholderText(tr("keine"));
     edtWantedLevel = named(new QLineEdit(ReportPage), "edtWantedLevel");
-    fields->addRow(QStringLiteral("Lärmexposition L_EX (dB(A)):"), edtDefaultExposure);
-    fields->addRow(QStringLiteral("Zielpegel am Ohr (dB(A)):"), edtWantedLevel);
+    fields->addRow(tr("Lärmexposition L_EX (dB(A)):"), edtDefaultExposure);
+    fields->addRow(tr("Zielpegel am Ohr (dB(A)):"), edtWantedLevel);
     layout->addLayout(fields);
-    auto* note = named(
-        new QLabel(QStringLiteral("Der Prüfbericht beginnt mit dieser Lärmexposition (leer: ohne "
-                                  "Bewertung). Ausreichend ist ein Gehörschutz, dessen "
-                                  "beidohrige PAR₈₄ mindestens L_EX minus Zielpegel dämpft."),
-                   ReportPage),
-        "lblReportNote");
+    auto* note =
+        named(new QLabel(tr("Der Prüfbericht beginnt mit dieser Lärmexposition (leer: ohne "
+                            "Bewertung). Ausreichend ist ein Gehörschutz, dessen "
+                            "beidohrige PAR₈₄ mindestens L_EX minus Zielpegel dämpft."),
+                         ReportPage),
+              "lblReportNote");
     note->setWordWrap(true);
     layout->addWidget(note);
     layout->addStretch();
@@ -143,7 +139,7 @@ void TfrmSettings::btnArchiveCheckClick() {
         const auto opened = archive::Archive::open(*location);
         QApplication::restoreOverrideCursor();
         if (opened) {
-            text = QStringLiteral("Das Archiv %1 ist erreichbar.").arg(location->describe());
+            text = tr("Das Archiv %1 ist erreichbar.").arg(location->describe());
             type = platform::MessageType::Plain;
         } else {
             text = opened.error();

@@ -1,5 +1,6 @@
 #include "ui/ArchiveChart.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -40,7 +41,8 @@ void ArchiveChart::paintEvent(QPaintEvent* /*event*/) {
     painter.drawText(QRectF(0, area.bottom() - 6, 32, 12), Qt::AlignRight | Qt::AlignVCenter,
                      QString::number(low));
     if (points_.empty()) {
-        painter.drawText(area, Qt::AlignCenter, QStringLiteral("Keine Tests"));
+        painter.drawText(area, Qt::AlignCenter,
+                         QCoreApplication::translate("ArchiveChart", "Keine Tests"));
         return;
     }
     painter.drawText(QRectF(area.left(), area.bottom() + 4, area.width(), 16), Qt::AlignLeft,

@@ -7,6 +7,7 @@
 #include "storage/SettingsTable.h"
 #include "ui/AudiogramGeometry.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -315,8 +316,8 @@ private:
         const auto& run1 = state_.Record.Test1Result;
         const auto& run2 = state_.Record.Test2Result;
         for (int panel = 0; panel < engine::kEars; ++panel) {
-            table_.text(0, 5, QStringLiteral("Test1"));
-            table_.text(0, 25, QStringLiteral("Test2"));
+            table_.text(0, 5, QCoreApplication::translate("AudiogramPainter", "Test1"));
+            table_.text(0, 25, QCoreApplication::translate("AudiogramPainter", "Test2"));
             if (!withColumns) {
                 continue;
             }
@@ -468,10 +469,10 @@ QString dateLineText(const engine::AppState& state) {
     if (!state.Record.ResultsValid) {
         return {};
     }
-    return QStringLiteral("Testdatum Test 1: ") + state.Record.Test1Result.TestDate +
-           QStringLiteral(" Uhrzeit: ") + state.Record.Test1Result.TestTime +
-           QStringLiteral(" Test 2: ") + state.Record.Test2Result.TestDate +
-           QStringLiteral(" Uhrzeit: ") + state.Record.Test2Result.TestTime + QStringLiteral(".");
+    return QCoreApplication::translate("AudiogramPainter",
+                                       "Testdatum Test 1: %1 Uhrzeit: %2 Test 2: %3 Uhrzeit: %4.")
+        .arg(state.Record.Test1Result.TestDate, state.Record.Test1Result.TestTime,
+             state.Record.Test2Result.TestDate, state.Record.Test2Result.TestTime);
 }
 
 QString pbxAudiogramPaint(const engine::AppState& state, const storage::Settings& settings,

@@ -1,6 +1,7 @@
 #include "ui/FitCheckPainter.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPageSize>
 #include <QPainter>
 #include <QPainterPath>
@@ -44,6 +45,12 @@ struct Pen {
     }
 };
 
+// The ear as the chart's legend and the ratings name it.
+QString earText(int ear) {
+    return ear == engine::kLeftEar ? QCoreApplication::translate("FitCheckPainter", "links")
+                                   : QCoreApplication::translate("FitCheckPainter", "rechts");
+}
+
 QString cellText(const std::optional<int>& threshold) {
     return threshold ? QString::number(*threshold) : QStringLiteral("–");
 }
@@ -55,10 +62,13 @@ void drawTable(Pen& pen, const engine::FitCheckReport& report) {
             rows[cell.index][ear] = &cell;
         }
     }
-    const QStringList header = {QStringLiteral("Hz"),        QStringLiteral("links 1."),
-                                QStringLiteral("links 2."),  QStringLiteral("Dämpfung"),
-                                QStringLiteral("rechts 1."), QStringLiteral("rechts 2."),
-                                QStringLiteral("Dämpfung")};
+    const QStringList header = {QStringLiteral("Hz"),
+                                QCoreApplication::translate("FitCheckPainter", "links 1."),
+                                QCoreApplication::translate("FitCheckPainter", "links 2."),
+                                QCoreApplication::translate("FitCheckPainter", "Dämpfung"),
+                                QCoreApplication::translate("FitCheckPainter", "rechts 1."),
+                                QCoreApplication::translate("FitCheckPainter", "rechts 2."),
+                                QCoreApplication::translate("FitCheckPainter", "Dämpfung")};
     const double column = kWidth / double(header.size());
     pen.font(8.5, true);
     pen.painter.setPen(Qt::black);
@@ -144,8 +154,7 @@ void drawChart(Pen& pen, const engine::FitCheckReport& report) {
             painter.drawEllipse(at, 3, 3);
         }
         painter.drawPath(path);
-        painter.drawText(QPointF(area.left() + 8 + ear * 60, area.top() + 14),
-                         engine::earName(ear));
+        painter.drawText(QPointF(area.left() + 8 + ear * 60, area.top() + 14), earText(ear));
     }
     painter.restore();
     pen.y = area.bottom() + 24;
@@ -153,9 +162,10 @@ void drawChart(Pen& pen, const engine::FitCheckReport& report) {
 
 QString ratingText(const QString& name, const engine::Rating& rating) {
     if (!rating.par) {
-        return QStringLiteral("PAR %1: keine (weniger als %2 Bänder)")
-            .arg(name)
-            .arg(engine::kMinimumBands);
+        return QCoreApplication::translate("FitCheckPainter",
+                                           "PAR %1: keine (weniger als %n Bänder)", nullptr,
+                                           engine::kMinimumBands)
+            .arg(name);
     }
     const QString atLeast = rating.atLeast ? QStringLiteral("≥ ") : QString();
     return QStringLiteral("PAR %1: %2%3 dB   PAR₈₄ %2%4 dB   PAR₉₅ %2%5 dB   (U %6 dB)")
@@ -170,43 +180,54 @@ void paintFitCheck(QPainter& painter, const engine::FitCheckDocument& document) 
     const auto& report = document.report;
     painter.fillRect(QRectF(QPointF(0, 0), kFitCheckPage), Qt::white);
     Pen pen{painter};
-    pen.text(QStringLiteral("Prüfbericht Gehörschutz"), 16, true);
+    pen.text(QCoreApplication::translate("FitCheckPainter", "Prüfbericht Gehörschutz"), 16, true);
     pen.y += 4;
-    pen.text(QStringLiteral("Testperson: %1      Testort: %2")
+    pen.text(QCoreApplication::translate("FitCheckPainter", "Testperson: %1      Testort: %2")
                  .arg(record.data.person, record.data.location),
              10);
-    pen.text(QStringLiteral("1. Durchlauf: %1 %2      2. Durchlauf: %3 %4")
+    pen.text(QCoreApplication::translate("FitCheckPainter",
+                                         "1. Durchlauf: %1 %2      2. Durchlauf: %3 %4")
                  .arg(record.Test1Result.TestDate, record.Test1Result.TestTime,
                       record.Test2Result.TestDate, record.Test2Result.TestTime));
     if (!document.calibration.isEmpty()) {
-        pen.text(QStringLiteral("Kalibrierung: %1").arg(document.calibration));
+        pen.text(QCoreApplication::translate("FitCheckPainter", "Kalibrierung: %1")
+                     .arg(document.calibration));
     }
     pen.y += 8;
-    pen.text(QStringLiteral("Hörschwellen (dB HL) und Dämpfung (dB); * markiert einen Hinweis"), 10,
-             true);
+    pen.text(
+        QCoreApplication::translate(
+            "FitCheckPainter", "Hörschwellen (dB HL) und Dämpfung (dB); * markiert einen Hinweis"),
+        10, true);
     drawTable(pen, report);
     drawChart(pen, report);
-    pen.text(ratingText(QStringLiteral("links"), report.ears[engine::kLeftEar]), 10);
-    pen.text(ratingText(QStringLiteral("rechts"), report.ears[engine::kRightEar]), 10);
-    pen.text(ratingText(QStringLiteral("beidohrig"), report.binaural), 10, true);
+    pen.text(ratingText(earText(engine::kLeftEar), report.ears[engine::kLeftEar]), 10);
+    pen.text(ratingText(earText(engine::kRightEar), report.ears[engine::kRightEar]), 10);
+    pen.text(
+        ratingText(QCoreApplication::translate("FitCheckPainter", "beidohrig"), report.binaural),
+        10, true);
     pen.y += 6;
     const auto& p = report.parameters;
-    pen.text(p.exposure ? QStringLiteral("Lärmexposition L_EX %1 dB(A), Zielpegel am Ohr %2 "
-                                         "dB(A): benötigte Dämpfung %3 dB")
-                              .arg(decibels(*p.exposure), decibels(p.wantedAtEar),
-                                   decibels(*report.required))
-                        : QStringLiteral("Keine Lärmexposition angegeben."),
-             10);
+    pen.text(
+        p.exposure
+            ? QCoreApplication::translate("FitCheckPainter",
+                                          "Lärmexposition L_EX %1 dB(A), Zielpegel am Ohr "
+                                          "%2 dB(A): benötigte Dämpfung %3 dB")
+                  .arg(decibels(*p.exposure), decibels(p.wantedAtEar), decibels(*report.required))
+            : QCoreApplication::translate("FitCheckPainter", "Keine Lärmexposition angegeben."),
+        10);
     const QColor verdictColour = report.verdict == engine::Verdict::Sufficient ? QColor(0, 130, 0)
                                  : report.verdict == engine::Verdict::Insufficient
                                      ? QColor(200, 0, 0)
                                      : QColor(90, 90, 90);
-    pen.text(QStringLiteral("Bewertung: ") + engine::verdictText(report.verdict), 13, true,
-             verdictColour);
+    pen.text(QCoreApplication::translate("FitCheckPainter", "Bewertung: %1")
+                 .arg(engine::verdictText(report.verdict)),
+             13, true, verdictColour);
     if (report.overprotection) {
-        pen.text(QStringLiteral("Überprotektion möglich: geschätzter Pegel am Ohr %1 dB(A).")
-                     .arg(decibels(*report.levelAtEar)),
-                 10, true, QColor(200, 120, 0));
+        pen.text(
+            QCoreApplication::translate(
+                "FitCheckPainter", "Überprotektion möglich: geschätzter Pegel am Ohr %1 dB(A).")
+                .arg(decibels(*report.levelAtEar)),
+            10, true, QColor(200, 120, 0));
     }
     for (const QString& caution : report.cautions) {
         pen.text(QStringLiteral("• ") + caution, 8.5, false, QColor(170, 90, 0));
@@ -224,7 +245,7 @@ QByteArray fitCheckPdf(const engine::FitCheckDocument& document) {
         writer.setResolution(96);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setTitle(QStringLiteral("Prüfbericht Gehörschutz"));
+        writer.setTitle(QCoreApplication::translate("FitCheckPainter", "Prüfbericht Gehörschutz"));
         QPainter painter(&writer);
         paintFitCheck(painter, document);
     }

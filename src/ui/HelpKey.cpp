@@ -2,8 +2,12 @@
 
 #include "platform/DesktopOpen.h"
 #include "platform/Messages.h"
+#include "ui/ProgramLanguage.h"
+
+#include <algorithm>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -52,9 +56,19 @@ std::optional<QUrl> HelpKey::manualPage(const QString& section) {
         QDir(QCoreApplication::applicationDirPath())
             .filePath(QStringLiteral("../") + QStringLiteral(TAVO_MANUAL_INSTALL_DIR)),
         QStringLiteral(TAVO_MANUAL_SOURCE_DIR)};
+    // The English manual lives in en/ beside the German one; a language
+    // without a manual of its own gets the German.
+    QStringList pages{QStringLiteral("index.html")};
+    if (programLanguage() == platform::Language::English) {
+        pages.prepend(QStringLiteral("en/index.html"));
+    }
     for (const QString& place : places) {
-        const QFileInfo page(QDir(place).filePath(QStringLiteral("index.html")));
-        if (page.isFile()) {
+        const auto found =
+            std::find_if(pages.cbegin(), pages.cend(), [&place](const QString& name) {
+                return QFileInfo(QDir(place).filePath(name)).isFile();
+            });
+        if (found != pages.cend()) {
+            const QFileInfo page(QDir(place).filePath(*found));
             QUrl url = QUrl::fromLocalFile(page.canonicalFilePath());
             url.setFragment(section);
             return url;
@@ -66,17 +80,19 @@ std::optional<QUrl> HelpKey::manualPage(const QString& section) {
 void HelpKey::showHelp(const QWidget* window) {
     const auto page = manualPage(sectionFor(window));
     if (!page) {
-        messages_.show(QStringLiteral("Das Handbuch ist nicht installiert."), {},
-                       platform::MessageType::Error);
+        messages_.show(
+            QCoreApplication::translate("HelpKey", "Das Handbuch ist nicht installiert."), {},
+            platform::MessageType::Error);
         return;
     }
     // Said when it turns out that no browser opened it, naming the file so
     // that the user can open it another way.
     const QString file = page->toLocalFile();
     const auto failed = [this, file](const QString& reason) {
-        messages_.show(QStringLiteral("Das Handbuch konnte nicht geöffnet werden: kein Browser "
-                                      "gefunden.\n") +
-                           file + QStringLiteral("\n") + reason,
+        messages_.show(QCoreApplication::translate("HelpKey",
+                                                   "Das Handbuch konnte nicht geöffnet werden: "
+                                                   "kein Browser gefunden.\n%1\n%2")
+                           .arg(file, reason),
                        {}, platform::MessageType::Error);
     };
     if (!open) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/DeviceList.h"
 #include "hardware/MIXER_e.h"
 #include "storage/SettingsHost.h"
 
@@ -20,8 +21,7 @@ public:
         mixer_.OpenMixerDevice(static_cast<std::uint32_t>(index));
     }
     QString openedDeviceEntry() const override {
-        return mixer_.MixerCaps.ProductName + QStringLiteral(" Driver Version ") +
-               mixer_.MixerCaps.DriverVersion;
+        return engine::deviceEntry(mixer_.MixerCaps.ProductName, mixer_.MixerCaps.DriverVersion);
     }
 
 private:

@@ -4,11 +4,6 @@ class QApplication;
 
 namespace tavo::ui {
 
-// Qt's own German translations, so that the standard buttons and the file,
-// colour and print dialogs speak German as the program does. Returns
-// whether they were found (the package qt6-translations-l10n).
-bool loadGermanTranslations(QApplication& app);
-
 // The layout names Windows fonts. Each gets a face this machine has whose
 // widths fit the designed boxes: Liberation Sans is metric-compatible with
 // Arial, and narrow enough for "MS Sans Serif" and "Tahoma" at their pixel

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include <utility>
@@ -47,12 +48,14 @@ MessageAnswer QtMessages::show(const Message& message) {
         box.setDefaultButton(QMessageBox::Yes);
         break;
     }
-    // The program speaks German whatever Qt's own translations say.
+    // The buttons speak the program's language whatever Qt's own catalogues
+    // say (or whether there are any).
     for (const auto& [button, text] :
-         {std::pair{QMessageBox::Yes, "Ja"}, std::pair{QMessageBox::No, "Nein"},
-          std::pair{QMessageBox::Cancel, "Abbrechen"}}) {
+         {std::pair{QMessageBox::Yes, QT_TRANSLATE_NOOP("QtMessages", "Ja")},
+          std::pair{QMessageBox::No, QT_TRANSLATE_NOOP("QtMessages", "Nein")},
+          std::pair{QMessageBox::Cancel, QT_TRANSLATE_NOOP("QtMessages", "Abbrechen")}}) {
         if (QAbstractButton* shown = box.button(button)) {
-            shown->setText(QString::fromUtf8(text));
+            shown->setText(QCoreApplication::translate("QtMessages", text));
         }
     }
     box.setWindowFlag(Qt::WindowStaysOnTopHint);

@@ -9,6 +9,7 @@
 #include "ui/Startup.h"
 #include "ui/TfrmMain.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -117,7 +118,9 @@ Setting findThreshold(hardware::TfrmBioCal& dialog, const PageListener& listener
 }
 
 QString earName(int ear) {
-    return ear == engine::kLeftEar ? QStringLiteral("linkes Ohr") : QStringLiteral("rechtes Ohr");
+    return ear == engine::kLeftEar
+               ? QCoreApplication::translate("SimulatedCalibration", "linkes Ohr")
+               : QCoreApplication::translate("SimulatedCalibration", "rechtes Ohr");
 }
 
 } // namespace
@@ -130,13 +133,15 @@ SimulatedCalibration calibrateWithSimulatedListener(ProgramWindows& windows,
     auto* messages = dynamic_cast<platform::SimMessages*>(platform.messages.get());
     const auto sound = platform::SimSoundChain::of(platform);
     if (messages == nullptr || !sound) {
-        result.error = QStringLiteral("Eine simulierte Kalibrierung braucht die simulierte "
-                                      "Soundkarte.");
+        result.error = QCoreApplication::translate(
+            "SimulatedCalibration", "Eine simulierte Kalibrierung braucht die simulierte "
+                                    "Soundkarte.");
         return result;
     }
     if (listener.scale != engine::ListenerScale::HearingLevel) {
-        result.error = QStringLiteral("Der kalibrierende Hörer muss nach Hörpegel beschrieben sein "
-                                      "(\"scale\": \"hearing-level\").");
+        result.error = QCoreApplication::translate(
+            "SimulatedCalibration", "Der kalibrierende Hörer muss nach Hörpegel beschrieben sein "
+                                    "(\"scale\": \"hearing-level\").");
         return result;
     }
     auto& dialog = *windows.bioCal;
@@ -147,7 +152,8 @@ SimulatedCalibration calibrateWithSimulatedListener(ProgramWindows& windows,
                                                   : platform::MessageAnswer::No);
     windows.main->SubjCal1Click();
     if (!dialog.isVisible()) {
-        result.error = QStringLiteral("Die Kalibrierung nach Gehör hat sich nicht geöffnet.");
+        result.error = QCoreApplication::translate(
+            "SimulatedCalibration", "Die Kalibrierung nach Gehör hat sich nicht geöffnet.");
         return result;
     }
     windows.calibrationInfo->setSaveFileChooser([fileName] { return fileName; });
@@ -163,9 +169,11 @@ SimulatedCalibration calibrateWithSimulatedListener(ProgramWindows& windows,
         }
         dialog.OnButton->click();
         if (!dialog.tonePlaying()) {
-            result.error = QStringLiteral("Der Ton für %1, %2 Hz ließ sich nicht einschalten.")
-                               .arg(earName(ear))
-                               .arg(engine::kInitialFrequencies[static_cast<std::size_t>(slot)]);
+            result.error =
+                QCoreApplication::translate("SimulatedCalibration",
+                                            "Der Ton für %1, %2 Hz ließ sich nicht einschalten.")
+                    .arg(earName(ear))
+                    .arg(engine::kInitialFrequencies[static_cast<std::size_t>(slot)]);
             break;
         }
         const Setting found = findThreshold(dialog, PageListener(listener, *sound, ear, slot));
@@ -189,7 +197,8 @@ SimulatedCalibration calibrateWithSimulatedListener(ProgramWindows& windows,
     }
     if (result.error.isEmpty() &&
         (result.pages.size() != 22 || windows.calibrationInfo->isVisible())) {
-        result.error = QStringLiteral("Die Kalibrierung wurde nicht abgeschlossen.");
+        result.error = QCoreApplication::translate("SimulatedCalibration",
+                                                   "Die Kalibrierung wurde nicht abgeschlossen.");
     }
     return result;
 }

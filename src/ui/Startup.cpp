@@ -17,12 +17,14 @@
 #include "storage/TfrmCalibrationInfo.h"
 #include "storage/TfrmSettings.h"
 #include "ui/MixerDeviceList.h"
+#include "ui/ProgramLanguage.h"
 #include "ui/TestCommand.h"
 #include "ui/TfrmMain.h"
 #include "ui/TfrmPassword.h"
 #include "ui/TfrmSplash.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -47,7 +49,9 @@ void ensureSettingsStore(platform::SettingsStore& store, platform::Messages& mes
     }
     QString error;
     if (!storage::seedSettingsStore(store, &error)) {
-        messages.show(QStringLiteral("Die Einstellungen können nicht angelegt werden.\n") + error,
+        messages.show(QCoreApplication::translate(
+                          "Startup", "Die Einstellungen können nicht angelegt werden.\n%1")
+                          .arg(error),
                       {}, platform::MessageType::Error);
     }
 }
@@ -110,10 +114,12 @@ std::unique_ptr<ProgramWindows> createWindows(engine::AppState& state, platform:
         platform.mixer != nullptr ? platform.mixer->unreachableDevices()
                                   : std::vector<std::string>{});
     if (!silent.isEmpty()) {
-        platform.messages->show(silent + QStringLiteral(" Das Programm arbeitet ohne sie; starten "
-                                                        "Sie es neu, sobald der Soundserver "
-                                                        "wieder läuft."),
-                                {}, platform::MessageType::Warning);
+        platform.messages->show(
+            QCoreApplication::translate("Startup",
+                                        "%1 Das Programm arbeitet ohne sie; starten Sie es neu, "
+                                        "sobald der Soundserver wieder läuft.")
+                .arg(silent),
+            {}, platform::MessageType::Warning);
     }
     return windows;
 }
@@ -137,6 +143,10 @@ int runProgram(QApplication& app, platform::Platform& platform, engine::AppState
     QApplication::setApplicationName(engine::productName());
     platform::RegFileSettingsStore settings(platform::RegFileSettingsStore::defaultPath());
     ensureSettingsStore(settings, *platform.messages);
+    // Every window takes its texts as it is built: the language the
+    // settings choose applies before the first.
+    useLanguage(platform::chooseLanguage(options.language, storage::storedLanguage(settings),
+                                         platform::languageFromEnvironment()));
     hardware::MIXER_e mixer(*platform.mixer, *platform.messages);
     MixerDeviceList mixerDevices(mixer);
     // Made before the windows and gone after them: it finishes what they

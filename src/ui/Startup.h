@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ListenerDescription.h"
+#include "platform/Language.h"
 #include "storage/Settings.h"
 
 #include <QStringList>
@@ -90,6 +91,9 @@ struct ProgramOptions {
     // Every New Test goes into the results archive (not with a simulated
     // sound card or listener: such a test examined nobody).
     bool archive = false;
+    // The language named on the command line; without it the settings'
+    // choice applies, and the desktop's locale when they leave it open.
+    std::optional<platform::Language> language;
 };
 
 // The whole program: splash, application title, windows, the main window

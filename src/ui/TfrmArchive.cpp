@@ -10,6 +10,7 @@
 #include "ui/ArchiveChart.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -43,13 +44,13 @@ QTreeWidget* list(QWidget* parent, const char* name, const QStringList& columns)
 QString stateText(archive::TestState state) {
     switch (state) {
     case archive::TestState::Running:
-        return QStringLiteral("1. Durchlauf");
+        return QCoreApplication::translate("TfrmArchive", "1. Durchlauf");
     case archive::TestState::Completed:
-        return QStringLiteral("abgeschlossen");
+        return QCoreApplication::translate("TfrmArchive", "abgeschlossen");
     case archive::TestState::Interrupted:
-        return QStringLiteral("abgebrochen");
+        return QCoreApplication::translate("TfrmArchive", "abgebrochen");
     case archive::TestState::Imported:
-        return QStringLiteral("übernommen");
+        return QCoreApplication::translate("TfrmArchive", "übernommen");
     }
     return {};
 }
@@ -71,30 +72,44 @@ QString cellsFileName(const QString& testsFile) {
 TfrmArchive::TfrmArchive(ArchiveWindowContext context, QWidget* parent)
     : QDialog(parent), context_(std::move(context)) {
     setObjectName(QStringLiteral("frmArchive"));
-    setWindowTitle(QStringLiteral("Archiv – Ergebnisse"));
+    setWindowTitle(QCoreApplication::translate("TfrmArchive", "Archiv – Ergebnisse"));
     setModal(false);
     resize(980, 620);
 
     lblArchive = named(new QLabel(this), "lblArchive");
     lblArchive->setWordWrap(true);
     edtSearch = named(new QLineEdit(this), "edtSearch");
-    edtSearch->setPlaceholderText(QStringLiteral("Name suchen…"));
+    edtSearch->setPlaceholderText(QCoreApplication::translate("TfrmArchive", "Name suchen…"));
     edtSearch->setClearButtonEnabled(true);
     lvwPersons = list(this, "lvwPersons",
-                      {QStringLiteral("Name"), QStringLiteral("Ort"), QStringLiteral("Tests"),
-                       QStringLiteral("Letzter Test"), QStringLiteral("Letzter APV")});
+                      {QCoreApplication::translate("TfrmArchive", "Name"),
+                       QCoreApplication::translate("TfrmArchive", "Ort"),
+                       QCoreApplication::translate("TfrmArchive", "Tests"),
+                       QCoreApplication::translate("TfrmArchive", "Letzter Test"),
+                       QCoreApplication::translate("TfrmArchive", "Letzter APV")});
     lvwTests = list(this, "lvwTests",
-                    {QStringLiteral("ID"), QStringLiteral("Datum"), QStringLiteral("Ort"),
-                     QStringLiteral("Prüfung"), QStringLiteral("Ergebnis"), QStringLiteral("OSPL"),
-                     QStringLiteral("OSPR"), QStringLiteral("APV"), QStringLiteral("Zustand"),
-                     QStringLiteral("Platz"), QStringLiteral("Kalibrierung")});
+                    {QStringLiteral("ID"), QCoreApplication::translate("TfrmArchive", "Datum"),
+                     QCoreApplication::translate("TfrmArchive", "Ort"),
+                     QCoreApplication::translate("TfrmArchive", "Prüfung"),
+                     QCoreApplication::translate("TfrmArchive", "Ergebnis"), QStringLiteral("OSPL"),
+                     QStringLiteral("OSPR"), QStringLiteral("APV"),
+                     QCoreApplication::translate("TfrmArchive", "Zustand"),
+                     QCoreApplication::translate("TfrmArchive", "Platz"),
+                     QCoreApplication::translate("TfrmArchive", "Kalibrierung")});
     pbxChart = named(new ArchiveChart(this), "pbxChart");
-    btnOpen = named(new QPushButton(QStringLiteral("Öffnen"), this), "btnOpen");
-    btnReport = named(new QPushButton(QStringLiteral("Prüfbericht…"), this), "btnReport");
+    btnOpen = named(new QPushButton(QCoreApplication::translate("TfrmArchive", "Öffnen"), this),
+                    "btnOpen");
+    btnReport =
+        named(new QPushButton(QCoreApplication::translate("TfrmArchive", "Prüfbericht…"), this),
+              "btnReport");
     btnDeletePerson =
-        named(new QPushButton(QStringLiteral("Person löschen…"), this), "btnDeletePerson");
-    btnExport = named(new QPushButton(QStringLiteral("Exportieren…"), this), "btnExport");
-    btnClose = named(new QPushButton(QStringLiteral("Schließen"), this), "btnClose");
+        named(new QPushButton(QCoreApplication::translate("TfrmArchive", "Person löschen…"), this),
+              "btnDeletePerson");
+    btnExport =
+        named(new QPushButton(QCoreApplication::translate("TfrmArchive", "Exportieren…"), this),
+              "btnExport");
+    btnClose = named(new QPushButton(QCoreApplication::translate("TfrmArchive", "Schließen"), this),
+                     "btnClose");
 
     auto* left = new QWidget(this);
     auto* leftLayout = new QVBoxLayout(left);
@@ -122,9 +137,9 @@ TfrmArchive::TfrmArchive(ArchiveWindowContext context, QWidget* parent)
     layout->addLayout(buttons);
 
     runExportDialog = [this]() -> std::optional<QString> {
-        const QString file =
-            QFileDialog::getSaveFileName(this, QStringLiteral("Archiv exportieren"), QString(),
-                                         QStringLiteral("CSV für Tabellenkalkulation (*.csv)"));
+        const QString file = QFileDialog::getSaveFileName(
+            this, QCoreApplication::translate("TfrmArchive", "Archiv exportieren"), QString(),
+            QCoreApplication::translate("TfrmArchive", "CSV für Tabellenkalkulation (*.csv)"));
         return file.isEmpty() ? std::nullopt : std::optional<QString>(file);
     };
 
@@ -162,7 +177,8 @@ void TfrmArchive::refresh() {
         QApplication::restoreOverrideCursor();
         if (opened) {
             archive_ = std::move(*opened);
-            lblArchive->setText(QStringLiteral("Archiv %1").arg(location->describe()));
+            lblArchive->setText(
+                QCoreApplication::translate("TfrmArchive", "Archiv %1").arg(location->describe()));
         } else {
             lblArchive->setText(opened.error());
         }
@@ -202,12 +218,14 @@ void TfrmArchive::showTests() {
             lblArchive->setText(tests.error());
         } else {
             for (const auto& test : *tests) {
-                const QString kind = test.erstpruefung ? QStringLiteral("Erstprüfung")
-                                     : test.screening  ? QStringLiteral("Überwachung")
-                                                       : QString();
-                const QString verdict = test.ok    ? QStringLiteral("i.O.")
-                                        : test.nok ? QStringLiteral("n.i.O.")
-                                                   : QString();
+                const QString kind =
+                    test.erstpruefung ? QCoreApplication::translate("TfrmArchive", "Erstprüfung")
+                    : test.screening  ? QCoreApplication::translate("TfrmArchive", "Überwachung")
+                                      : QString();
+                const QString verdict = test.ok ? QCoreApplication::translate("TfrmArchive", "i.O.")
+                                        : test.nok
+                                            ? QCoreApplication::translate("TfrmArchive", "n.i.O.")
+                                            : QString();
                 auto* item = new QTreeWidgetItem(
                     lvwTests, {QString::number(test.id), test.testDate, test.location, kind,
                                verdict, test.ospl, test.ospr, test.apv, stateText(test.state),
@@ -294,12 +312,14 @@ void TfrmArchive::btnDeletePersonClick() {
         return;
     }
     const auto answer = context_.messages.show(
-        QStringLiteral("„%1“ mit %2 aus dem Archiv löschen? Das lässt sich nicht rückgängig "
-                       "machen.")
-            .arg(name, *count == 1 ? QStringLiteral("einem Test")
-                                   : QStringLiteral("allen %1 Tests").arg(*count)),
-        QStringLiteral("Person löschen"), platform::MessageType::Confirmation,
-        platform::MessageButtons::YesNo);
+        QCoreApplication::translate("TfrmArchive",
+                                    "„%1“ mit %2 aus dem Archiv löschen? Das lässt sich "
+                                    "nicht rückgängig machen.")
+            .arg(name, *count == 1 ? QCoreApplication::translate("TfrmArchive", "einem Test")
+                                   : QCoreApplication::translate("TfrmArchive", "allen %n Tests",
+                                                                 nullptr, *count)),
+        QCoreApplication::translate("TfrmArchive", "Person löschen"),
+        platform::MessageType::Confirmation, platform::MessageButtons::YesNo);
     if (answer != platform::MessageAnswer::Yes) {
         return;
     }
@@ -326,16 +346,18 @@ void TfrmArchive::btnExportClick() {
     for (const auto& [target, bytes] :
          {std::pair{*file, csv->tests}, std::pair{cells, csv->cells}}) {
         if (const QString reason = storage::saveBytes(target, bytes); !reason.isEmpty()) {
-            fail(QStringLiteral("Beim Speichern ist ein Fehler aufgetreten\n%1: %2")
+            fail(QCoreApplication::translate("TfrmArchive",
+                                             "Beim Speichern ist ein Fehler aufgetreten\n%1: %2")
                      .arg(target, reason));
             return;
         }
     }
     context_.messages.show(
-        QStringLiteral("%1 Tests exportiert nach\n%2\n%3")
-            .arg(csv->rows)
+        QCoreApplication::translate("TfrmArchive", "%n Tests exportiert nach\n%1\n%2", nullptr,
+                                    csv->rows)
             .arg(QDir::toNativeSeparators(*file), QDir::toNativeSeparators(cells)),
-        QStringLiteral("Exportieren"), platform::MessageType::Information);
+        QCoreApplication::translate("TfrmArchive", "Exportieren"),
+        platform::MessageType::Information);
 }
 
 } // namespace tavo::ui

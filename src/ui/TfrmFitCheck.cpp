@@ -4,6 +4,7 @@
 #include "storage/FileOutput.h"
 #include "ui/FitCheckPainter.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -58,22 +59,28 @@ TfrmFitCheck::TfrmFitCheck(const storage::Settings& settings, platform::Messages
                            QWidget* parent)
     : QDialog(parent), settings_(settings), messages_(messages) {
     setObjectName(QStringLiteral("frmFitCheck"));
-    setWindowTitle(QStringLiteral("Prüfbericht Gehörschutz"));
+    setWindowTitle(QCoreApplication::translate("TfrmFitCheck", "Prüfbericht Gehörschutz"));
     resize(860, 900);
     edtExposure = named(new QLineEdit(this), "edtExposure");
-    edtExposure->setPlaceholderText(QStringLiteral("keine"));
+    edtExposure->setPlaceholderText(QCoreApplication::translate("TfrmFitCheck", "keine"));
     edtExposure->setMaximumWidth(90);
     lblVerdict = named(new QLabel(this), "lblVerdict");
     pbxReport = named(new ReportPage(document_, this), "pbxReport");
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(pbxReport);
     scroll->setAlignment(Qt::AlignHCenter);
-    btnPrint = named(new QPushButton(QStringLiteral("Drucken…"), this), "btnPrint");
-    btnPdf = named(new QPushButton(QStringLiteral("Als PDF speichern…"), this), "btnPdf");
-    btnClose = named(new QPushButton(QStringLiteral("Schließen"), this), "btnClose");
+    btnPrint = named(new QPushButton(QCoreApplication::translate("TfrmFitCheck", "Drucken…"), this),
+                     "btnPrint");
+    btnPdf = named(
+        new QPushButton(QCoreApplication::translate("TfrmFitCheck", "Als PDF speichern…"), this),
+        "btnPdf");
+    btnClose =
+        named(new QPushButton(QCoreApplication::translate("TfrmFitCheck", "Schließen"), this),
+              "btnClose");
 
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Lärmexposition L_EX (dB(A)):"), this));
+    top->addWidget(new QLabel(
+        QCoreApplication::translate("TfrmFitCheck", "Lärmexposition L_EX (dB(A)):"), this));
     top->addWidget(edtExposure);
     top->addSpacing(16);
     top->addWidget(lblVerdict, 1);
@@ -88,9 +95,9 @@ TfrmFitCheck::TfrmFitCheck(const storage::Settings& settings, platform::Messages
     layout->addLayout(buttons);
 
     runPdfDialog = [this]() -> std::optional<QString> {
-        const QString file =
-            QFileDialog::getSaveFileName(this, QStringLiteral("Prüfbericht als PDF speichern"),
-                                         QString(), QStringLiteral("PDF (*.pdf)"));
+        const QString file = QFileDialog::getSaveFileName(
+            this, QCoreApplication::translate("TfrmFitCheck", "Prüfbericht als PDF speichern"),
+            QString(), QStringLiteral("PDF (*.pdf)"));
         return file.isEmpty() ? std::nullopt : std::optional<QString>(file);
     };
     runPrintDialog = [this](QPrinter& printer) {
@@ -132,9 +139,11 @@ void TfrmFitCheck::evaluate() {
     document_.report = engine::evaluateFitCheck(document_.record, parameters);
     const auto& report = document_.report;
     lblVerdict->setText(
-        QStringLiteral("Bewertung: %1%2")
+        QCoreApplication::translate("TfrmFitCheck", "Bewertung: %1%2")
             .arg(engine::verdictText(report.verdict),
-                 report.overprotection ? QStringLiteral(" – Überprotektion möglich") : QString()));
+                 report.overprotection
+                     ? QCoreApplication::translate("TfrmFitCheck", " – Überprotektion möglich")
+                     : QString()));
     pbxReport->update();
 }
 
@@ -153,8 +162,10 @@ void TfrmFitCheck::btnPdfClick() {
     }
     if (const QString reason = storage::saveBytes(*file, fitCheckPdf(document_));
         !reason.isEmpty()) {
-        messages_.show(QStringLiteral("Beim Speichern ist ein Fehler aufgetreten\n") + reason, {},
-                       platform::MessageType::Error);
+        messages_.show(QCoreApplication::translate("TfrmFitCheck",
+                                                   "Beim Speichern ist ein Fehler aufgetreten\n%1")
+                           .arg(reason),
+                       {}, platform::MessageType::Error);
     }
 }
 

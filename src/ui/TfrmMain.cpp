@@ -62,9 +62,9 @@ private:
     std::function<void(QPainter&)> paint_;
 };
 
-QAction* menuItem(QMenu* menu, const char* name, const char* caption,
+QAction* menuItem(QMenu* menu, const char* name, const QString& caption,
                   const QKeySequence& shortcut = {}) {
-    auto* action = named(menu->addAction(QString::fromUtf8(caption)), name);
+    auto* action = named(menu->addAction(caption), name);
     if (!shortcut.isEmpty()) {
         action->setShortcut(shortcut);
     }
@@ -90,13 +90,13 @@ TfrmMain::TfrmMain(MainWindowContext context, QWidget* parent)
     setWindowColour(windowColour_);
     runPrinterSetup = [this](QPrinter& printer) {
         QPrintDialog dialog(&printer, this);
-        dialog.setWindowTitle(QStringLiteral("Drucken"));
+        dialog.setWindowTitle(tr("Drucken"));
         return dialog.exec() == QDialog::Accepted;
     };
     buildFileDialogs();
     runCalOpenDialog = [this](QWidget* over) -> std::optional<QString> {
-        QFileDialog dialog(over != nullptr ? over : this, storage::kOpenCalibrationTitle, QString(),
-                           QStringLiteral("Vorlandt Klarovent Kalibrierung (*.vkk)"));
+        QFileDialog dialog(over != nullptr ? over : this, storage::openCalibrationTitle(),
+                           QString(), storage::calibrationFilter());
         dialog.setObjectName(QStringLiteral("dlgCalOpen"));
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setDefaultSuffix(QStringLiteral("vkk"));
@@ -116,43 +116,44 @@ TfrmMain::TfrmMain(MainWindowContext context, QWidget* parent)
 TfrmMain::~TfrmMain() = default;
 
 void TfrmMain::buildMenus() {
-    File1 = named(menuBar()->addMenu(QStringLiteral("&File")), "File1");
-    New1 = menuItem(File1, "New1", "&New", QKeySequence(Qt::CTRL | Qt::Key_N));
-    Open1 = menuItem(File1, "Open1", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O));
-    Save1 = menuItem(File1, "Save1", "&Save As...", QKeySequence(Qt::CTRL | Qt::Key_S));
+    File1 = named(menuBar()->addMenu(tr("&File")), "File1");
+    New1 = menuItem(File1, "New1", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    Open1 = menuItem(File1, "Open1", tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    Save1 = menuItem(File1, "Save1", tr("&Save As..."), QKeySequence(Qt::CTRL | Qt::Key_S));
     File1->addSeparator();
-    Print1 = menuItem(File1, "Print1", "&Print", QKeySequence(Qt::CTRL | Qt::Key_P));
-    PrinterSetup1 = menuItem(File1, "PrinterSetup1", "P&rinter Setup");
+    Print1 = menuItem(File1, "Print1", tr("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    PrinterSetup1 = menuItem(File1, "PrinterSetup1", tr("P&rinter Setup"));
     File1->addSeparator();
-    Options1 = menuItem(File1, "Options1", "&Settings");
+    Options1 = menuItem(File1, "Options1", tr("&Settings"));
     File1->addSeparator();
-    Exit1 = menuItem(File1, "Exit1", "Exit", QKeySequence(Qt::CTRL | Qt::Key_X));
+    Exit1 = menuItem(File1, "Exit1", tr("Exit"), QKeySequence(Qt::CTRL | Qt::Key_X));
 
-    Calibration2 = named(menuBar()->addMenu(QStringLiteral("Calibration")), "Calibration2");
-    EarCalibration1 = menuItem(Calibration2, "EarCalibration1", "New Calibration by &Ear",
+    Calibration2 = named(menuBar()->addMenu(tr("Calibration")), "Calibration2");
+    EarCalibration1 = menuItem(Calibration2, "EarCalibration1", tr("New Calibration by &Ear"),
                                QKeySequence(Qt::Key_F3));
     Calibration2->addSeparator();
-    LoadCalibration1 = menuItem(Calibration2, "LoadCalibration1", "&Load Calibration Data",
+    LoadCalibration1 = menuItem(Calibration2, "LoadCalibration1", tr("&Load Calibration Data"),
                                 QKeySequence(Qt::Key_F2));
-    CheckorRecalibratebyEar1 = menuItem(Calibration2, "CheckorRecalibratebyEar1",
-                                        "Check or &Recalibrate by Ear", QKeySequence(Qt::Key_F4));
+    CheckorRecalibratebyEar1 =
+        menuItem(Calibration2, "CheckorRecalibratebyEar1", tr("Check or &Recalibrate by Ear"),
+                 QKeySequence(Qt::Key_F4));
     Calibration2->addSeparator();
-    CalInfo1 = menuItem(Calibration2, "CalInfo1", "Calibration &Information",
+    CalInfo1 = menuItem(Calibration2, "CalInfo1", tr("Calibration &Information"),
                         QKeySequence(Qt::CTRL | Qt::Key_I));
     TestCompatibility1 =
-        menuItem(Calibration2, "TestCompatibility1", "Test Hardware &Compatibility");
+        menuItem(Calibration2, "TestCompatibility1", tr("Test Hardware &Compatibility"));
 
-    Test1 = named(menuBar()->addMenu(QStringLiteral("Hearing &Test")), "Test1");
-    NewTest1 = menuItem(Test1, "NewTest1", "&New Test", QKeySequence(Qt::Key_F5));
+    Test1 = named(menuBar()->addMenu(tr("Hearing &Test")), "Test1");
+    NewTest1 = menuItem(Test1, "NewTest1", tr("&New Test"), QKeySequence(Qt::Key_F5));
 
     buildArchiveMenu();
 
     PopupMenu1 = named(new QMenu(this), "PopupMenu1");
-    Retest2 = menuItem(PopupMenu1, "Retest2", "&Retest");
-    ViewResults2 = menuItem(PopupMenu1, "ViewResults2", "&View Results");
-    SaveAs1 = menuItem(PopupMenu1, "SaveAs1", "&Save As...");
+    Retest2 = menuItem(PopupMenu1, "Retest2", tr("&Retest"));
+    ViewResults2 = menuItem(PopupMenu1, "ViewResults2", tr("&View Results"));
+    SaveAs1 = menuItem(PopupMenu1, "SaveAs1", tr("&Save As..."));
     PopupMenu1->addSeparator();
-    Settings1 = menuItem(PopupMenu1, "Settings1", "&Graph Settings");
+    Settings1 = menuItem(PopupMenu1, "Settings1", tr("&Graph Settings"));
 
     connect(New1, &QAction::triggered, this, [this] { New1Click(); });
     connect(Open1, &QAction::triggered, this, [this] { Open1Click(); });
@@ -180,7 +181,7 @@ void TfrmMain::buildResultsArea() {
     setCentralWidget(client);
     client->setAutoFillBackground(true);
 
-    grpGraph = named(new QGroupBox(QStringLiteral(" Audiogram "), client), "grpGraph");
+    grpGraph = named(new QGroupBox(tr(" Audiogram "), client), "grpGraph");
     grpGraph->setGeometry(4, -3, 1002, 344);
     grpGraph->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 15));
     pbxAudiogram =
@@ -193,8 +194,7 @@ void TfrmMain::buildResultsArea() {
     connect(pbxAudiogram, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu1->popup(pbxAudiogram->mapToGlobal(at)); });
 
-    grpThreshold =
-        named(new QGroupBox(QStringLiteral(" Threshold levels [dB] "), client), "grpThreshold");
+    grpThreshold = named(new QGroupBox(tr(" Threshold levels [dB] "), client), "grpThreshold");
     grpThreshold->setGeometry(4, 347, 1002, 78);
     pbxResults = named(
         new PaintBoxWidget(grpThreshold,
@@ -204,8 +204,7 @@ void TfrmMain::buildResultsArea() {
 
     buildDataBox();
 
-    lblDateTime =
-        named(new QLabel(QStringLiteral("Tested on 01/01/98 at 0:00:00"), client), "lblDateTime");
+    lblDateTime = named(new QLabel(tr("Tested on 01/01/98 at 0:00:00"), client), "lblDateTime");
     lblDateTime->move(8, 545);
     lblDateTime->adjustSize();
     lblCalFilename = named(new QLabel(QStringLiteral(".cal"), client), "lblCalFilename");
@@ -216,28 +215,27 @@ void TfrmMain::buildResultsArea() {
 }
 
 void TfrmMain::setGermanCaptions() {
-    File1->setTitle(QStringLiteral("&Datei"));
-    New1->setText(QStringLiteral("&Neu"));
-    Open1->setText(QStringLiteral("&Öffnen"));
-    Save1->setText(QStringLiteral("&Speichern"));
-    Print1->setText(QStringLiteral("&Drucken"));
-    PrinterSetup1->setText(QStringLiteral("&Druckereinstellungen"));
-    Options1->setText(QStringLiteral("&Einstellungen"));
-    Calibration2->setTitle(QStringLiteral("&Kalibrierung"));
-    EarCalibration1->setText(QStringLiteral("&Neue Kalibrierung nach Gehör"));
-    LoadCalibration1->setText(QStringLiteral("Kalibrierungsdaten &laden"));
-    CheckorRecalibratebyEar1->setText(
-        QStringLiteral("Kalibrierung nach Gehör &testen oder wiederholen"));
-    CalInfo1->setText(QStringLiteral("Kalibrierungsinformationen &anzeigen"));
-    TestCompatibility1->setText(QStringLiteral("Kompatibilitätstest"));
-    Test1->setTitle(QStringLiteral("&Hörtest"));
-    NewTest1->setText(QStringLiteral("&Neuen Test durchführen"));
+    File1->setTitle(tr("&Datei"));
+    New1->setText(tr("&Neu"));
+    Open1->setText(tr("&Öffnen"));
+    Save1->setText(tr("&Speichern"));
+    Print1->setText(tr("&Drucken"));
+    PrinterSetup1->setText(tr("&Druckereinstellungen"));
+    Options1->setText(tr("&Einstellungen"));
+    Calibration2->setTitle(tr("&Kalibrierung"));
+    EarCalibration1->setText(tr("&Neue Kalibrierung nach Gehör"));
+    LoadCalibration1->setText(tr("Kalibrierungsdaten &laden"));
+    CheckorRecalibratebyEar1->setText(tr("Kalibrierung nach Gehör &testen oder wiederholen"));
+    CalInfo1->setText(tr("Kalibrierungsinformationen &anzeigen"));
+    TestCompatibility1->setText(tr("Kompatibilitätstest"));
+    Test1->setTitle(tr("&Hörtest"));
+    NewTest1->setText(tr("&Neuen Test durchführen"));
 
-    grpGraph->setTitle(QStringLiteral(" Audiogramm "));
-    grpThreshold->setTitle(QStringLiteral(" Hörschwellenwerte [dB] "));
-    grpData->setTitle(QStringLiteral(" Persönliche Daten "));
-    lblFirstName->setText(QStringLiteral("Testperson:"));
-    lblTestLoc->setText(QStringLiteral("Testort"));
+    grpGraph->setTitle(tr(" Audiogramm "));
+    grpThreshold->setTitle(tr(" Hörschwellenwerte [dB] "));
+    grpData->setTitle(tr(" Persönliche Daten "));
+    lblFirstName->setText(tr("Testperson:"));
+    lblTestLoc->setText(tr("Testort"));
 }
 
 // The main window's creation work, in its fixed order.
@@ -274,7 +272,7 @@ void TfrmMain::FormCreate() {
     // Without a wave-output device there is nothing to test or calibrate.
     if (platform.wave == nullptr || platform.wave->deviceCount() == 0) {
         platform.messages->show(
-            QStringLiteral("Keine Audiokarte gefunden! Test und Kalibrierung nicht verfügbar"));
+            tr("Keine Audiokarte gefunden! Test und Kalibrierung nicht verfügbar"));
         Calibration2->setEnabled(false);
         Calibration2->menuAction()->setEnabled(false);
     }

@@ -21,10 +21,10 @@ void TfrmMain::openFromAnotherStart(const QStringList& words) {
     const QString fileName = engine::commandLineFileName(commandLine);
     auto& messages = *context_.platform.messages;
     if (testRunning()) {
-        messages.show(QStringLiteral("Ein Hörtest läuft. „%1“ wird nicht geöffnet; öffnen Sie die "
-                                     "Datei, wenn der Test beendet ist.")
+        messages.show(tr("Ein Hörtest läuft. „%1“ wird nicht geöffnet; öffnen Sie die "
+                         "Datei, wenn der Test beendet ist.")
                           .arg(fileName),
-                      QStringLiteral("Information"));
+                      tr("Information"));
         return;
     }
     if (engine::namesTestFile(commandLine)) {
@@ -38,10 +38,10 @@ void TfrmMain::openFromAnotherStart(const QStringList& words) {
         ReadCal(fileName);
         return;
     }
-    messages.show(QStringLiteral("„%1“ ist weder eine Testdatei (.vkt, .aud) noch eine "
-                                 "Kalibrierungsdatei (.vkk).")
+    messages.show(tr("„%1“ ist weder eine Testdatei (.vkt, .aud) noch eine "
+                     "Kalibrierungsdatei (.vkk).")
                       .arg(fileName),
-                  QStringLiteral("Information"));
+                  tr("Information"));
 }
 
 } // namespace tavo::ui

@@ -26,22 +26,21 @@
 namespace tavo::ui {
 
 void TfrmMain::buildArchiveMenu() {
-    Archive1 = menuBar()->addMenu(QStringLiteral("&Archiv"));
+    Archive1 = menuBar()->addMenu(tr("&Archiv"));
     Archive1->setObjectName(QStringLiteral("Archive1"));
-    Results1 = Archive1->addAction(QStringLiteral("&Ergebnisse…"));
+    Results1 = Archive1->addAction(tr("&Ergebnisse…"));
     Results1->setObjectName(QStringLiteral("Results1"));
     Results1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    TakeOverFile1 = Archive1->addAction(QStringLiteral("&Datei übernehmen…"));
+    TakeOverFile1 = Archive1->addAction(tr("&Datei übernehmen…"));
     TakeOverFile1->setObjectName(QStringLiteral("TakeOverFile1"));
-    Report1 = Test1->addAction(QStringLiteral("&Prüfbericht…"));
+    Report1 = Test1->addAction(tr("&Prüfbericht…"));
     Report1->setObjectName(QStringLiteral("Report1"));
     connect(Report1, &QAction::triggered, this, [this] { Report1Click(); });
     connect(Results1, &QAction::triggered, this, [this] { Results1Click(); });
     connect(TakeOverFile1, &QAction::triggered, this, [this] { TakeOverFile1Click(); });
     runTakeOverDialog = [this] {
-        return QFileDialog::getOpenFileNames(
-            this, QStringLiteral("Testdateien übernehmen"), QString(),
-            QStringLiteral("Vorlandt Klarovent Test (*.vkt *.aud)"));
+        return QFileDialog::getOpenFileNames(this, tr("Testdateien übernehmen"), QString(),
+                                             tr("Vorlandt Klarovent Test (*.vkt *.aud)"));
     };
 }
 
@@ -80,8 +79,7 @@ void TfrmMain::showArchiveMessage() {
         return;
     }
     const QString message = std::exchange(archiveMessage_, QString());
-    context_.platform.messages->show(message, QStringLiteral("Archiv"),
-                                     platform::MessageType::Warning);
+    context_.platform.messages->show(message, tr("Archiv"), platform::MessageType::Warning);
 }
 
 TfrmFitCheck& TfrmMain::fitCheckWindowMade() {
@@ -96,8 +94,8 @@ void TfrmMain::Report1Click() {
     const auto& record = context_.state.Record;
     if (!record.ResultsValid) {
         context_.platform.messages->show(
-            QStringLiteral("Für einen Prüfbericht fehlen Ergebnisse: führen Sie einen Test durch "
-                           "oder öffnen Sie eine Testdatei."));
+            tr("Für einen Prüfbericht fehlen Ergebnisse: führen Sie einen Test durch "
+               "oder öffnen Sie eine Testdatei."));
         return;
     }
     // The test just run and archived: a changed exposure goes to the archive
@@ -170,15 +168,14 @@ void TfrmMain::TakeOverFile1Click() {
     }
     QApplication::restoreOverrideCursor();
     if (!archive) {
-        context_.platform.messages->show(archive.error(), QStringLiteral("Archiv"),
+        context_.platform.messages->show(archive.error(), tr("Archiv"),
                                          platform::MessageType::Error);
         return;
     }
-    lines.prepend(
-        QStringLiteral("%1 übernommen, %2 schon im Archiv.")
-            .arg(added == 1 ? QStringLiteral("Ein Test") : QStringLiteral("%1 Tests").arg(added))
-            .arg(known));
-    context_.platform.messages->show(lines.join(QLatin1Char('\n')), QStringLiteral("Archiv"),
+    lines.prepend(tr("%1 übernommen, %2 schon im Archiv.")
+                      .arg(added == 1 ? tr("Ein Test") : tr("%n Tests", nullptr, added))
+                      .arg(known));
+    context_.platform.messages->show(lines.join(QLatin1Char('\n')), tr("Archiv"),
                                      lines.size() > 1 ? platform::MessageType::Warning
                                                       : platform::MessageType::Information);
     if (archiveWindow_ && archiveWindow_->isVisible()) {

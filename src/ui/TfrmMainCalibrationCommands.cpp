@@ -33,8 +33,8 @@ void TfrmMain::SubjCal1Click() {
         return;
     }
     const auto answer = context_.platform.messages->show(
-        QStringLiteral("Vor der Kalibrierung des Audiometers sollte die Kompatibilität der "
-                       "Soundkarte geprüft werden.\nMöchten sie diesen Test jetzt durchführen?"),
+        tr("Vor der Kalibrierung des Audiometers sollte die Kompatibilität der "
+           "Soundkarte geprüft werden.\nMöchten sie diesen Test jetzt durchführen?"),
         {}, platform::MessageType::Confirmation, platform::MessageButtons::YesNo);
     if (answer == platform::MessageAnswer::Yes) {
         // The main window stays usable beside it.

@@ -31,15 +31,15 @@ using parts::pixelFont;
 } // namespace
 
 void TfrmMain::buildDataBox() {
-    grpData = named(new QGroupBox(QStringLiteral("Test Data "), centralWidget()), "grpData");
+    grpData = named(new QGroupBox(tr("Test Data "), centralWidget()), "grpData");
     grpData->setGeometry(6, 425, 1002, 114);
 
-    lblFirstName = named(new QLabel(QStringLiteral("Test person"), grpData), "lblFirstName");
+    lblFirstName = named(new QLabel(tr("Test person"), grpData), "lblFirstName");
     lblFirstName->setGeometry(2, 25, 90, 16);
     lblFirstName->setAlignment(Qt::AlignRight | Qt::AlignTop);
     txtTestName = named(new QLineEdit(grpData), "txtTestName");
     txtTestName->setGeometry(94, 20, 201, 26);
-    lblTestLoc = named(new QLabel(QStringLiteral("Test location"), grpData), "lblTestLoc");
+    lblTestLoc = named(new QLabel(tr("Test location"), grpData), "lblTestLoc");
     lblTestLoc->setGeometry(298, 25, 84, 16);
     lblTestLoc->setAlignment(Qt::AlignRight | Qt::AlignTop);
     txtTestLocation = named(new QLineEdit(grpData), "txtTestLocation");
@@ -91,16 +91,14 @@ void TfrmMain::buildDataBox() {
         unit->move(txtAPV->geometry().right() + 7, unit->y());
     }
 
-    summaryLabel("lblResult", QStringLiteral("Ergebnis"), 150, 55);
-    chkErstpruefung =
-        named(new QCheckBox(QStringLiteral("Erstprüfung"), grpData), "chkErstpruefung");
+    summaryLabel("lblResult", tr("Ergebnis"), 150, 55);
+    chkErstpruefung = named(new QCheckBox(tr("Erstprüfung"), grpData), "chkErstpruefung");
     chkErstpruefung->move(17, 56);
-    chkScreening =
-        named(new QCheckBox(QStringLiteral("Überwachungsprüfung"), grpData), "chkScreening");
+    chkScreening = named(new QCheckBox(tr("Überwachungsprüfung"), grpData), "chkScreening");
     chkScreening->move(17, 79);
-    rdoOK = named(new QRadioButton(QStringLiteral("IO"), grpData), "rdoOK");
+    rdoOK = named(new QRadioButton(tr("IO"), grpData), "rdoOK");
     rdoOK->move(214, 56);
-    rdoNOK = named(new QRadioButton(QStringLiteral("NIO"), grpData), "rdoNOK");
+    rdoNOK = named(new QRadioButton(tr("NIO"), grpData), "rdoNOK");
     rdoNOK->move(214, 79);
     for (QAbstractButton* box :
          std::initializer_list<QAbstractButton*>{chkErstpruefung, chkScreening, rdoOK, rdoNOK}) {

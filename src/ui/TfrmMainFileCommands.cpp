@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -22,11 +23,20 @@ namespace tavo::ui {
 
 namespace {
 
-const QString kTestFilter = QStringLiteral("Vorlandt Klarovent Test (*.vkt)");
+// The filters as the dialogs show them, in the program's language; the
+// chosen one is recognised by comparing with the same text.
+QString testFilter() {
+    return QCoreApplication::translate("tavo::ui::TfrmMain", "Vorlandt Klarovent Test (*.vkt)");
+}
 // Opening shows ".aud" too: Save As gives a name without an extension that
 // one, and a file just saved must be found again.
-const QString kOpenFilter = QStringLiteral("Vorlandt Klarovent Test (*.vkt *.aud)");
-const QString kTextFilter = QStringLiteral("ASCII-Text (*.txt)");
+QString openFilter() {
+    return QCoreApplication::translate("tavo::ui::TfrmMain",
+                                       "Vorlandt Klarovent Test (*.vkt *.aud)");
+}
+QString textFilter() {
+    return QCoreApplication::translate("tavo::ui::TfrmMain", "ASCII-Text (*.txt)");
+}
 
 // The user's documents folder where there is one, else the home folder. A
 // folder that does not exist would be taken for a file name and shown in the
@@ -38,7 +48,7 @@ QString startFolder() {
 
 // The suffix a name without one gets: the one of the chosen filter.
 QString suffixFor(const QString& filter) {
-    return filter == kTextFilter ? QStringLiteral("txt") : QStringLiteral("aud");
+    return filter == textFilter() ? QStringLiteral("txt") : QStringLiteral("aud");
 }
 
 } // namespace
@@ -48,10 +58,10 @@ QString suffixFor(const QString& filter) {
 void TfrmMain::buildFileDialogs() {
     runOpenDialog = [this]() -> std::optional<QString> {
         if (dlgOpen == nullptr) {
-            dlgOpen = new QFileDialog(this, QStringLiteral("Open Test File"));
+            dlgOpen = new QFileDialog(this, tr("Open Test File"));
             dlgOpen->setObjectName(QStringLiteral("dlgOpen"));
             dlgOpen->setDirectory(startFolder());
-            dlgOpen->setNameFilter(kOpenFilter);
+            dlgOpen->setNameFilter(openFilter());
             dlgOpen->setAcceptMode(QFileDialog::AcceptOpen);
             dlgOpen->setFileMode(QFileDialog::ExistingFile);
         }
@@ -68,19 +78,19 @@ void TfrmMain::buildFileDialogs() {
             dlgSave->setDirectory(startFolder());
             dlgSave->setAcceptMode(QFileDialog::AcceptSave);
             dlgSave->setFileMode(QFileDialog::AnyFile);
-            dlgSave->setNameFilters({kTestFilter, kTextFilter});
+            dlgSave->setNameFilters({testFilter(), textFilter()});
             connect(dlgSave, &QFileDialog::filterSelected, dlgSave, [this](const QString& filter) {
                 dlgSave->setDefaultSuffix(suffixFor(filter));
             });
         }
-        dlgSave->selectNameFilter(kTestFilter);
-        dlgSave->setDefaultSuffix(suffixFor(kTestFilter));
+        dlgSave->selectNameFilter(testFilter());
+        dlgSave->setDefaultSuffix(suffixFor(testFilter()));
         dlgSave->selectFile(proposed);
         if (dlgSave->exec() != QDialog::Accepted || dlgSave->selectedFiles().isEmpty()) {
             return std::nullopt;
         }
         return SaveChoice{dlgSave->selectedFiles().first(),
-                          dlgSave->selectedNameFilter() == kTextFilter};
+                          dlgSave->selectedNameFilter() == textFilter()};
     };
 }
 
@@ -108,7 +118,7 @@ void TfrmMain::Save1Click() {
     const QString error = textExport ? WriteAsciiFile(fileName) : WriteFile(fileName);
     if (!error.isEmpty()) {
         context_.platform.messages->show(
-            QStringLiteral("Beim Speichern ist ein Fehler aufgetreten\n") + error, {},
+            tr("Beim Speichern ist ein Fehler aufgetreten\n%1").arg(error), {},
             platform::MessageType::Error);
         return;
     }
@@ -158,7 +168,7 @@ bool TfrmMain::mayClose() {
         return true;
     }
     const auto answer = context_.platform.messages->show(
-        QStringLiteral("Die Testergebnisse wurden nicht gespeichert. Jetzt speichern?"), {},
+        tr("Die Testergebnisse wurden nicht gespeichert. Jetzt speichern?"), {},
         platform::MessageType::Confirmation, platform::MessageButtons::YesNoCancel);
     if (answer == platform::MessageAnswer::No) {
         return true;

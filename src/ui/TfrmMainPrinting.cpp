@@ -34,7 +34,7 @@ constexpr int kMostBlocks = 4;
 QPrinter& TfrmMain::printer() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer_->setDocName(QStringLiteral("Audiogramm"));
+        printer_->setDocName(tr("Audiogramm"));
         // The window is wider than a portrait page: landscape shows it all.
         printer_->setPageOrientation(QPageLayout::Landscape);
     }
@@ -65,7 +65,7 @@ void TfrmMain::inPrintedLook(const std::function<void(QWidget& client)>& draw) {
     lblCalFilename->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblCalFilename->setText(
         QFontMetrics(lblCalFilename->font())
-            .elidedText(QStringLiteral("Dateiname Kalibierung: ") + settings.calibrationFileName,
+            .elidedText(tr("Dateiname Kalibierung: %1").arg(settings.calibrationFileName),
                         Qt::ElideMiddle, width));
 
     printing_ = true;
@@ -124,7 +124,7 @@ void TfrmMain::Print1Click() {
     }
     if (!printed) {
         context_.platform.messages->show(
-            QStringLiteral("Der Ausdruck ist fehlgeschlagen. Bitte prüfen Sie den Drucker."), {},
+            tr("Der Ausdruck ist fehlgeschlagen. Bitte prüfen Sie den Drucker."), {},
             platform::MessageType::Error);
     }
 }

@@ -18,7 +18,7 @@ TfrmPassword::TfrmPassword(std::function<void()> showSettings,
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint),
       showSettings_(std::move(showSettings)), enableMainWindow_(std::move(enableMainWindow)) {
     setObjectName(QStringLiteral("frmPassword"));
-    setWindowTitle(QStringLiteral("Please enter password"));
+    setWindowTitle(tr("Please enter password"));
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(11);
     setFont(font);
@@ -29,11 +29,11 @@ TfrmPassword::TfrmPassword(std::function<void()> showSettings,
     txtPassword->setEchoMode(QLineEdit::Password);
     txtPassword->setGeometry(16, 16, 225, 22);
     txtPassword->installEventFilter(this);
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK = new QPushButton(tr("OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setGeometry(80, 52, 75, 25);
     btnOK->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setGeometry(166, 52, 75, 25);
     connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });

@@ -36,7 +36,7 @@ TfrmSplash::TfrmSplash(QWidget* parent)
     ProductName->setStyleSheet(QStringLiteral("color: black; background: transparent"));
     ProductName->setAttribute(Qt::WA_TransparentForMouseEvents);
     ProductName->setAlignment(Qt::AlignRight | Qt::AlignBottom);
-    ProductName->setText(QStringLiteral("Hörtest"));
+    ProductName->setText(tr("Hörtest"));
     ProductName->setGeometry(0, height() - 34, width() - 8, 30);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

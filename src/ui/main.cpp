@@ -1,6 +1,6 @@
 // TavoAudiometer: the pure-tone audiometer "Vorlandt Klarovent".
 //
-//   TavoAudiometer [--simulate [--listener LISTENER.json]] [FILE]
+//   TavoAudiometer [--lang de|en|source] [--simulate [--listener LISTENER.json]] [FILE]
 //
 // FILE is a test file (name ending in .aud or .vkt, any case) to open or a
 // calibration file (ending in .vkk) to load at start-up. --simulate uses
@@ -12,18 +12,20 @@
 #include "engine/ListenerDescription.h"
 #include "engine/StartupRules.h"
 #include "platform/FileNames.h"
+#include "platform/Language.h"
 #include "platform/Platform.h"
 #include "platform/qt/SingleInstance.h"
+#include "ui/ProgramLanguage.h"
 #include "ui/ProgramLook.h"
 #include "ui/QtMessages.h"
 #include "ui/Startup.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -31,8 +33,15 @@ void complain(const QString& text) {
     std::fprintf(stderr, "TavoAudiometer: %s\n", text.toLocal8Bit().constData());
 }
 
-const char* const kUsage =
-    "Aufruf: TavoAudiometer [--simulate [--listener HOERER.json]] [DATEI]\n"
+// The program's own texts, before and beside its windows.
+QString text(const char* source) {
+    return QCoreApplication::translate("TavoAudiometer", source);
+}
+
+const char* const kUsage = QT_TRANSLATE_NOOP(
+    "TavoAudiometer",
+    "Aufruf: TavoAudiometer [--lang de|en|source] [--simulate [--listener HOERER.json]] "
+    "[DATEI]\n"
     "\n"
     "Das Tonaudiometer \"Vorlandt Klarovent\".\n"
     "\n"
@@ -42,9 +51,11 @@ const char* const kUsage =
     "  --listener DATEI      mit --simulate: ein simulierter Hörer beantwortet einen\n"
     "                        Hörtest, der sofort beginnt (Vorführung ohne Kopfhörer;\n"
     "                        Beschreibung in docs/listener-json.md)\n"
+    "  --lang SPRACHE        Deutsch (de), Englisch (en) oder die Texte wie in der Vorlage\n"
+    "                        (source); ohne: die Einstellung, sonst die Sprache des Desktops\n"
     "  --help                diese Hilfe\n"
     "\n"
-    "Die Konsolenwerkzeuge: tavo --help. Das Handbuch: F1 im Programm.\n";
+    "Die Konsolenwerkzeuge: tavo --help. Das Handbuch: F1 im Programm.\n");
 
 // Whether Qt can show a window here: a display, or a platform the user chose.
 bool haveDisplay() {
@@ -56,35 +67,53 @@ bool haveDisplay() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(kUsage, stdout);
+    // File names keep every byte, UTF-8 or not.
+    QStringList parameters = tavo::platform::argumentsFromNative(argc, argv);
+    // The language: --lang, else the desktop's locale; the settings may
+    // still choose another once they are read.
+    const tavo::platform::LanguageOption languageOption =
+        tavo::platform::takeLanguageOption(parameters);
+    const bool help =
+        parameters.contains(QStringLiteral("--help")) || parameters.contains(QStringLiteral("-h"));
+    const bool refused = languageOption.given && !languageOption.language;
+    if (help || refused || !haveDisplay()) {
+        // Said on the terminal, before any window, in the chosen language.
+        const QCoreApplication console(argc, argv);
+        tavo::ui::useLanguage(
+            languageOption.language.value_or(tavo::platform::languageFromEnvironment()));
+        if (refused) {
+            complain(tavo::platform::languageRefusal(languageOption));
+            return 2;
+        }
+        if (help) {
+            std::fputs(text(kUsage).toUtf8().constData(), stdout);
             return 0;
         }
-    }
-    if (!haveDisplay()) {
-        complain(QStringLiteral("Keine Anzeige gefunden (DISPLAY und WAYLAND_DISPLAY sind leer): "
-                                "das Programm braucht eine grafische Oberfläche."));
+        complain(text(QT_TRANSLATE_NOOP("TavoAudiometer",
+                                        "Keine Anzeige gefunden (DISPLAY und WAYLAND_DISPLAY sind "
+                                        "leer): das Programm braucht eine grafische Oberfläche.")));
         return 1;
     }
     QApplication app(argc, argv);
-    tavo::ui::loadGermanTranslations(app);
+    tavo::ui::useLanguage(
+        languageOption.language.value_or(tavo::platform::languageFromEnvironment()));
     tavo::ui::substituteLayoutFonts();
     tavo::ui::installProgramIcon();
-    // File names keep every byte, UTF-8 or not.
-    QStringList parameters = tavo::platform::argumentsFromNative(argc, argv);
     const bool simulate = parameters.removeAll(QStringLiteral("--simulate")) > 0;
 
     tavo::ui::ProgramOptions options;
+    options.language = languageOption.language;
     const qsizetype listenerAt = parameters.indexOf(QStringLiteral("--listener"));
     if (listenerAt >= 0) {
         if (listenerAt + 1 >= parameters.size()) {
-            complain(QStringLiteral("--listener braucht den Namen einer Hörerdatei."));
+            complain(text(QT_TRANSLATE_NOOP("TavoAudiometer",
+                                            "--listener braucht den Namen einer Hörerdatei.")));
             return 2;
         }
         if (!simulate) {
-            complain(QStringLiteral(
-                "--listener geht nur zusammen mit --simulate (simulierte Soundkarte)."));
+            complain(text(QT_TRANSLATE_NOOP(
+                "TavoAudiometer",
+                "--listener geht nur zusammen mit --simulate (simulierte Soundkarte).")));
             return 2;
         }
         QString error;
@@ -112,13 +141,14 @@ int main(int argc, char* argv[]) {
     switch (instance.claim(handed)) {
     case tavo::platform::SingleInstance::Role::HandedOver:
         return 0;
-    case tavo::platform::SingleInstance::Role::NoAnswer:
-        complain(QStringLiteral("Das Programm läuft schon, antwortet aber nicht. Beenden Sie es "
-                                "und starten Sie es neu."));
-        QMessageBox::warning(nullptr, QStringLiteral("Vorlandt Klarovent"),
-                             QStringLiteral("Das Programm läuft schon, antwortet aber nicht. "
-                                            "Beenden Sie es und starten Sie es neu."));
+    case tavo::platform::SingleInstance::Role::NoAnswer: {
+        const QString notAnswering = text(
+            QT_TRANSLATE_NOOP("TavoAudiometer", "Das Programm läuft schon, antwortet aber nicht. "
+                                                "Beenden Sie es und starten Sie es neu."));
+        complain(notAnswering);
+        QMessageBox::warning(nullptr, QStringLiteral("Vorlandt Klarovent"), notAnswering);
         return 1;
+    }
     case tavo::platform::SingleInstance::Role::First:
         break;
     }

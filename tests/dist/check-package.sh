@@ -77,10 +77,11 @@ expect_equal "two file types" 2 "$(grep -c . <<<"$mime_types")"
 required="usr/bin/TavoAudiometer usr/bin/tavo
 usr/share/applications/$app_id.desktop usr/share/metainfo/$app_id.metainfo.xml
 usr/share/mime/packages/$app_id.xml usr/share/man/man1/tavo.1.gz
-usr/share/man/man1/TavoAudiometer.1.gz usr/share/bash-completion/completions/tavo
+usr/share/man/man1/TavoAudiometer.1.gz usr/share/man/de/man1/tavo.1.gz
+usr/share/man/de/man1/TavoAudiometer.1.gz usr/share/bash-completion/completions/tavo
 $doc/copyright $doc/changelog.gz $doc/examples/listener-normal.json
 $doc/examples/listener-earplug.json $doc/examples/calibration-demo.vkk
-usr/share/tavoaudiometer/manual/index.html"
+usr/share/tavoaudiometer/manual/index.html usr/share/tavoaudiometer/manual/en/index.html"
 for icon in "apps/$app_id" $(sed 's|/|-|; s|^|mimetypes/|' <<<"$mime_types"); do
     required+=" usr/share/icons/hicolor/scalable/$icon.svg"
     for size in $icon_sizes; do
@@ -93,7 +94,7 @@ done
 while read -r file; do
     case "$file" in
         usr/bin/* | usr/share/applications/* | usr/share/metainfo/* | usr/share/mime/packages/* | \
-            usr/share/icons/hicolor/* | usr/share/man/man1/* | \
+            usr/share/icons/hicolor/* | usr/share/man/man1/* | usr/share/man/de/man1/* | \
             usr/share/bash-completion/completions/* | "$doc"/* | usr/share/tavoaudiometer/*)
             pass
             ;;
@@ -106,6 +107,34 @@ if grep -qxF "share/tavoaudiometer/manual" <(strings -e l "$root/usr/bin/TavoAud
 else
     fail "TavoAudiometer looks for its manual elsewhere than share/tavoaudiometer/manual"
 fi
+# The manual in both languages: each says its language, finds its stylesheet
+# and every file it names among the installed ones, has every section its
+# links point to, and both have the same sections (F1 opens one by its id).
+manual="$root/usr/share/tavoaudiometer/manual"
+manual_ids() { grep -o ' id="[^"]*"' "$1" | sed 's/^ id="//; s/"$//'; }
+for page in de:index.html en:en/index.html; do
+    language="${page%%:*}" page="$manual/${page#*:}"
+    expect_match "manual ${page#"$manual"/} is in its language" "<html lang=\"$language\">" \
+        "$(head -3 "$page")"
+    ids="$(manual_ids "$page")"
+    while read -r link; do
+        case "$link" in
+            "") fail "manual ${page#"$manual"/} links to nothing" ;;
+            \#*) expect_line "manual ${page#"$manual"/} has the section $link" "${link#\#}" "$ids" ;;
+            *:*) pass ;;
+            *)
+                if [ -f "$(realpath -m "$(dirname "$page")/${link%%#*}")" ]; then
+                    pass
+                else
+                    fail "manual ${page#"$manual"/} names $link, which is not installed"
+                fi
+                ;;
+        esac
+    done < <(grep -oE '(href|src)="[^"]*"' "$page" | sed -E 's/^(href|src)="//; s/"$//')
+done
+expect_equal "the English manual has the German one's sections" \
+    "$(manual_ids "$manual/index.html" | tr '\n' ' ')" \
+    "$(manual_ids "$manual/en/index.html" | tr '\n' ' ')"
 for program in TavoAudiometer tavo; do
     expect_equal "$program is executable" "-rwxr-xr-x" "$(stat -c %A "$root/usr/bin/$program")"
 done

@@ -87,6 +87,8 @@ rm /usr/local/bin/TavoAudiometer
 tavo --help >/dev/null || fail "tavo --help"
 tavo show kopfhoerer.vkk >/dev/null || fail "tavo show"
 [ "$(man -w tavo)" = /usr/share/man/man1/tavo.1.gz ] || fail "man -w tavo: $(man -w tavo)"
+[ "$(man -L de -w tavo)" = /usr/share/man/de/man1/tavo.1.gz ] ||
+    fail "man -L de -w tavo: $(man -L de -w tavo)"
 completion="$(bash -c 'source /usr/share/bash-completion/bash_completion
                        __load_completion tavo && complete -p tavo')"
 [ "$completion" = "complete -F _tavo tavo" ] || fail "bash loads the completion: '$completion'"

@@ -11,13 +11,23 @@ tavo_words() { tavo_run tavo "$1" --help | sed -nE "s/^tavo $1 ([a-z][a-z-]*)( .
 # OPTION and its choices, as "--ear left|right".
 tavo_choices() { tavo_run tavo "$1" --help | grep -oE -- '--[a-z-]+ [a-z]+(\|[a-z]+)+' | sort -u; }
 
-# check_manual_pages ROOT
+# check_manual_pages ROOT: the English pages (man1) and the German ones
+# (de/man1), each in its language and each complete.
 check_manual_pages() {
-    local root="$1" page warnings command option section
+    check_manual_pages_in "$1" man1 SYNOPSIS
+    check_manual_pages_in "$1" de/man1 ÜBERSICHT
+}
+
+# check_manual_pages_in ROOT FOLDER SYNOPSIS_HEADING
+check_manual_pages_in() {
+    local root="$1" folder="$2" heading="$3" page warnings command option section
+    local text="$work/man-${folder//\//-}"
+    mkdir -p "$text"
     for page in tavo TavoAudiometer; do
         warnings="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 \
-            -l "$root/usr/share/man/man1/$page.1.gz" 2>&1 >"$work/$page.txt")"
-        expect_equal "man $page without warnings" "" "$warnings"
+            -l "$root/usr/share/man/$folder/$page.1.gz" 2>&1 >"$text/$page.txt")"
+        expect_equal "man $folder/$page without warnings" "" "$warnings"
+        expect_line "man $folder/$page is in its language" "$heading" "$(cat "$text/$page.txt")"
     done
     local commands
     commands="$(tavo_commands | tr '\n' ' ')"
@@ -26,25 +36,28 @@ check_manual_pages() {
         section="$(awk -v command="$command" -v commands=" $commands" '
             /^[^ ]/ { inside = 0 }
             /^       [a-z]/ && index(commands, " " $1 " ") { inside = $1 == command }
-            inside' "$work/tavo.txt")"
-        expect_match "tavo.1 describes $command" . "$section"
+            inside' "$text/tavo.txt")"
+        expect_match "$folder/tavo.1 describes $command" . "$section"
         for option in $(tavo_options "$command"); do
             if grep -qF -- "$option" <<<"$section"; then
                 pass
             else
-                fail "tavo.1 does not name $option of tavo $command"
+                fail "$folder/tavo.1 does not name $option of tavo $command"
             fi
         done
         for word in $(tavo_words "$command"); do
-            expect_match "tavo.1 names tavo $command $word" "$command $word" "$section"
+            expect_match "$folder/tavo.1 names tavo $command $word" "$command $word" "$section"
         done
     done
-    for option in $(tavo_run TavoAudiometer --help | grep -oE -- '--[a-z][a-z-]*' | sort -u); do
-        if grep -qF -- "$option" "$work/TavoAudiometer.txt"; then
-            pass
-        else
-            fail "TavoAudiometer.1 does not name $option"
-        fi
+    # The options before the command (tavo --help) and those of the program.
+    for page in tavo TavoAudiometer; do
+        for option in $(tavo_run "$page" --help | grep -oE -- '--[a-z][a-z-]*' | sort -u); do
+            if grep -qF -- "$option" "$text/$page.txt"; then
+                pass
+            else
+                fail "$folder/$page.1 does not name $option"
+            fi
+        done
     done
 }
 
@@ -75,7 +88,12 @@ check_completion() {
     cp "$3" "$completion_folder/c.vkk"
     touch "$completion_folder"/{b.AUD,d.json,e.txt,f.png,g.reg}
     local command options words choice option values
-    expect_equal "tavo <TAB>" "$( (tavo_commands; echo --help) | sort)" "$(complete_line "tavo ")"
+    expect_equal "tavo <TAB>" "$( (tavo_commands; echo --help; echo --lang) | sort)" \
+        "$(complete_line "tavo ")"
+    expect_equal "tavo --lang <TAB>" "$(printf '%s\n' de en source)" "$(complete_line "tavo --lang ")"
+    expect_equal "tavo --lang en <TAB>" "$( (tavo_commands; echo --help) | sort)" \
+        "$(complete_line "tavo --lang en ")"
+    expect_equal "tavo --lang en tone --o<TAB>" "--out" "$(complete_line "tavo --lang en tone --o")"
     for command in $(tavo_commands); do
         options="$( (tavo_options "$command"; echo --help) | sort -u)"
         expect_equal "tavo $command --<TAB>" "$options" "$(complete_line "tavo $command --")"

@@ -255,7 +255,7 @@ TEST(RealHearingTest, ListenerAnsweringFromTheSinkMonitorGetsThresholdsOnBothEar
     ASSERT_FALSE(cancelled) << messages.texts().join(QLatin1Char('|')).toStdString();
     EXPECT_FALSE(test.deviceFailed());
     EXPECT_EQ(messages.texts().join(QLatin1Char('|')).toStdString(),
-              engine::TrackingTest::kPrepareTest.toStdString());
+              engine::TrackingTest::shown(engine::TrackingTest::kPrepareTest).toStdString());
     EXPECT_TRUE(state.Record.ResultsValid);
     EXPECT_FALSE(window.visible);
     EXPECT_EQ(window.traces, 4);

@@ -3,7 +3,9 @@
 
 #include "engine/AppState.h"
 #include "engine/ColourValue.h"
+#include "platform/Language.h"
 #include "storage/FieldChecks.h"
+#include "storage/Registry.h"
 #include "storage/SettingsHost.h"
 #include "storage/SettingsTable.h"
 #include "storage/TfrmSettings.h"
@@ -299,6 +301,43 @@ TEST(SettingsDialog, ArchivePageChoosesTheServerAndChecksIt) {
     EXPECT_TRUE(page.rdoArchiveServer->isChecked());
     EXPECT_EQ(page.edtArchiveUser->text(), QString());
     EXPECT_EQ(page.cbxArchiveSslMode->currentText(), QStringLiteral("require"));
+}
+
+TEST(SettingsDialog, TheLanguageIsStoredAsItsCodeAndChosenAtTheNextStart) {
+    Rig rig;
+    auto& page = *rig.dialog;
+    ASSERT_EQ(page.cbxLanguage->count(), 4);
+    EXPECT_EQ(page.cbxLanguage->currentData().toString(), QStringLiteral("system"));
+    EXPECT_EQ(storage::storedLanguage(*rig.sim.settings), QStringLiteral("system"));
+    const QStringList codes = {QStringLiteral("system"), QStringLiteral("de"), QStringLiteral("en"),
+                               QStringLiteral("source")};
+    const platform::Language chosen[] = {platform::Language::German, platform::Language::German,
+                                         platform::Language::English, platform::Language::Source};
+    for (int i = 3; i >= 0; --i) {
+        page.cbxLanguage->setCurrentIndex(i);
+        EXPECT_EQ(rig.settings.language, codes[i]);
+        page.OKClick();
+        const QString stored = storage::storedLanguage(*rig.sim.settings);
+        EXPECT_EQ(stored, codes[i]);
+        // The start reads it before any window; --lang still wins.
+        EXPECT_EQ(platform::chooseLanguage(std::nullopt, stored, platform::Language::German),
+                  chosen[i]);
+        EXPECT_EQ(platform::chooseLanguage(platform::Language::English, stored,
+                                           platform::Language::German),
+                  platform::Language::English);
+    }
+    // A value this program does not know shows the system language and
+    // leaves the choice to the locale.
+    rig.sim.settings->openKey(true);
+    rig.sim.settings->writeText(QStringLiteral("Language"), QStringLiteral("klingonisch"));
+    rig.sim.settings->closeKey();
+    storage::Settings again = storage::designSettings();
+    storage::TfrmSettings second(rig.state, again, rig.sim.bundle, *rig.sim.settings, rig.host,
+                                 *rig.sim.mixerDevices);
+    EXPECT_EQ(second.cbxLanguage->currentIndex(), 0);
+    EXPECT_EQ(platform::chooseLanguage(std::nullopt, storage::storedLanguage(*rig.sim.settings),
+                                       platform::Language::English),
+              platform::Language::English);
 }
 
 TEST(SettingsDialog, EscapeIsCancelButClosingTheWindowOnlyHidesIt) {

@@ -24,15 +24,16 @@ struct ToolRun {
 
 // Runs the `tavo` of this build ($TAVO_BUILD_DIR). `withoutDisplay` removes
 // every display variable, as on a server without a desktop.
-inline ToolRun runTavo(const QStringList& arguments, bool withoutDisplay = false) {
+// `environment`, when given, is the whole environment the tool runs in.
+inline ToolRun runTavo(const QStringList& arguments, bool withoutDisplay = false,
+                       QProcessEnvironment environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
     if (withoutDisplay) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
             environment.remove(QString::fromLatin1(name));
         }
-        process.setProcessEnvironment(environment);
     }
+    process.setProcessEnvironment(environment);
     process.start(qEnvironmentVariable("TAVO_BUILD_DIR") + QStringLiteral("/src/cli/tavo"),
                   arguments);
     ToolRun run;

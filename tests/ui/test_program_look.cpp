@@ -1,8 +1,8 @@
 // What a new user sees first: the windows laid out with the fonts this
 // machine gives the layout's faces (offscreen) with no text cut off by its
-// box or overlapping its neighbour; Qt's own dialogs in German; the dialogs
-// the settings dialog opens in front of it; its tool buttons saying what
-// they could not start.
+// box or overlapping its neighbour, in each language the program speaks; Qt's own dialogs in
+// German; the dialogs the settings dialog opens in front of it; its tool buttons saying what they
+// could not start.
 
 #include "engine/AppState.h"
 #include "engine/TfrmTest.h"
@@ -10,8 +10,10 @@
 #include "hardware/TfrmCompatibilityTest.h"
 #include "storage/TfrmCalibrationInfo.h"
 #include "storage/TfrmSettings.h"
+#include "support/InLanguage.h"
 #include "support/TestFiles.h"
 #include "support/TestPlatform.h"
+#include "ui/ProgramLanguage.h"
 #include "ui/ProgramLook.h"
 #include "ui/Startup.h"
 #include "ui/TfrmMain.h"
@@ -134,47 +136,60 @@ struct Program {
 } // namespace
 
 TEST(LayoutFit, MainWindowEmptyAndWithAResult) {
-    Program empty;
-    empty.windows->main->show();
-    EXPECT_EQ(faultsOf(empty.windows->main.get()), "");
+    for (const auto language : testsupport::kEveryLanguage) {
+        SCOPED_TRACE(platform::languageCode(language).toStdString());
+        const testsupport::InLanguage speaking(language);
+        Program empty;
+        empty.windows->main->show();
+        EXPECT_EQ(faultsOf(empty.windows->main.get()), "");
 
-    // A result fills the date line and the summary figures.
-    Program withResult({testsupport::writeRealisticTest(empty.sim.folder)});
-    withResult.windows->main->show();
-    ASSERT_TRUE(withResult.state.Record.ResultsValid);
-    EXPECT_EQ(faultsOf(withResult.windows->main.get()), "");
+        // A result fills the date line and the summary figures.
+        Program withResult({testsupport::writeRealisticTest(empty.sim.folder)});
+        withResult.windows->main->show();
+        ASSERT_TRUE(withResult.state.Record.ResultsValid);
+        EXPECT_EQ(faultsOf(withResult.windows->main.get()), "");
 
-    // The widest figures the summary labels can hold, on screen and on paper.
-    auto& main = *withResult.windows->main;
-    for (const char* widest : {"-100", "-50", "100", "-"}) {
-        for (QLabel* label : {main.txtOSPL, main.txtOSPR, main.txtAPV}) {
-            label->setText(QString::fromLatin1(widest));
+        // The widest figures the summary labels can hold, on screen and on paper.
+        auto& main = *withResult.windows->main;
+        for (const char* widest : {"-100", "-50", "100", "-"}) {
+            for (QLabel* label : {main.txtOSPL, main.txtOSPR, main.txtAPV}) {
+                label->setText(QString::fromLatin1(widest));
+            }
+            EXPECT_EQ(faultsOf(&main), "") << widest;
         }
-        EXPECT_EQ(faultsOf(&main), "") << widest;
     }
 }
 
 TEST(LayoutFit, EveryPageOfTheSettingsDialogAndThePasswordDialog) {
-    Program program;
-    auto& settings = *program.windows->settings;
-    settings.show();
-    for (int page = 0; page < settings.SettingsPages->count(); ++page) {
-        settings.SettingsPages->setCurrentIndex(page);
-        EXPECT_EQ(faultsOf(&settings), "") << settings.SettingsPages->tabText(page).toStdString();
+    for (const auto language : testsupport::kEveryLanguage) {
+        SCOPED_TRACE(platform::languageCode(language).toStdString());
+        const testsupport::InLanguage speaking(language);
+        Program program;
+        auto& settings = *program.windows->settings;
+        settings.show();
+        for (int page = 0; page < settings.SettingsPages->count(); ++page) {
+            settings.SettingsPages->setCurrentIndex(page);
+            EXPECT_EQ(faultsOf(&settings), "")
+                << settings.SettingsPages->tabText(page).toStdString();
+        }
+        program.windows->password->show();
+        EXPECT_EQ(faultsOf(program.windows->password.get()), "");
     }
-    program.windows->password->show();
-    EXPECT_EQ(faultsOf(program.windows->password.get()), "");
 }
 
 TEST(LayoutFit, TheTestAndCalibrationWindows) {
-    Program program;
-    auto& windows = *program.windows;
-    for (QWidget* window :
-         std::initializer_list<QWidget*>{windows.test.get(), windows.calibrationInfo.get(),
-                                         windows.bioCal.get(), windows.compatibility.get()}) {
-        window->show();
-        EXPECT_EQ(faultsOf(window), "") << window->objectName().toStdString();
-        window->hide();
+    for (const auto language : testsupport::kEveryLanguage) {
+        SCOPED_TRACE(platform::languageCode(language).toStdString());
+        const testsupport::InLanguage speaking(language);
+        Program program;
+        auto& windows = *program.windows;
+        for (QWidget* window :
+             std::initializer_list<QWidget*>{windows.test.get(), windows.calibrationInfo.get(),
+                                             windows.bioCal.get(), windows.compatibility.get()}) {
+            window->show();
+            EXPECT_EQ(faultsOf(window), "") << window->objectName().toStdString();
+            window->hide();
+        }
     }
 }
 
@@ -186,23 +201,35 @@ TEST(LayoutFit, TheLayoutsFacesAreMetricCompatibleSansFaces) {
     }
 }
 
-TEST(GermanDialogs, StandardButtonsSpeakGerman) {
-    ASSERT_TRUE(ui::loadGermanTranslations(*qApp));
-    QStringList shown;
-    QTimer::singleShot(0, [&shown] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
-                for (QAbstractButton* button : box->buttons()) {
-                    shown << button->text();
+TEST(ProgramLanguage, QtsStandardButtonsSpeakTheProgramsLanguage) {
+    const auto buttons = [] {
+        QStringList shown;
+        QTimer::singleShot(0, [&shown] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
+                    for (QAbstractButton* button : box->buttons()) {
+                        shown << button->text();
+                    }
+                    box->reject();
                 }
-                box->reject();
             }
-        }
-    });
-    QMessageBox::question(nullptr, QStringLiteral("Frage"), QStringLiteral("Weiter?"),
-                          QMessageBox::Yes | QMessageBox::No);
-    shown.sort();
-    EXPECT_EQ(shown, QStringList({QStringLiteral("&Ja"), QStringLiteral("&Nein")}));
+        });
+        QMessageBox::question(nullptr, QStringLiteral("Frage"), QStringLiteral("Weiter?"),
+                              QMessageBox::Yes | QMessageBox::No);
+        shown.sort();
+        return shown;
+    };
+    // Qt's German comes with the source texts too, as the program always had it.
+    const QStringList german = {QStringLiteral("&Ja"), QStringLiteral("&Nein")};
+    ui::useLanguage(platform::Language::German);
+    EXPECT_EQ(buttons(), german);
+    ui::useLanguage(platform::Language::English);
+    EXPECT_EQ(ui::programLanguage(), platform::Language::English);
+    EXPECT_EQ(buttons(), QStringList({QStringLiteral("&No"), QStringLiteral("&Yes")}));
+    ui::useLanguage(platform::Language::Source);
+    EXPECT_EQ(buttons(), german);
+    ui::dropLanguage();
+    EXPECT_EQ(buttons(), QStringList({QStringLiteral("&No"), QStringLiteral("&Yes")}));
 }
 
 namespace {

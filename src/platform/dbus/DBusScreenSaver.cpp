@@ -1,5 +1,6 @@
 #include "platform/dbus/DBusScreenSaver.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusInterface>
 #include <QDBusReply>
@@ -30,8 +31,9 @@ void DBusScreenSaver::inhibit() {
     if (!screenSaver.isValid()) {
         return;
     }
-    const QDBusReply<std::uint32_t> reply = screenSaver.call(
-        QStringLiteral("Inhibit"), QStringLiteral("Vorlandt Klarovent"), QStringLiteral("Hörtest"));
+    const QDBusReply<std::uint32_t> reply =
+        screenSaver.call(QStringLiteral("Inhibit"), QStringLiteral("Vorlandt Klarovent"),
+                         QCoreApplication::translate("DBusScreenSaver", "Hörtest"));
     if (reply.isValid()) {
         cookie_ = reply.value();
         haveCookie_ = true;

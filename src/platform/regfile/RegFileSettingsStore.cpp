@@ -3,6 +3,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/FileNames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -38,9 +39,12 @@ bool RegFileSettingsStore::openKey(bool create) {
     openError_.clear();
     QFile file(path_);
     if (!file.exists()) {
-        openError_ = QStringLiteral("%1 gibt es nicht.").arg(path_);
+        openError_ =
+            QCoreApplication::translate("RegFileSettingsStore", "%1 gibt es nicht.").arg(path_);
     } else if (QString reason; !openFile(path_, QIODevice::ReadOnly, file, &reason)) {
-        openError_ = QStringLiteral("%1 kann nicht gelesen werden: %2").arg(path_, reason);
+        openError_ =
+            QCoreApplication::translate("RegFileSettingsStore", "%1 kann nicht gelesen werden: %2")
+                .arg(path_, reason);
     } else if (
         // One byte more than any settings file has: the parser refuses a
         // larger file without all of it being read.
@@ -49,7 +53,9 @@ bool RegFileSettingsStore::openKey(bool create) {
         open_ = true;
         return true;
     } else {
-        openError_ = QStringLiteral("%1 ist keine lesbare Einstellungsdatei.").arg(path_);
+        openError_ = QCoreApplication::translate("RegFileSettingsStore",
+                                                 "%1 ist keine lesbare Einstellungsdatei.")
+                         .arg(path_);
     }
     if (create) {
         open_ = true;
@@ -130,7 +136,9 @@ bool RegFileSettingsStore::closeKey(QString* error) {
     const QString folder = QFileInfo(path_).absolutePath();
     if (!QDir().mkpath(folder)) {
         if (error != nullptr) {
-            *error = QStringLiteral("Der Ordner %1 kann nicht angelegt werden.").arg(folder);
+            *error = QCoreApplication::translate("RegFileSettingsStore",
+                                                 "Der Ordner %1 kann nicht angelegt werden.")
+                         .arg(folder);
         }
         return false;
     }
@@ -138,7 +146,9 @@ bool RegFileSettingsStore::closeKey(QString* error) {
         !failure.isEmpty()) {
         if (error != nullptr) {
             *error =
-                QStringLiteral("Die Einstellungen können nicht gespeichert werden: ") + failure;
+                QCoreApplication::translate("RegFileSettingsStore",
+                                            "Die Einstellungen können nicht gespeichert werden: ") +
+                failure;
         }
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "platform/SystemErrors.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -33,7 +34,9 @@ void refuseUnknownKeys(const QJsonObject& object, const QString& where,
     }
     for (auto it = object.begin(); it != object.end(); ++it) {
         if (!allowed.contains(it.key())) {
-            fail(where, QStringLiteral("unbekannter Schlüssel \"%1\"").arg(it.key()));
+            fail(where,
+                 QCoreApplication::translate("SimMixerDescription", "unbekannter Schlüssel \"%1\"")
+                     .arg(it.key()));
         }
     }
 }
@@ -45,7 +48,7 @@ std::int64_t wholeNumber(const QJsonValue& value, const QString& where, std::int
     if (value.isDouble()) {
         const double d = value.toDouble();
         if (!std::isfinite(d) || std::trunc(d) != d || std::fabs(d) > 9.0e15) {
-            fail(where, QStringLiteral("keine ganze Zahl"));
+            fail(where, QCoreApplication::translate("SimMixerDescription", "keine ganze Zahl"));
         }
         number = static_cast<std::int64_t>(d);
     } else if (value.isString()) {
@@ -55,14 +58,17 @@ std::int64_t wholeNumber(const QJsonValue& value, const QString& where, std::int
                      ? text.mid(2).toLongLong(&ok, 16)
                      : text.toLongLong(&ok, 10);
         if (!ok) {
-            fail(where, QStringLiteral("keine Zahl: \"%1\"").arg(value.toString()));
+            fail(where, QCoreApplication::translate("SimMixerDescription", "keine Zahl: \"%1\"")
+                            .arg(value.toString()));
         }
     } else {
-        fail(where, QStringLiteral("Zahl erwartet"));
+        fail(where, QCoreApplication::translate("SimMixerDescription", "Zahl erwartet"));
     }
     if (number < minimum || number > maximum) {
-        fail(where,
-             QStringLiteral("%1 liegt nicht in %2..%3").arg(number).arg(minimum).arg(maximum));
+        fail(where, QCoreApplication::translate("SimMixerDescription", "%1 liegt nicht in %2..%3")
+                        .arg(number)
+                        .arg(minimum)
+                        .arg(maximum));
     }
     return number;
 }
@@ -96,7 +102,7 @@ bool boolField(const QJsonObject& object, const char* key, const QString& where)
     }
     if (!value.isBool()) {
         fail(where + QLatin1Char('.') + QLatin1String(key),
-             QStringLiteral("true oder false erwartet"));
+             QCoreApplication::translate("SimMixerDescription", "true oder false erwartet"));
     }
     return value.toBool();
 }
@@ -108,7 +114,8 @@ std::string textField(const QJsonObject& object, const char* key, const QString&
         return fallback;
     }
     if (!value.isString()) {
-        fail(where + QLatin1Char('.') + QLatin1String(key), QStringLiteral("Text erwartet"));
+        fail(where + QLatin1Char('.') + QLatin1String(key),
+             QCoreApplication::translate("SimMixerDescription", "Text erwartet"));
     }
     return cutUtf8(value.toString().toStdString(), chars);
 }
@@ -122,7 +129,7 @@ std::uint32_t typeField(const QJsonObject& object, const QString& where, bool co
     const QJsonValue value = object.value(QStringLiteral("type"));
     const QString place = where + QStringLiteral(".type");
     if (value.isUndefined()) {
-        fail(place, QStringLiteral("fehlt"));
+        fail(place, QCoreApplication::translate("SimMixerDescription", "fehlt"));
     }
     if (value.isString() && !value.toString().isEmpty() && !value.toString().front().isDigit()) {
         std::uint32_t type = 0;
@@ -130,7 +137,8 @@ std::uint32_t typeField(const QJsonObject& object, const QString& where, bool co
         const bool known =
             componentType ? componentTypeFromName(name, type) : controlTypeFromName(name, type);
         if (!known) {
-            fail(place, QStringLiteral("unbekannter Typ \"%1\"").arg(value.toString()));
+            fail(place, QCoreApplication::translate("SimMixerDescription", "unbekannter Typ \"%1\"")
+                            .arg(value.toString()));
         }
         return type;
     }
@@ -144,14 +152,15 @@ QJsonArray arrayField(const QJsonObject& object, const char* key, const QString&
         return {};
     }
     if (!value.isArray()) {
-        fail(where + QLatin1Char('.') + QLatin1String(key), QStringLiteral("Liste erwartet"));
+        fail(where + QLatin1Char('.') + QLatin1String(key),
+             QCoreApplication::translate("SimMixerDescription", "Liste erwartet"));
     }
     return value.toArray();
 }
 
 QJsonObject objectAt(const QJsonArray& array, qsizetype index, const QString& where) {
     if (!array.at(index).isObject()) {
-        fail(where, QStringLiteral("Objekt erwartet"));
+        fail(where, QCoreApplication::translate("SimMixerDescription", "Objekt erwartet"));
     }
     return array.at(index).toObject();
 }
@@ -169,9 +178,11 @@ SimLevelLaw lawField(const QJsonObject& object, const QString& where, std::uint3
         if (const auto law = simLevelLawNamed(value.toString().toStdString())) {
             return *law;
         }
-        fail(place, QStringLiteral("unbekanntes Gesetz \"%1\" (none, quarter-db, cubic, "
-                                   "amplitude oder {\"db_per_unit\": Zahl})")
-                        .arg(value.toString()));
+        fail(place,
+             QCoreApplication::translate("SimMixerDescription",
+                                         "unbekanntes Gesetz \"%1\" (none, quarter-db, cubic, "
+                                         "amplitude oder {\"db_per_unit\": Zahl})")
+                 .arg(value.toString()));
     }
     if (value.isObject()) {
         const QJsonObject law = value.toObject();
@@ -180,11 +191,12 @@ SimLevelLaw lawField(const QJsonObject& object, const QString& where, std::uint3
         if (!perUnit.isDouble() || !std::isfinite(perUnit.toDouble()) ||
             std::fabs(perUnit.toDouble()) > 100.0) {
             fail(place + QStringLiteral(".db_per_unit"),
-                 QStringLiteral("eine Zahl von -100 bis 100 erwartet"));
+                 QCoreApplication::translate("SimMixerDescription",
+                                             "eine Zahl von -100 bis 100 erwartet"));
         }
         return SimLevelLaw{SimLevelLaw::Kind::DbPerUnit, perUnit.toDouble()};
     }
-    fail(place, QStringLiteral("Name oder Objekt erwartet"));
+    fail(place, QCoreApplication::translate("SimMixerDescription", "Name oder Objekt erwartet"));
 }
 
 SimMixerControlDescription parseControl(const QJsonObject& object, const QString& where,
@@ -217,7 +229,8 @@ SimMixerControlDescription parseControl(const QJsonObject& object, const QString
     desc.law = lawField(object, where, c.type);
 
     if (c.items > 64) {
-        fail(where + QStringLiteral(".items"), QStringLiteral("höchstens 64"));
+        fail(where + QStringLiteral(".items"),
+             QCoreApplication::translate("SimMixerDescription", "höchstens 64"));
     }
     const std::size_t count =
         static_cast<std::size_t>(lineChannels) * (c.items == 0 ? 1u : c.items);
@@ -229,9 +242,11 @@ SimMixerControlDescription parseControl(const QJsonObject& object, const QString
         const std::size_t perChannel = count / lineChannels;
         const auto given = static_cast<std::size_t>(values.size());
         if (given != count && given != perChannel) {
-            fail(valuePlace, QStringLiteral("%1 oder %2 Werte erwartet (Kanäle × Einträge)")
-                                 .arg(perChannel)
-                                 .arg(count));
+            fail(valuePlace,
+                 QCoreApplication::translate("SimMixerDescription",
+                                             "%1 oder %2 Werte erwartet (Kanäle × Einträge)")
+                     .arg(perChannel)
+                     .arg(count));
         }
         for (std::size_t i = 0; i < count; ++i) {
             desc.values.push_back(static_cast<std::uint32_t>(
@@ -262,7 +277,8 @@ SimMixerLineDescription parseLine(const QJsonObject& object, const QString& wher
     l.lineId = unsignedField(object, "lineId", where, 0);
     l.channels = unsignedField(object, "channels", where, 2);
     if (l.channels == 0 || l.channels > 32) {
-        fail(where + QStringLiteral(".channels"), QStringLiteral("1 bis 32 erwartet"));
+        fail(where + QStringLiteral(".channels"),
+             QCoreApplication::translate("SimMixerDescription", "1 bis 32 erwartet"));
     }
     l.flags = unsignedField(object, "flags", where,
                             line::FlagActive | (isSource ? line::FlagSource : 0u));
@@ -293,7 +309,8 @@ std::uint32_t driverVersionField(const QJsonObject& object, const QString& where
         const int minor = parts.value(1).toInt(&minorOk);
         if (parts.size() != 2 || !majorOk || !minorOk || major < 0 || major > 255 || minor < 0 ||
             minor > 255) {
-            fail(place, QStringLiteral("\"Major.Minor\" mit Zahlen 0..255 erwartet"));
+            fail(place, QCoreApplication::translate("SimMixerDescription",
+                                                    "\"Major.Minor\" mit Zahlen 0..255 erwartet"));
         }
         return static_cast<std::uint32_t>((major << 8) | minor);
     }
@@ -430,14 +447,15 @@ std::optional<std::vector<SimMixerDeviceDescription>> parseSimMixerDevices(const
     const QJsonDocument document =
         QJsonDocument::fromJson(QByteArray::fromStdString(json), &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        error = QStringLiteral("JSON-Fehler bei Zeichen %1: %2")
+        error = QCoreApplication::translate("SimMixerDescription", "JSON-Fehler bei Zeichen %1: %2")
                     .arg(parseError.offset)
                     .arg(jsonErrorText(parseError.error))
                     .toStdString();
         return std::nullopt;
     }
     if (!document.isObject()) {
-        error = "Ein JSON-Objekt erwartet";
+        error = QCoreApplication::translate("SimMixerDescription", "Ein JSON-Objekt erwartet")
+                    .toStdString();
         return std::nullopt;
     }
     try {
