@@ -33,7 +33,8 @@ public:
     // The section of the manual about a window.
     static QString sectionFor(const QWidget* window);
     // The manual's page, where the program finds it: installed beside the
-    // program, else in the source tree it was built from.
+    // program, else in the source tree it was built from; the English one
+    // (en/) while the program speaks English.
     static std::optional<QUrl> manualPage(const QString& section);
 
 protected:

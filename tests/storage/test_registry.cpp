@@ -258,7 +258,7 @@ TEST(WriteRegistry, WritesInItsOwnOrder) {
     EXPECT_TRUE(lines[lines.size() - 4 - archive].startsWith("\"Reload Cal File\"="));
     EXPECT_TRUE(lines[lines.size() - 3 - archive].startsWith("\"Cal Filename\"="));
     EXPECT_TRUE(lines[lines.size() - 2 - archive].startsWith("\"Print Cal File\"="));
-    EXPECT_TRUE(lines[lines.size() - 2].startsWith("\"Wanted Level At Ear (dB(A))\"="));
+    EXPECT_TRUE(lines[lines.size() - 2].startsWith("\"Language\"="));
 }
 
 // An installation older than the archive has none of its values: they read

@@ -9,6 +9,7 @@
 #include "storage/TestFile.h"
 #include "storage/TfrmCalibrationInfo.h"
 #include "storage/TfrmSettings.h"
+#include "support/InLanguage.h"
 #include "support/TestFiles.h"
 #include "support/TestPlatform.h"
 #include "ui/HelpKey.h"
@@ -458,6 +459,21 @@ TEST(Help, F1ShowsTheManualAtTheActiveWindowsSection) {
     EXPECT_EQ(ui::HelpKey::sectionFor(program.windows->settings.get()),
               QStringLiteral("einstellungen"));
     EXPECT_EQ(ui::HelpKey::sectionFor(nullptr), QStringLiteral("start"));
+
+    // In English the English manual, at the same sections; German for the rest.
+    for (const auto language : testsupport::kEveryLanguage) {
+        const testsupport::InLanguage speaking(language);
+        const auto page = ui::HelpKey::manualPage(QStringLiteral("einstellungen"));
+        ASSERT_TRUE(page);
+        const bool english = language == platform::Language::English;
+        EXPECT_EQ(page->path().endsWith(QStringLiteral("/en/index.html")), english)
+            << page->path().toStdString();
+        QFile localised(page->toLocalFile());
+        ASSERT_TRUE(localised.open(QIODevice::ReadOnly));
+        const QByteArray text = localised.readAll();
+        EXPECT_TRUE(text.contains(english ? "<html lang=\"en\">" : "<html lang=\"de\">"));
+        EXPECT_TRUE(text.contains("id=\"einstellungen\""));
+    }
 }
 
 TEST(Help, F1WithoutABrowserSaysSoAndNamesTheManual) {
