@@ -1518,6 +1518,11 @@ falsche Argumente enden mit Code 2.</translation>
         <source>rechts</source>
         <translation>rechts</translation>
     </message>
+    <message>
+        <source>,</source>
+        <extracomment>The decimal separator of the report's figures.</extracomment>
+        <translation>,</translation>
+    </message>
 </context>
 <context>
     <name>FitCheckPainter</name>

@@ -1516,6 +1516,11 @@ end with code 2.</translation>
         <source>rechts</source>
         <translation>right</translation>
     </message>
+    <message>
+        <source>,</source>
+        <extracomment>The decimal separator of the report's figures.</extracomment>
+        <translation>.</translation>
+    </message>
 </context>
 <context>
     <name>FitCheckPainter</name>

@@ -12,7 +12,8 @@ QString shown(const std::optional<double>& value, bool atLeast) {
     if (!value) {
         return {};
     }
-    return (atLeast ? QStringLiteral("≥ ") : QString()) + engine::decibels(*value);
+    return (atLeast ? QStringLiteral("≥ ") : QString()) +
+           engine::decibels(*value, engine::Wording::Stored);
 }
 
 // The verdict as the archive keeps and exports it: German whatever the
@@ -35,7 +36,7 @@ QString storedVerdict(engine::Verdict verdict) {
 FitCheckFigures fitCheckFiguresOf(const engine::FitCheckReport& report) {
     FitCheckFigures figures;
     const auto& exposure = report.parameters.exposure;
-    figures.exposure = exposure ? engine::decibels(*exposure) : QString();
+    figures.exposure = exposure ? engine::decibels(*exposure, engine::Wording::Stored) : QString();
     figures.parLeft = shown(report.ears[engine::kLeftEar].par, report.ears[0].atLeast);
     figures.parRight = shown(report.ears[engine::kRightEar].par, report.ears[1].atLeast);
     figures.par84Binaural = shown(report.binaural.par84(), report.binaural.atLeast);

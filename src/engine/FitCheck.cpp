@@ -124,7 +124,7 @@ void addCautions(FitCheckReport& report) {
                                                 "Dämpfung bei 125 Hz unter 10 dB (%1: %2 dB): der "
                                                 "Stöpsel sitzt womöglich nicht dicht."),
                               w)
-                    .arg(earName(ear, w), decibels(*low.attenuation));
+                    .arg(earName(ear, w), decibels(*low.attenuation, w));
             });
         }
     }
@@ -136,7 +136,8 @@ void addCautions(FitCheckReport& report) {
                                             "Die PAR beider Ohren liegen %1 dB auseinander "
                                             "(links %2 dB, rechts %3 dB)."),
                           w)
-                .arg(decibels(std::abs(*left - *right)), decibels(*left), decibels(*right));
+                .arg(decibels(std::abs(*left - *right), w), decibels(*left, w),
+                     decibels(*right, w));
         });
     }
     for (int ear = 0; ear < kEars; ++ear) {
@@ -334,8 +335,10 @@ QString earName(int ear, Wording wording) {
                            : worded(QT_TRANSLATE_NOOP("FitCheck", "rechts"), wording);
 }
 
-QString decibels(double value) {
-    return QString::number(value, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
+QString decibels(double value, Wording wording) {
+    //: The decimal separator of the report's figures.
+    return QString::number(value, 'f', 1)
+        .replace(QLatin1Char('.'), worded(QT_TRANSLATE_NOOP("FitCheck", ","), wording));
 }
 
 } // namespace tavo::engine

@@ -117,7 +117,8 @@ enum class Wording { Shown, Stored };
 QString verdictText(Verdict verdict, Wording wording = Wording::Shown);
 QString flagTexts(unsigned flags, Wording wording = Wording::Shown);
 QString earName(int ear, Wording wording = Wording::Shown); // "links", "rechts"
-// One decimal with a comma: "23,4".
-QString decibels(double value);
+// One decimal: "23,4" as stored and in German, with the decimal point of
+// the program's language when shown ("23.4" in English).
+QString decibels(double value, Wording wording = Wording::Shown);
 
 } // namespace tavo::engine

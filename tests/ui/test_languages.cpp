@@ -12,6 +12,7 @@
 #include "storage/TfrmSettings.h"
 #include "support/InLanguage.h"
 #include "support/TavoTool.h"
+#include "support/TestFiles.h"
 #include "support/TestPlatform.h"
 #include "ui/ProgramLook.h"
 #include "ui/Startup.h"
@@ -24,10 +25,12 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 using namespace tavo;
 
@@ -189,4 +192,51 @@ TEST(Languages, TavoFollowsItsOptionThenTheLocale) {
     EXPECT_TRUE(refused.out.isEmpty());
     EXPECT_TRUE(refused.err.contains(QStringLiteral("fr"))) << refused.err.toStdString();
     EXPECT_FALSE(refused.err.contains(kGerman)) << refused.err.toStdString();
+}
+
+TEST(Languages, WhatTavoWritesIsTheSameInEveryLanguage) {
+    QTemporaryDir folder;
+    const QString test = testsupport::writeRealisticTest(folder);
+    ASSERT_FALSE(test.isEmpty());
+    const auto environment = withLocale(QStringLiteral("en_GB.UTF-8"));
+    QMap<QString, QByteArray> written;
+    QMap<QString, QString> shown;
+    for (const char* code : {"source", "de", "en"}) {
+        const QString language = QString::fromLatin1(code);
+        const QString json = folder.filePath(language + QStringLiteral(".json"));
+        const QString text = folder.filePath(language + QStringLiteral(".txt"));
+        const auto report =
+            testsupport::runTavo({QStringLiteral("--lang"), language, QStringLiteral("report"),
+                                  QStringLiteral("--test"), test, QStringLiteral("--exposure"),
+                                  QStringLiteral("95,5"), QStringLiteral("--json"), json},
+                                 true, environment);
+        ASSERT_EQ(report.exitCode, 0) << report.err.toStdString();
+        shown[language] = report.out;
+        const auto converted = testsupport::runTavo(
+            {QStringLiteral("--lang"), language, QStringLiteral("convert"), test, text}, true,
+            environment);
+        ASSERT_EQ(converted.exitCode, 0) << converted.err.toStdString();
+        for (const QString& file : {json, text}) {
+            QFile bytes(file);
+            ASSERT_TRUE(bytes.open(QIODevice::ReadOnly));
+            written[file.section(QLatin1Char('.'), -1) + code] = bytes.readAll();
+        }
+    }
+    // The files: the same bytes whatever the language.
+    for (const char* kind : {"json", "txt"}) {
+        const QString name = QString::fromLatin1(kind);
+        EXPECT_EQ(written[name + QStringLiteral("de")], written[name + QStringLiteral("source")]);
+        EXPECT_EQ(written[name + QStringLiteral("en")], written[name + QStringLiteral("source")]);
+    }
+    // The screen: German as written, English with its words and decimal point.
+    EXPECT_EQ(shown[QStringLiteral("de")], shown[QStringLiteral("source")]);
+    EXPECT_TRUE(shown[QStringLiteral("source")].contains(QStringLiteral("95,5 dB(A)")));
+    EXPECT_TRUE(shown[QStringLiteral("en")].contains(QStringLiteral("95.5 dB(A)")));
+    // Apart from the person's name and place, which are the file's.
+    QStringList english = shown[QStringLiteral("en")].split(QLatin1Char('\n'));
+    english.removeIf([](const QString& line) {
+        return line.startsWith(QStringLiteral("Test subject:")) ||
+               line.startsWith(QStringLiteral("Test site:"));
+    });
+    EXPECT_EQ(matching(english, kGerman).join(QLatin1Char('\n')).toStdString(), "");
 }
