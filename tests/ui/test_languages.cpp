@@ -16,6 +16,8 @@
 #include "support/TestPlatform.h"
 #include "ui/ProgramLook.h"
 #include "ui/Startup.h"
+#include "ui/TfrmArchive.h"
+#include "ui/TfrmFitCheck.h"
 #include "ui/TfrmMain.h"
 #include "ui/TfrmPassword.h"
 
@@ -103,6 +105,10 @@ struct Program {
                  windows->compatibility.get()}) {
             texts << textsOf(window);
         }
+        // The windows made when first asked for.
+        ui::TfrmArchive archive({windows->settingsValue, *sim.messages, {}, {}});
+        ui::TfrmFitCheck report(windows->settingsValue, *sim.messages);
+        texts << textsOf(&archive) << textsOf(&report);
         return texts;
     }
     testsupport::TestPlatform sim;
