@@ -1605,14 +1605,6 @@ falsche Argumente enden mit Code 2.</translation>
         </translation>
     </message>
     <message>
-        <source>links</source>
-        <translation>links</translation>
-    </message>
-    <message>
-        <source>rechts</source>
-        <translation>rechts</translation>
-    </message>
-    <message>
         <source>Verfahren: Dämpfung = Hörschwelle des 2. minus des 1. Durchlaufs; Oktavbänder 125 bis 8000 Hz (4000 und 8000 Hz mit 3000 und 6000 Hz gemittelt, wo getestet) mit rosa Bezugsrauschen von 100 dB je Band, A-bewertet, in der Art der ISO 4869-2. Keine Zulassung nach einer Norm für Dichtsitzprüfungen.</source>
         <translation>Verfahren: Dämpfung = Hörschwelle des 2. minus des 1. Durchlaufs; Oktavbänder 125 bis 8000 Hz (4000 und 8000 Hz mit 3000 und 6000 Hz gemittelt, wo getestet) mit rosa Bezugsrauschen von 100 dB je Band, A-bewertet, in der Art der ISO 4869-2. Keine Zulassung nach einer Norm für Dichtsitzprüfungen.</translation>
     </message>

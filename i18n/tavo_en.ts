@@ -1603,14 +1603,6 @@ end with code 2.</translation>
         </translation>
     </message>
     <message>
-        <source>links</source>
-        <translation>left</translation>
-    </message>
-    <message>
-        <source>rechts</source>
-        <translation>right</translation>
-    </message>
-    <message>
         <source>Verfahren: Dämpfung = Hörschwelle des 2. minus des 1. Durchlaufs; Oktavbänder 125 bis 8000 Hz (4000 und 8000 Hz mit 3000 und 6000 Hz gemittelt, wo getestet) mit rosa Bezugsrauschen von 100 dB je Band, A-bewertet, in der Art der ISO 4869-2. Keine Zulassung nach einer Norm für Dichtsitzprüfungen.</source>
         <translation>Method: attenuation = hearing threshold of the 2nd run minus that of the 1st; octave bands 125 to 8000 Hz (4000 and 8000 Hz averaged with 3000 and 6000 Hz where tested) with a pink reference noise of 100 dB per band, A-weighted, in the manner of ISO 4869-2. Not approved under any standard for fit checks.</translation>
     </message>

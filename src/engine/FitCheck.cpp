@@ -103,10 +103,8 @@ FitCheckBand bandOf(const std::vector<FitCheckCell>& cells, int band) {
             centre->atLeast || neighbour->atLeast};
 }
 
-// A text of the report in the wording asked for.
 QString worded(const char* text, Wording wording) {
-    return wording == Wording::Shown ? QCoreApplication::translate("FitCheck", text)
-                                     : QString::fromUtf8(text);
+    return engine::worded("FitCheck", text, wording);
 }
 
 // A caution in both wordings.
@@ -328,6 +326,11 @@ QString flagTexts(unsigned flags, Wording wording) {
         texts << worded(QT_TRANSLATE_NOOP("FitCheck", "keine Reaktion unter 100 dB HL"), wording);
     }
     return texts.join(QStringLiteral(", "));
+}
+
+QString worded(const char* context, const char* text, Wording wording) {
+    return wording == Wording::Shown ? QCoreApplication::translate(context, text)
+                                     : QString::fromUtf8(text);
 }
 
 QString earName(int ear, Wording wording) {

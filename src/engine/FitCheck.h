@@ -114,6 +114,8 @@ FitCheckReport evaluateFitCheck(const TestRecord& record, const FitCheckParamete
 // on every station).
 enum class Wording { Shown, Stored };
 
+// A marked text of `context` in the wording asked for.
+QString worded(const char* context, const char* text, Wording wording);
 QString verdictText(Verdict verdict, Wording wording = Wording::Shown);
 QString flagTexts(unsigned flags, Wording wording = Wording::Shown);
 QString earName(int ear, Wording wording = Wording::Shown); // "links", "rechts"

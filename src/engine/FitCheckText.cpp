@@ -32,16 +32,6 @@ QString ratingLine(const QString& name, const Rating& rating) {
              figure(rating.par84(), rating.atLeast), figure(rating.par95(), rating.atLeast));
 }
 
-// The ear as the JSON names it: a code, the same in every language.
-QString earCode(int ear) {
-    return ear == kLeftEar ? QStringLiteral("links") : QStringLiteral("rechts");
-}
-
-QString earText(int ear) {
-    return ear == kLeftEar ? QCoreApplication::translate("FitCheckText", "links")
-                           : QCoreApplication::translate("FitCheckText", "rechts");
-}
-
 QJsonValue number(const std::optional<double>& value) {
     return value ? QJsonValue(std::round(*value * 10.0) / 10.0) : QJsonValue();
 }
@@ -113,8 +103,7 @@ FitCheckDocument fitCheckDocument(const TestRecord& record, const FitCheckParame
 
 QString fitCheckMethodText(bool practiceDeviation, Wording wording) {
     const auto worded = [wording](const char* text) {
-        return wording == Wording::Shown ? QCoreApplication::translate("FitCheckText", text)
-                                         : QString::fromUtf8(text);
+        return engine::worded("FitCheckText", text, wording);
     };
     return worded(QT_TRANSLATE_NOOP(
                "FitCheckText",
@@ -166,8 +155,8 @@ QStringList fitCheckText(const FitCheckDocument& document) {
         lines << line;
     }
     lines << QString();
-    lines << ratingLine(earText(kLeftEar), report.ears[kLeftEar]);
-    lines << ratingLine(earText(kRightEar), report.ears[kRightEar]);
+    lines << ratingLine(earName(kLeftEar), report.ears[kLeftEar]);
+    lines << ratingLine(earName(kRightEar), report.ears[kRightEar]);
     lines << ratingLine(QCoreApplication::translate("FitCheckText", "beidohrig"), report.binaural);
     lines << QString();
     const auto& p = report.parameters;
@@ -230,7 +219,7 @@ QJsonObject fitCheckJson(const FitCheckDocument& document) {
             bands.append(number(report.bands[ear][b].attenuation));
         }
         QJsonObject entry = ratingJson(report.ears[ear]);
-        entry.insert(QStringLiteral("ear"), earCode(ear));
+        entry.insert(QStringLiteral("ear"), earName(ear, Wording::Stored));
         entry.insert(QStringLiteral("cells"), cells);
         entry.insert(QStringLiteral("bands"), bands);
         ears.append(entry);
@@ -240,7 +229,7 @@ QJsonObject fitCheckJson(const FitCheckDocument& document) {
         const char* level = retest.level == RetestCheck::Fail      ? "fail"
                             : retest.level == RetestCheck::Caution ? "caution"
                                                                    : "fine";
-        retests.append(QJsonObject{{QStringLiteral("ear"), earCode(retest.ear)},
+        retests.append(QJsonObject{{QStringLiteral("ear"), earName(retest.ear, Wording::Stored)},
                                    {QStringLiteral("run"), retest.run},
                                    {QStringLiteral("difference"), retest.difference},
                                    {QStringLiteral("level"), QString::fromLatin1(level)}});

@@ -22,17 +22,6 @@ bool isSourceLocale(const QString& locale) {
     return name.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX");
 }
 
-std::optional<Language> catalogueFor(const QString& locale) {
-    const QString language = languagePart(locale);
-    if (language == QLatin1String("de")) {
-        return Language::German;
-    }
-    if (language == QLatin1String("en")) {
-        return Language::English;
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 std::optional<Language> languageFromCode(const QString& code) {
@@ -75,7 +64,9 @@ Language languageFromEnvironment(const std::function<QString(const char*)>& vari
     QStringList wanted = variable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts);
     wanted << locale;
     for (const QString& entry : wanted) {
-        if (const auto language = catalogueFor(entry)) {
+        // A language with a catalogue; "source" is no locale's language.
+        const auto language = languageFromCode(languagePart(entry));
+        if (language && *language != Language::Source) {
             return *language;
         }
     }
